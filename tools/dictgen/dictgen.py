@@ -1,0 +1,655 @@
+#!/usr/bin/env python3
+"""Builds data/漢字辞書.TXT and data/熟語辞書.TXT from pinned open data.
+
+Sources (fetched once into a cache directory, checked against their hashes):
+  npm   kanji 0.19.3       composition trees (KanjiVG), grade lists, KANJIDIC2 stroke counts
+  npm   joyo-kanji 0.2.1   the 2,136 jōyō kanji
+  deb   kanjidic 2022.08.23   stroke counts and grades (KANJIDIC, EUC-JP)
+  deb   edict 2021.02.03-1    common words, "(P)" (EDICT, EUC-JP)
+
+Run through tools/dictgen/generate. Every rule the games rely on is checked;
+the script exits non-zero when one fails and prints the statistics otherwise.
+Standard library only.
+"""
+
+import collections
+import hashlib
+import io
+import json
+import os
+import random
+import re
+import subprocess
+import sys
+import tarfile
+import unicodedata
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.normpath(os.path.join(HERE, "..", ".."))
+KANJI_FILE = os.path.join(REPO, "data", "漢字辞書.TXT")
+COMPOUND_FILE = os.path.join(REPO, "data", "熟語辞書.TXT")
+OVERRIDES = os.path.join(HERE, "overrides.txt")
+
+NPM_SOURCES = {
+    # file name in the cache: (package spec, sha256 of the tarball)
+    "kanji-0.19.3.tgz": ("kanji@0.19.3",
+                         "960f7f469c26c1b376a02b23c8245a8d4894a2343daf77a8aeb500c2aceb114d"),
+    "joyo-kanji-0.2.1.tgz": ("joyo-kanji@0.2.1",
+                             "2d871d64d73baaecbba9dd82d6c4e6a704eedf2b8806c22158f8bab81bd4b3aa"),
+}
+DEB_SOURCES = {
+    "kanjidic_2022.08.23_all.deb": ("kanjidic=2022.08.23",
+                                    "7c6c23db82dd6c1ad4827c7180967c2e4b6276ccb9795a68e455868eca4b618b"),
+    "edict_2021.02.03-1_all.deb": ("edict=2021.02.03-1",
+                                   "f1d50611cd5486d30a4bdd56447bcfa1ee5084da7909340f5da3e1abc0b97b3b"),
+}
+
+# The four jōyō kanji outside code page 932 and the forms we ship instead.
+CP932_FORM = {"𠮟": "叱", "塡": "填", "剝": "剥", "頰": "頬"}
+
+# Radical forms that code page 932 lacks (or that nobody types) and what the
+# dictionary writes for them.  The full form where it carries the meaning,
+# a katakana look-alike for shapes that exist only as parts.
+SUBSTITUTE = {
+    "亻": "人", "⺅": "人", "𠆢": "人",
+    "氵": "水", "⺡": "水", "氺": "水",
+    "扌": "手", "⺘": "手",
+    "忄": "心", "⺖": "心", "⺗": "心", "㣺": "心",
+    "艹": "艸", "⺾": "艸", "⺿": "艸",
+    "辶": "之", "⻌": "之", "⻍": "之", "⻎": "之",
+    "刂": "刀", "⺉": "刀",
+    "礻": "示", "⺭": "示",
+    "衤": "衣", "⻂": "衣",
+    "犭": "犬", "⺨": "犬",
+    "灬": "火", "⺣": "火",
+    "飠": "食", "⻞": "食", "𩙿": "食",
+    "糹": "糸", "纟": "糸",
+    "訁": "言", "讠": "言",
+    "釒": "金", "⻐": "金", "钅": "金",
+    "罒": "四", "⺲": "四", "㓁": "四",
+    "⻖": "阜", "⻏": "邑",          # 阝 on the left / on the right
+    "⺼": "月", "⺝": "月",
+    "⺹": "老", "耂": "老",
+    "⺮": "竹",
+    "⻊": "足",
+    "⺊": "ト",
+    "宀": "ウ", "冖": "ワ", "厶": "ム", "匕": "ヒ", "卜": "ト", "儿": "ル",
+    "⺍": "ツ", "⺌": "ツ", "⺤": "ツ", "爫": "ツ",
+    "彐": "ヨ", "⺕": "ヨ", "彑": "ヨ",
+    "勹": "ク", "𠂊": "ク", "⺈": "ク", "⺆": "ク",
+    "丷": "ソ", "𠂇": "ナ", "乂": "メ", "丿": "ノ",
+    "囗": "口",
+    "亅": "ノ",
+    "攴": "攵", "巛": "川", "毋": "母",
+    "疒": "广冫",                    # no typeable やまいだれ: its two halves
+}
+KATAKANA_PARTS = "ウワムヒトルツヨクソナメノマユ"
+
+# Radicals that code page 932 has and that an IME offers under their
+# radical names; they stand for shapes with no kanji or katakana look-alike.
+RADICAL_NAMED = {
+    "亠": "なべぶた", "广": "まだれ", "厂": "がんだれ", "尸": "しかばね",
+    "彳": "ぎょうにんべん", "冫": "にすい", "癶": "はつがしら", "廴": "えんにょう",
+    "攵": "のぶん", "夂": "ふゆがしら", "冂": "けいがまえ", "隹": "ふるとり",
+    "疋": "ひき", "戈": "ほこ", "巾": "きん", "几": "つくえ", "彡": "さんづくり",
+    "殳": "るまた", "歹": "がつへん", "卩": "ふしづくり", "匚": "はこがまえ",
+    "廾": "にじゅうあし", "虍": "とらかんむり", "凵": "うけばこ", "豕": "いのこ",
+    "幺": "いとがしら", "聿": "ふでづくり", "豸": "むじなへん", "弋": "しきがまえ",
+}
+# Non-jōyō kanji used as full forms; the reading that brings them up.
+EXTRA_KANJI = {"艸": "くさ", "邑": "ゆう", "之": "の", "乃": "の", "已": "い",
+               "艮": "うしとら", "乍": "ながら"}
+
+# Stroke counts of the tree elements that neither KANJIDIC file lists.
+EXTRA_STROKES = {
+    "⻌": 3, "⺕": 3, "𠂊": 2, "⻖": 3, "⺤": 4, "⺍": 3, "マ": 2, "⺌": 3, "⻏": 3,
+    "⺨": 3, "⺦": 3, "戋": 5, "夹": 6, "⺗": 4, "兹": 9, "𦰌": 8, "㔾": 2,
+    "ウ": 3, "ワ": 2, "ム": 2, "ヒ": 2, "ト": 2, "ル": 2, "ツ": 3, "ヨ": 3, "ク": 2,
+    "ソ": 2, "ナ": 2, "メ": 2, "ノ": 1, "ユ": 2,
+}
+
+MAX_COMPONENTS = 6
+MAX_DISTINCT = 15
+SEED = 20240521
+TRIALS = 1000
+
+
+class Fail(Exception):
+    pass
+
+
+# ---------------------------------------------------------------- sources
+
+def cache_dir():
+    base = os.environ.get("XDG_CACHE_HOME") or os.path.join(os.path.expanduser("~"), ".cache")
+    d = os.path.join(base, "fernoa-dictgen")
+    os.makedirs(d, exist_ok=True)
+    return d
+
+
+def sha256(path):
+    h = hashlib.sha256()
+    with open(path, "rb") as f:
+        for block in iter(lambda: f.read(1 << 20), b""):
+            h.update(block)
+    return h.hexdigest()
+
+
+def fetch():
+    d = cache_dir()
+    for name, (spec, digest) in list(NPM_SOURCES.items()) + list(DEB_SOURCES.items()):
+        path = os.path.join(d, name)
+        if not (os.path.exists(path) and sha256(path) == digest):
+            print("fetching", spec, file=sys.stderr)
+            if name.endswith(".tgz"):
+                cmd = ["npm", "pack", "--silent", spec, "--pack-destination", d]
+            else:
+                cmd = ["apt-get", "download", spec]
+            r = subprocess.run(cmd, cwd=d, stdout=subprocess.DEVNULL)
+            if r.returncode != 0 and not name.endswith(".tgz"):
+                subprocess.run(["apt-get", "update"], stdout=subprocess.DEVNULL)
+                r = subprocess.run(cmd, cwd=d, stdout=subprocess.DEVNULL)
+            if r.returncode != 0 or not os.path.exists(path):
+                raise Fail("could not fetch %s" % spec)
+        if sha256(path) != digest:
+            raise Fail("%s does not match its pinned sha256" % name)
+    return d
+
+
+def deb_member(path, wanted):
+    """Returns the bytes of file `wanted` inside a .deb's data.tar.xz."""
+    with open(path, "rb") as f:
+        blob = f.read()
+    if blob[:8] != b"!<arch>\n":
+        raise Fail("%s is not an ar archive" % path)
+    pos = 8
+    while pos < len(blob):
+        header = blob[pos:pos + 60]
+        name = header[:16].decode().strip().rstrip("/")
+        size = int(header[48:58].decode().strip())
+        body = blob[pos + 60:pos + 60 + size]
+        pos += 60 + size + (size & 1)
+        if name.startswith("data.tar"):
+            with tarfile.open(fileobj=io.BytesIO(body)) as t:
+                return t.extractfile(wanted).read()
+    raise Fail("no data archive in %s" % path)
+
+
+class Sources:
+    def __init__(self, d):
+        self.tar = tarfile.open(os.path.join(d, "kanji-0.19.3.tgz"))
+        self.members = {m.name: m for m in self.tar.getmembers()}
+        with tarfile.open(os.path.join(d, "joyo-kanji-0.2.1.tgz")) as t:
+            js = t.extractfile("package/index.js").read().decode("utf-8")
+        self.joyo = json.loads(js[js.index("["):js.rindex("]") + 1])
+        kd = deb_member(os.path.join(d, "kanjidic_2022.08.23_all.deb"),
+                        "./usr/share/edict/kanjidic").decode("euc-jp")
+        self.strokes, self.grade = {}, {}
+        for line in kd.splitlines():
+            if line.startswith("#"):
+                continue
+            f = line.split()
+            s = [x for x in f if re.fullmatch(r"S\d+", x)]
+            g = [x for x in f if re.fullmatch(r"G\d+", x)]
+            self.strokes[f[0]] = int(s[0][1:])     # the first S is the true count
+            if g:
+                self.grade[f[0]] = int(g[0][1:])
+        self.edict = deb_member(os.path.join(d, "edict_2021.02.03-1_all.deb"),
+                                "./usr/share/edict/edict").decode("euc-jp")
+        self._trees = {}
+        self._kd2 = {}
+
+    def json(self, name):
+        m = self.members.get("package/" + name)
+        if m is None:
+            return None
+        return json.loads(self.tar.extractfile(m).read().decode("utf-8"))
+
+    def grade_list(self, g):
+        return self.json("lib/data/grade.g%s.json" % g)
+
+    def tree(self, ch):
+        if ch not in self._trees:
+            self._trees[ch] = self.json("dist/data/kanji-tree/%05x.json" % ord(ch))
+        return self._trees[ch]
+
+    def stroke_count(self, ch):
+        if ch in self.strokes:
+            return self.strokes[ch]
+        if ch in EXTRA_STROKES:
+            return EXTRA_STROKES[ch]
+        if ch not in self._kd2:
+            d = self.json("dist/data/kanjidic/%x.json" % ord(ch))
+            self._kd2[ch] = int(d["misc"][0]["stroke_count"][0]) if d else None
+        return self._kd2[ch]
+
+
+# ------------------------------------------------------------- decomposing
+
+def is_katakana(c):
+    return "\u30a1" <= c <= "\u30fa"
+
+
+def cp932_ok(c):
+    try:
+        c.encode("cp932")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+KANGXI = {unicodedata.normalize("NFKC", chr(cp)) for cp in range(0x2F00, 0x2FD6)}
+
+
+class Builder:
+    def __init__(self, src):
+        self.src = src
+        self.joyo = [CP932_FORM.get(c, c) for c in src.joyo]
+        jinmei = src.grade_list("09") or []
+        self.allowed = set(self.joyo) | {c for c in jinmei if cp932_ok(c)}
+        self.allowed |= set(KATAKANA_PARTS) | set(RADICAL_NAMED) | set(EXTRA_KANJI)
+        self.overrides = self.read_overrides()
+
+    def read_overrides(self):
+        out = collections.OrderedDict()
+        self.atoms = set()
+        self.splittable = set()
+        with open(OVERRIDES, encoding="utf-8") as f:
+            for n, line in enumerate(f, 1):
+                line = line.split("#", 1)[0].strip()
+                if not line:
+                    continue
+                fields = line.split()
+                if fields[0] == "atom":
+                    self.atoms |= set("".join(fields[1:]))
+                    continue
+                if fields[0] == "split":
+                    self.splittable |= set("".join(fields[1:]))
+                    continue
+                k, parts = fields[0], fields[1:]
+                if len(k) != 1 or not parts:
+                    raise Fail("overrides.txt:%d: bad line" % n)
+                if k in out:
+                    raise Fail("overrides.txt:%d: %s given twice" % (n, k))
+                out[k] = parts
+        return out
+
+    def subst(self, e, index, siblings):
+        if e is None:
+            return None
+        if e == "阝":
+            return "阜" if index == 0 and siblings > 1 else "邑"
+        return SUBSTITUTE.get(e, e)
+
+    def merged_parts(self, node):
+        """The children of a node.  A part written in two pieces around
+        another (匚 in 区, 丁 in 可) appears twice in the trees; when the
+        strokes only add up with the repeat dropped, drop it."""
+        kids = node.get("g") or []
+        e = node.get("element")
+        if not e or not kids:
+            return kids
+        total = self.strokes_of(node)
+        parts = [self.strokes_of(k) for k in kids]
+        if None in parts or total is None or sum(parts) == total:
+            return kids
+        out, seen = [], set()
+        for k in kids:
+            ke = k.get("element")
+            if ke and ke in seen:
+                continue
+            seen.add(ke)
+            out.append(k)
+        if len(out) < len(kids) and sum(self.strokes_of(k) for k in out) == total:
+            return out
+        return kids
+
+    def strokes_of(self, node):
+        e = node.get("element")
+        if e:
+            return self.src.stroke_count(e)
+        kids = node.get("g") or []
+        if not kids:
+            return None
+        total = 0
+        for k in kids:
+            s = self.strokes_of(k)
+            if s is None:
+                return None
+            total += s
+        return total
+
+    def resolve(self, node, index=0, siblings=1, top=False):
+        """Returns (char, children) where children is None for a leaf, or None
+        when the node cannot be written with allowed components."""
+        e = node.get("element")
+        c = self.subst(e, index, siblings)
+        usable = c is not None and all(x in self.allowed for x in c)
+        atomic = usable and (c in self.atoms or (c in KANGXI and c not in self.splittable))
+        if usable and atomic and not top:
+            return (c, None)
+        kids = self.merged_parts(node)
+        total = self.strokes_of(node) if e else None
+        if kids and (e is None or total is not None):
+            parts = [self.strokes_of(k) for k in kids]
+            if None not in parts and (e is None or sum(parts) == total):
+                res = [self.resolve(k, i, len(kids)) for i, k in enumerate(kids)]
+                if None not in res:
+                    return (c, res)
+        if usable and not top:
+            return (c, None)
+        return None
+
+    @staticmethod
+    def flatten(r):
+        c, kids = r
+        if kids is None:
+            return [c]
+        out = []
+        for k in kids:
+            out += Builder.flatten(k)
+        return out
+
+    @staticmethod
+    def collapse_to_fit(r):
+        """Collapses the expanded sub-nodes (those with a character of their
+        own) with the most leaves until at most MAX_COMPONENTS remain."""
+        def count(n):
+            return len(n[0]) if n[1] is None else sum(count(k) for k in n[1])
+
+        def candidates(n, top):
+            out = []
+            if n[1] is not None:
+                if not top and n[0] is not None:
+                    out.append(n)
+                for k in n[1]:
+                    out += candidates(k, False)
+            return out
+
+        def replace(n, target):
+            if n is target:
+                return (n[0], None)
+            if n[1] is None:
+                return n
+            return (n[0], [replace(k, target) for k in n[1]])
+
+        while count(r) > MAX_COMPONENTS:
+            cands = candidates(r, True)
+            if not cands:
+                return None
+            # smallest collapse that gets under the limit, else the largest
+            need = count(r) - MAX_COMPONENTS
+            fitting = [n for n in cands if count(n) - 1 >= need]
+            pick = min(fitting, key=count) if fitting else max(cands, key=count)
+            r = replace(r, pick)
+        return r
+
+    def auto(self, k):
+        t = self.src.tree(k)
+        if t is None:
+            inv = {v: kk for kk, v in CP932_FORM.items()}
+            t = self.src.tree(inv.get(k, k))
+        if t is None:
+            return None
+        r = self.resolve(t, top=True)
+        if r is None or r[1] is None:
+            return None
+        r = self.collapse_to_fit(r)
+        if r is None:
+            return None
+        return "".join(self.flatten(r))
+
+    def build(self):
+        # Kangxi radicals are kept whole unless the override file says
+        # `split` for them; overrides name the kanji they rewrite.
+        entries = []
+        missing = []
+        for k in sorted(set(self.joyo)):
+            if k in self.overrides:
+                for p in self.overrides[k]:
+                    entries.append((k, p))
+                continue
+            a = self.auto(k)
+            if a is None:
+                missing.append(k)
+                continue
+            entries.append((k, a))
+        extra = [k for k in self.overrides if k not in set(self.joyo)]
+        for k in extra:
+            for p in self.overrides[k]:
+                entries.append((k, p))
+        entries.sort(key=lambda e: (ord(e[0])))
+        return entries, missing
+
+
+# --------------------------------------------------------------- compounds
+
+def compounds(src, finished):
+    words = set()
+    for line in src.edict.splitlines():
+        if "/(P)/" not in line and not line.rstrip().endswith("(P)/"):
+            continue
+        head = line.split(" ", 1)[0]
+        for w in head.split(";"):
+            w = w.split("(", 1)[0]
+            if len(w) == 2 and w[0] in finished and w[1] in finished:
+                words.add(w)
+    return sorted(words)
+
+
+# ------------------------------------------------------------------ checks
+
+def encode_lines(lines):
+    return b"".join(line.encode("cp932") + b"\r\n" for line in lines)
+
+
+def check(entries, words, builder, problems):
+    joyo = set(builder.joyo)
+    finished = {k for k, _ in entries}
+    for k in sorted(joyo - finished):
+        problems.append("jōyō kanji %s has no entry" % k)
+    per = collections.defaultdict(set)
+    for k, p in entries:
+        if len(k) != 1:
+            problems.append("finished kanji %r is not one character" % k)
+        if not 1 <= len(p) <= MAX_COMPONENTS:
+            problems.append("%s,%s: %d components" % (k, p, len(p)))
+        for c in p:
+            if c not in builder.allowed:
+                problems.append("%s,%s: component %s is not typeable" % (k, p, c))
+        for c in k + p:
+            if not cp932_ok(c):
+                problems.append("%s,%s: %s not in code page 932" % (k, p, c))
+            if c in ',"':
+                problems.append("%s,%s: comma or quote" % (k, p))
+        per[k] |= set(p)
+    for k, s in per.items():
+        if len(s) > MAX_DISTINCT:
+            problems.append("%s has %d distinct components" % (k, len(s)))
+    if len(set(entries)) != len(entries):
+        problems.append("duplicate entries")
+    must = {"時": "日土寸", "結": "糸士口", "計": "言十"}
+    for k, p in must.items():
+        if (k, p) not in entries:
+            problems.append("%s must be %s" % (k, p))
+    if "時計" not in words:
+        problems.append("時計 missing from the compounds")
+    for w in words:
+        if len(w) != 2 or w[0] not in finished or w[1] not in finished:
+            problems.append("compound %s has a kanji without entry" % w)
+    if len(words) < 8000:
+        problems.append("only %d compounds" % len(words))
+    for n in (len(entries), len(words)):
+        if n > 32766:
+            problems.append("a dictionary holds more than 32,766 records")
+
+
+def check_file_format(path, records, problems):
+    raw = open(path, "rb").read()
+    text = raw.decode("cp932")
+    if not raw.endswith(b"\r\n") or b"\r\n\r\n" in raw or raw.startswith(b"\r\n"):
+        problems.append("%s: blank line or missing final CR LF" % path)
+    if raw.replace(b"\r\n", b"").find(b"\n") >= 0 or raw.replace(b"\r\n", b"").find(b"\r") >= 0:
+        problems.append("%s: stray CR or LF" % path)
+    lines = text.split("\r\n")[:-1]
+    if lines != records:
+        problems.append("%s does not read back as written" % path)
+
+
+# ------------------------------------------------------------- simulation
+
+def simulate(entries, rng):
+    distinct = []
+    seen = set()
+    for _, p in entries:
+        for c in p:
+            if c not in seen:
+                seen.add(c)
+                distinct.append(c)
+    sets = [set(p) for _, p in entries]
+    out = {}
+    for n in (12, 18, 24):
+        ok = 0
+        for _ in range(TRIALS):
+            board = set(rng.sample(distinct, n))
+            if any(s <= board for s in sets):
+                ok += 1
+        out["excavation", n] = ok / TRIALS
+    for n in (12, 18, 24):
+        closed = 0
+        worst = 0
+        for _ in range(TRIALS):
+            cand = list(range(len(entries)))
+            used = set()
+            total = 0
+            draws = 0
+            while total != n and cand and draws < 1000:
+                draws += 1
+                i = int(len(cand) * rng.random())
+                k, p = entries[cand[i]]
+                if k in used:
+                    continue
+                used.add(k)
+                del cand[i]
+                v = total + len(p)
+                if v == n or v < n - 1:
+                    total = v
+            if total == n:
+                closed += 1
+                worst = max(worst, draws)
+        out["landfill", n] = (closed / TRIALS, worst)
+    compset = collections.defaultdict(set)
+    for k, p in entries:
+        compset[k] |= set(p)
+    users = collections.defaultdict(set)
+    for k, s in compset.items():
+        for c in s:
+            users[c].add(k)
+    lonely = [k for k, s in compset.items() if all(users[c] == {k} for c in s)]
+    out["link"] = (len(lonely), len(compset), lonely)
+    return out
+
+
+def statistics(entries, words):
+    users = collections.defaultdict(set)
+    for k, p in entries:
+        for c in p:
+            users[c].add(k)
+    hist = collections.Counter(len(p) for _, p in entries)
+    once = sorted(c for c, u in users.items() if len(u) == 1)
+    by_multiset = collections.defaultdict(list)
+    for k, p in entries:
+        by_multiset["".join(sorted(p))].append(k)
+    pairs = []
+    for key, ks in sorted(by_multiset.items()):
+        ks = sorted(set(ks))
+        for i in range(len(ks)):
+            for j in range(i + 1, len(ks)):
+                pairs.append((ks[i], ks[j], key))
+    return users, hist, once, pairs
+
+
+def main(argv):
+    quiet_list = "--quiet" in argv
+    problems = []
+    try:
+        src = Sources(fetch())
+        b = Builder(src)
+        if len(b.joyo) != 2136 or len(set(b.joyo)) != 2136:
+            raise Fail("the jōyō list does not hold 2,136 kanji")
+        grades = set()
+        for g in ("01", "02", "03", "04", "05", "06", "08"):
+            grades |= {CP932_FORM.get(c, c) for c in src.grade_list(g)}
+        grades = {CP932_FORM.get(c, {"叱": "叱"}.get(c, c)) for c in grades}
+        if grades != set(b.joyo):
+            diff = sorted(grades ^ set(b.joyo))
+            print("note: grade lists and the jōyō list differ in", "".join(diff), file=sys.stderr)
+        entries, missing = b.build()
+        for k in missing:
+            problems.append("%s: no usable tree; needs an override" % k)
+        finished = {k for k, _ in entries}
+        words = compounds(src, finished)
+        check(entries, words, b, problems)
+    except Fail as e:
+        print("error:", e, file=sys.stderr)
+        return 1
+    if problems and "--draft" in argv:
+        for p in problems:
+            print("error:", p, file=sys.stderr)
+        entries = [e for e in entries if all(c in b.allowed and cp932_ok(c) for c in e[0] + e[1])
+                   and 1 <= len(e[1]) <= MAX_COMPONENTS]
+        words = compounds(src, {k for k, _ in entries})
+        problems = []
+    if problems:
+        for p in problems:
+            print("error:", p, file=sys.stderr)
+        print("%d problems; files not written" % len(problems), file=sys.stderr)
+        return 1
+
+    kanji_lines = ["%s,%s" % e for e in entries]
+    os.makedirs(os.path.dirname(KANJI_FILE), exist_ok=True)
+    with open(KANJI_FILE, "wb") as f:
+        f.write(encode_lines(kanji_lines))
+    with open(COMPOUND_FILE, "wb") as f:
+        f.write(encode_lines(words))
+    check_file_format(KANJI_FILE, kanji_lines, problems)
+    check_file_format(COMPOUND_FILE, words, problems)
+
+    users, hist, once, pairs = statistics(entries, words)
+    sim = simulate(entries, random.Random(SEED))
+    if sim["excavation", 12] < 0.50:
+        problems.append("excavation N=12 solvable in %.1f %% < 50 %%" % (100 * sim["excavation", 12]))
+    if sim["excavation", 24] < 0.90:
+        problems.append("excavation N=24 solvable in %.1f %% < 90 %%" % (100 * sim["excavation", 24]))
+    for n in (12, 18, 24):
+        if sim["landfill", n][0] < 1.0:
+            problems.append("landfill N=%d closes in only %.1f %%" % (n, 100 * sim["landfill", n][0]))
+    lonely, nk, lonely_list = sim["link"]
+    if lonely > nk / 100:
+        problems.append("link: %d of %d kanji share no component" % (lonely, nk))
+
+    print("漢字辞書.TXT: %d entries, %d finished kanji, %d distinct components"
+          % (len(entries), len(set(k for k, _ in entries)), len(users)))
+    print("components per entry:", ", ".join("%d: %d" % (n, hist[n]) for n in sorted(hist)))
+    print("components used by one kanji only: %d%s" % (len(once), (" (" + "".join(once) + ")") if once else ""))
+    print("pairs of kanji with identical components: %d" % len(pairs))
+    if pairs and not quiet_list:
+        print("  " + " ".join("%s/%s(%s)" % p for p in pairs))
+    print("熟語辞書.TXT: %d common two-kanji words" % len(words))
+    print("playability (%d trials each, seed %d):" % (TRIALS, SEED))
+    for n in (12, 18, 24):
+        print("  excavation N=%d: a solution in %.1f %% of boards" % (n, 100 * sim["excavation", n]))
+    for n in (12, 18, 24):
+        rate, worst = sim["landfill", n]
+        print("  landfill N=%d: closed in %.1f %% of trials (at most %d draws)" % (n, 100 * rate, worst))
+    print("  link: %d of %d kanji share no component with another%s"
+          % (lonely, nk, (" (" + "".join(lonely_list) + ")") if lonely_list else ""))
+    if problems:
+        for p in problems:
+            print("error:", p, file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
