@@ -83,7 +83,7 @@ SUBSTITUTE = {
     "攴": "攵", "巛": "川", "毋": "母",
     "疒": "广冫",                    # no typeable やまいだれ: its two halves
 }
-KATAKANA_PARTS = "ウワムヒトルツヨクソナメノマユ"
+KATAKANA_PARTS = "ウワムヒトルツヨクソナメノマユコホキラリハフ"
 
 # Radicals that code page 932 has and that an IME offers under their
 # radical names; they stand for shapes with no kanji or katakana look-alike.
@@ -95,19 +95,24 @@ RADICAL_NAMED = {
     "殳": "るまた", "歹": "がつへん", "卩": "ふしづくり", "匚": "はこがまえ",
     "廾": "にじゅうあし", "虍": "とらかんむり", "凵": "うけばこ", "豕": "いのこ",
     "幺": "いとがしら", "聿": "ふでづくり", "豸": "むじなへん", "弋": "しきがまえ",
+    "舛": "まいあし", "韋": "なめしがわ", "爿": "しょうへん",
 }
 # Non-jōyō kanji used as full forms; the reading that brings them up.
 EXTRA_KANJI = {"艸": "くさ", "邑": "ゆう", "之": "の", "乃": "の", "已": "い",
-               "艮": "うしとら", "乍": "ながら"}
+               "艮": "うしとら", "乍": "ながら", "廿": "にじゅう", "龍": "りゅう"}
 
 # Stroke counts of the tree elements that neither KANJIDIC file lists.
 EXTRA_STROKES = {
     "⻌": 3, "⺕": 3, "𠂊": 2, "⻖": 3, "⺤": 4, "⺍": 3, "マ": 2, "⺌": 3, "⻏": 3,
     "⺨": 3, "⺦": 3, "戋": 5, "夹": 6, "⺗": 4, "兹": 9, "𦰌": 8, "㔾": 2,
     "ウ": 3, "ワ": 2, "ム": 2, "ヒ": 2, "ト": 2, "ル": 2, "ツ": 3, "ヨ": 3, "ク": 2,
-    "ソ": 2, "ナ": 2, "メ": 2, "ノ": 1, "ユ": 2,
+    "ソ": 2, "ナ": 2, "メ": 2, "ノ": 1, "ユ": 2, "コ": 2, "ホ": 4, "キ": 3, "ラ": 2,
+    "リ": 2, "ハ": 2, "フ": 1,
+    # radical forms as written in today's kanji (the files list older counts)
+    "艹": 3, "辶": 3, "耂": 4, "糹": 6, "訁": 7, "釒": 8, "⺼": 4, "⺮": 6, "⻊": 7,
 }
 
+OVERLAP = int(os.environ.get("DICTGEN_OVERLAP", "1"))
 MAX_COMPONENTS = 6
 MAX_DISTINCT = 15
 SEED = 20240521
@@ -214,10 +219,10 @@ class Sources:
         return self._trees[ch]
 
     def stroke_count(self, ch):
-        if ch in self.strokes:
-            return self.strokes[ch]
         if ch in EXTRA_STROKES:
             return EXTRA_STROKES[ch]
+        if ch in self.strokes:
+            return self.strokes[ch]
         if ch not in self._kd2:
             d = self.json("dist/data/kanjidic/%x.json" % ord(ch))
             self._kd2[ch] = int(d["misc"][0]["stroke_count"][0]) if d else None
@@ -332,7 +337,10 @@ class Builder:
         total = self.strokes_of(node) if e else None
         if kids and (e is None or total is not None):
             parts = [self.strokes_of(k) for k in kids]
-            if None not in parts and (e is None or sum(parts) == total):
+            # Parts that share a stroke (亠 and 王 in 主) add up to one more
+            # than the whole; fewer strokes than the whole means the tree
+            # only grouped some of them.
+            if None not in parts and (e is None or total <= sum(parts) <= total + OVERLAP):
                 res = [self.resolve(k, i, len(kids)) for i, k in enumerate(kids)]
                 if None not in res:
                     return (c, res)
@@ -410,6 +418,8 @@ class Builder:
                     entries.append((k, p))
                 continue
             a = self.auto(k)
+            if a is None and k in self.allowed and (k in KANGXI or self.src.stroke_count(k) <= 5):
+                a = k                      # a simple shape is its own part
             if a is None:
                 missing.append(k)
                 continue
