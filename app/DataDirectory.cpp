@@ -1,0 +1,98 @@
+#include "app/DataDirectory.h"
+
+#include "dictionary/Dictionary.h"
+#include "records/GameItems.h"
+#include "records/Nickname.h"
+#include "records/RecordFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#ifndef FERNOA2_SOURCE_DATA_DIR
+#define FERNOA2_SOURCE_DATA_DIR ""
+#endif
+#ifndef FERNOA2_INSTALL_DATA_DIR
+#define FERNOA2_INSTALL_DATA_DIR ""
+#endif
+
+namespace datadir {
+
+QStringList dataFiles()
+{
+    QStringList files = {recordfile::FileName, nickname::FileName, QStringLiteral("設定.TXT"),
+                         QStringLiteral("メモ.TXT"), Dictionary::KanjiFileName, Dictionary::CompoundFileName};
+    for (int i = 1; i <= items::Count; ++i)
+        files << items::settingsFile(i) << items::historyFile(i);
+    return files;
+}
+
+bool holdsData(const QString& folder)
+{
+    const QDir dir(folder);
+    return dir.exists(recordfile::FileName) || dir.exists(Dictionary::KanjiFileName);
+}
+
+QString userFolder()
+{
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return base + QStringLiteral("/fernoa2");
+}
+
+QString installedDataSet()
+{
+    const QStringList candidates = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/fernoa2"),
+        QString::fromUtf8(FERNOA2_INSTALL_DATA_DIR), QString::fromUtf8(FERNOA2_SOURCE_DATA_DIR)};
+    for (const QString& c : candidates)
+        if (!c.isEmpty() && QFileInfo::exists(c + u'/' + Dictionary::KanjiFileName))
+            return QDir(c).canonicalPath();
+    return {};
+}
+
+bool seed(const QString& target, const QString& source, QString* error)
+{
+    QDir dir(target);
+    for (const QString& name : dataFiles()) {
+        const QString to = dir.filePath(name);
+        if (QFileInfo::exists(to))
+            continue;
+        const QString from = source.isEmpty() ? QString() : QDir(source).filePath(name);
+        bool ok = false;
+        if (!from.isEmpty() && QFileInfo::exists(from)) {
+            ok = QFile::copy(from, to);
+            if (ok)  // installed files are read-only; the user's copies are not
+                QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        } else {
+            QFile empty(to);
+            ok = empty.open(QIODevice::WriteOnly);
+        }
+        if (!ok) {
+            if (error)
+                *error = QStringLiteral("%1 を作成できませんでした。").arg(to);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString prepare(const QString& workingDir, QString* error)
+{
+    if (holdsData(workingDir))
+        return QDir(workingDir).absolutePath();
+    const QString folder = userFolder();
+    if (!QDir().mkpath(folder)) {
+        if (error)
+            *error = QStringLiteral("データフォルダ %1 を作成できませんでした。").arg(folder);
+        return {};
+    }
+    if (!seed(folder, installedDataSet(), error))
+        return {};
+    return folder;
+}
+
+}  // namespace datadir

@@ -1,0 +1,55 @@
+#pragma once
+// The day view fraMain: the plays of the day chosen in the calendar, the
+// per-game totals, the total time, the face, the lamps and the day's chart.
+#include "records/MainState.h"
+
+#include <array>
+
+class Chart;
+class FacePicture;
+class Grid;
+class Lamp;
+class MonthCalendar;
+class QLabel;
+class QPushButton;
+
+class DayView : public Screen {
+    Q_OBJECT
+public:
+    DayView(MainState& state, QWidget* parent = nullptr);
+
+    void InitMainScreenGrids();
+    void RebuildMainScreen();
+    MonthCalendar& calendar() { return *mtvmain; }
+    std::int64_t dayTotalSeconds() const { return dayTotalSeconds_; }
+
+    // The day-view chart kinds.
+    void cmdDay_Click();
+    void cmdTotal_Click();
+    void cmdJikan_Click();
+    static QColor highlight();
+
+signals:
+    void dayClicked();
+
+private:
+    void highlightOnly(QPushButton* pressed);
+    void showKinds(int kinds);
+
+    MainState& state_;
+    MonthCalendar* mtvmain;
+    Grid* msgDayList;
+    Grid* msgDayTotal;
+    QLabel* lblDayTotal;
+    QLabel* lblMHyouka;
+    FacePicture* imgNashi;
+    FacePicture* imgkana;
+    FacePicture* imgniko;
+    FacePicture* imgwara;
+    std::array<Lamp*, 7> shpLed{};
+    Chart* mcrMain;
+    QPushButton* cmdDay;
+    QPushButton* cmdTotal;
+    QPushButton* cmdJikan;
+    std::int64_t dayTotalSeconds_ = 0;
+};

@@ -1,0 +1,246 @@
+#include "app/MainWindow.h"
+
+#include "app/DayView.h"
+#include "app/GamePanel.h"
+#include "app/SettingsFile.h"
+#include "dictionary/Dictionary.h"
+#include "platform/Clock.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
+#include "platform/MonthCalendar.h"
+#include "platform/Pause.h"
+#include "records/EditScreen.h"
+#include "records/Nickname.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString HelpFileName = QStringLiteral("FernoaHelp.chm");
+
+// A screen that a later version of the program fills in.
+Screen* emptyScreen(const char* name, QWidget* parent)
+{
+    auto* s = new Screen(parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setFrameShape(QFrame::StyledPanel);
+    return s;
+}
+}  // namespace
+
+MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
+    : QWidget(parent), state_{tour, {}, {}, true}, dictionary_(dictionary)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(1080, 720);
+
+    auto* layout = new QVBoxLayout(this);
+    toolbar_ = new QHBoxLayout;
+    layout->addLayout(toolbar_);
+    auto* body = new QHBoxLayout;
+    layout->addLayout(body, 1);
+    fraGame = new GamePanel(this);
+    body->addWidget(fraGame);
+    screenArea_ = new QVBoxLayout;
+    body->addLayout(screenArea_, 1);
+
+    cmdGame = addToolButton("cmdGame", QStringLiteral("ゲーム"), QStringLiteral("ゲームを選んで遊びます"));
+    cmdMain = addToolButton("cmdMain", QStringLiteral("メイン"), QStringLiteral("メイン画面を表示します"));
+    auto* cmdBunseki =
+        addToolButton("cmdBunseki", QStringLiteral("並び替え"), QStringLiteral("データを並び替えて表示できます"));
+    auto* cmdCale =
+        addToolButton("cmdCale", QStringLiteral("カレンダー"), QStringLiteral("実施状況把握カレンダーを表示します"));
+    auto* cmdMemo =
+        addToolButton("cmdMemo", QStringLiteral("一言日記"), QStringLiteral("ちょっとした日記を記録、表示します"));
+    auto* cmdSettei = addToolButton("cmdSettei", QStringLiteral("編集"), QStringLiteral("編集画面を表示します"));
+    auto* cmdSyuukei =
+        addToolButton("cmdSyuukei", QStringLiteral("集計表示"), QStringLiteral("月別、日別の集計結果を表示します"));
+    auto* cmdTaijyu = addToolButton("cmdTaijyu", QStringLiteral("範囲指定"), QStringLiteral("表示条件を指定できます"));
+    auto* cmdRentai =
+        addToolButton("cmdRentai", QStringLiteral("全グラフ"), QStringLiteral("現在までの全グラフを表示します"));
+    auto* cmdHelp = addToolButton("cmdHelp", QStringLiteral("ヘルプ"), QStringLiteral("ヘルプファイルを開きます"));
+    auto* cmdOwari = addToolButton("cmdOwari", QStringLiteral("終了"), QStringLiteral("プログラムを終了します"));
+    chkHelp = new QCheckBox(QStringLiteral("ヘルプツアー"), this);
+    chkHelp->setObjectName(QStringLiteral("chkHelp"));
+    chkHelp->setToolTip(QStringLiteral("ヘルプツアーのＯｎ／Ｏｆｆです"));
+    toolbar_->addStretch(1);
+    toolbar_->addWidget(chkHelp);
+
+    fraMain = new DayView(state_, this);
+    fraSettei = new EditScreen(state_, this);
+    // HideAllFrames order.
+    addScreen(cmdTaijyu, emptyScreen("fraTaijyu", this));
+    addScreen(cmdBunseki, emptyScreen("fraBunseki", this));
+    addScreen(cmdRentai, emptyScreen("fraRenTai", this));
+    addScreen(cmdMain, fraMain);
+    addScreen(cmdSettei, fraSettei);
+    addScreen(cmdCale, emptyScreen("fraCale", this));
+    addScreen(cmdMemo, emptyScreen("fraMemo", this));
+    addScreen(cmdSyuukei, emptyScreen("fraSyuukei", this));
+
+    connect(cmdGame, &QPushButton::clicked, this, &MainWindow::ShowGamePanel);
+    connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::ShowHelp);
+    connect(cmdOwari, &QPushButton::clicked, this, &MainWindow::ExitProgram);
+    connect(chkHelp, &QCheckBox::clicked, this, &MainWindow::ToggleHelpTour);
+    connect(fraMain, &DayView::dayClicked, this, &MainWindow::DayClicked);
+    connect(fraGame, &GamePanel::closeRequested, fraGame, &QWidget::hide);
+    connect(fraGame, &GamePanel::gameChosen, this, &MainWindow::gameRequested);
+    connect(fraGame, &GamePanel::dictionaryChosen, this, &MainWindow::dictionaryRequested);
+    connect(fraSettei, &EditScreen::mainScreenNeedsRebuild, fraMain, &DayView::RebuildMainScreen);
+    connect(fraSettei, &EditScreen::titleChanged, this, &QWidget::setWindowTitle);
+    connect(fraSettei, &EditScreen::programEndRequested, this, &MainWindow::programEndRequested);
+    fraGame->hide();
+    for (int item = 1; item <= 7; ++item)
+        fraGame->setAvailable(item, false);
+    fraGame->setDictionaryAvailable(false);
+}
+
+QPushButton* MainWindow::addToolButton(const char* name, const QString& caption, const QString& tip)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setMinimumHeight(34);
+    toolbar_->addWidget(b);
+    return b;
+}
+
+void MainWindow::addScreen(QPushButton* button, Screen* screen)
+{
+    screens_.push_back(screen);
+    screenArea_->addWidget(screen, 1);
+    screen->hide();
+    if (screen == fraMain)
+        connect(button, &QPushButton::clicked, this, &MainWindow::ShowMainScreen);
+    else
+        connect(button, &QPushButton::clicked, this, [this, screen] { showScreen(screen); });
+}
+
+void MainWindow::setGameAvailable(int item, bool available) { fraGame->setAvailable(item, available); }
+
+void MainWindow::setDictionaryAvailable(bool available) { fraGame->setDictionaryAvailable(available); }
+
+void MainWindow::HideAllFrames()
+{
+    for (Screen* s : screens_)
+        s->hide();
+}
+
+void MainWindow::showScreen(Screen* screen)
+{
+    if (screen->isVisible())
+        return;
+    HideAllFrames();
+    screen->prepare();
+    screen->show();
+    if (!eventpause::letEventsRun(this))
+        return;
+    state_.tour.show(this, screen->helpTourText());
+}
+
+void MainWindow::ShowMainScreen()
+{
+    if (fraMain->isVisible())
+        return;
+    HideAllFrames();
+    fraMain->show();
+}
+
+void MainWindow::READ_SETTEI() { state_.tour.flag = settingsfile::readHelpTourFlag(); }
+
+void MainWindow::StartUp()
+{
+    setWindowState(Qt::WindowNoState);
+    loading_ = true;
+    HideAllFrames();
+    fraMain->calendar().setValue(Clock::instance().now().date());
+    state_.nickname = nickname::read();
+    setWindowTitle(nickname::windowTitle(state_.nickname));
+    fraMain->InitMainScreenGrids();
+    fraMain->RebuildMainScreen();
+    const QString problem = dictionary_.load();
+    READ_SETTEI();
+    show();
+    fraMain->show();
+    chkHelp->setChecked(state_.tour.flag != 0);
+    if (!problem.isEmpty())
+        msgbox::warning(this, QStringLiteral("辞書の読み込み"), problem);
+    if (!state_.tour.introShown) {
+        if (!eventpause::letEventsRun(this))
+            return;
+        show();
+        if (!eventpause::letEventsRun(this))
+            return;
+        state_.tour.introShown = true;
+        state_.tour.show(this, introduction());
+    }
+    loading_ = false;
+    cmdGame->setFocus();
+}
+
+QString MainWindow::introduction()
+{
+    return QStringLiteral(
+        "フェルノアに興味をもっていただきありがとうございます。(^o^)／\r\n\r\n"
+        "このソフトは「判断力」「分析力」「理解力」などが要求されるプチゲームを楽しみながら \r\n"
+        "脳を活性化し、健康に保つことを目的としたカルミナ支援ソフトです。\r\n\r\n"
+        "フェルノアを使って身体の健康だけでなく脳の健康にも気を配りましょう！\r\n\r\n\r\n"
+        "<使用方法>\r\n"
+        "①「ゲーム」ボタンを押すと収録しているゲームアイコンが表示されるので選択します。\r\n\r\n"
+        "②あとはそれぞれのゲームで遊ぶだけ！\r\n"
+        "　自動的にプレイしたゲームと時間が記録され、継続を促すデータとなります。\r\n\r\n"
+        "データはリストとグラフで表示されます。\r\n"
+        "グラフは時系列、項目別、時間別の３つに切り替えることができます。\r\n\r\n"
+        "左上のフェイスマークはその日プレイしたゲームの種類数に連動しています。\r\n"
+        "１種類で「ムスッ」、２種類で「ニコ」、３種類以上で「笑い」です。\r\n\r\n"
+        "その他、色の変化でも把握できます。\r\n");
+}
+
+void MainWindow::ShowGamePanel()
+{
+    const QDate today = Clock::instance().now().date();
+    if (!state_.firstRecordDate.isEmpty() && fraMain->calendar().value() != today) {
+        fraMain->calendar().setValue(today);
+        fraMain->RebuildMainScreen();
+    }
+    fraGame->show();
+    fraGame->focusFirstGame();
+}
+
+void MainWindow::ShowHelp()
+{
+    if (!help::open(this, HelpFileName))
+        msgbox::warning(this, QStringLiteral("ヘルプ"), QStringLiteral("ヘルプファイルが見つかりません。"));
+}
+
+void MainWindow::ExitProgram()
+{
+    help::closeAll();
+    emit programEndRequested();
+}
+
+void MainWindow::ToggleHelpTour()
+{
+    if (loading_)
+        return;
+    if (chkHelp->isChecked()) {
+        msgbox::information(this, QStringLiteral("ヘルプツアーＯＮ"), QStringLiteral("ヘルプツアー機能をオンにします。"));
+        state_.tour.flag = 1;
+    } else {
+        msgbox::information(this, QStringLiteral("ヘルプツアーＯＦＦ"),
+                            QStringLiteral("ヘルプツアー機能をオフにします。"));
+        state_.tour.flag = 0;
+    }
+    const textfile::WriteResult w = settingsfile::writeHelpTourFlag(state_.tour.flag);
+    if (!w.ok)
+        msgbox::warning(this, QStringLiteral("保存できません"), w.message(settingsfile::FileName));
+}
+
+void MainWindow::DayClicked()
+{
+    fraMain->RebuildMainScreen();
+    cmdMain->setFocus();
+}

@@ -1,0 +1,65 @@
+#pragma once
+// frmMain: the toolbar, the eight screens (one visible at a time), the game
+// panel and the help tour. A new one is built each time the user comes back
+// from a game or the dictionary window, so every view is rebuilt from the
+// files.
+#include "records/MainState.h"
+
+#include <QWidget>
+#include <vector>
+
+class DayView;
+class Dictionary;
+class EditScreen;
+class GamePanel;
+class QCheckBox;
+class QPushButton;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent = nullptr);
+
+    // The load sequence; shows the window.
+    void StartUp();
+
+    void HideAllFrames();
+    DayView& dayView() { return *fraMain; }
+    GamePanel& gamePanel() { return *fraGame; }
+    MainState& state() { return state_; }
+    // Which games (and the dictionary window) the panel may open.
+    void setGameAvailable(int item, bool available);
+    void setDictionaryAvailable(bool available);
+
+    static QString introduction();
+
+signals:
+    void gameRequested(int item);
+    void dictionaryRequested();
+    void programEndRequested();
+
+private:
+    QPushButton* addToolButton(const char* name, const QString& caption, const QString& tip);
+    void addScreen(QPushButton* button, Screen* screen);
+    void showScreen(Screen* screen);
+    void ShowMainScreen();
+    void ShowGamePanel();
+    void ShowHelp();
+    void ExitProgram();
+    void ToggleHelpTour();
+    void DayClicked();
+    void READ_SETTEI();
+
+    MainState state_;
+    Dictionary& dictionary_;
+    bool loading_ = false;
+    DayView* fraMain;
+    EditScreen* fraSettei;
+    GamePanel* fraGame;
+    QCheckBox* chkHelp;
+    QPushButton* cmdGame;
+    QPushButton* cmdMain;
+    std::vector<Screen*> screens_;  // in the order HideAllFrames hides them
+    class QHBoxLayout* toolbar_;
+    class QVBoxLayout* screenArea_;
+};

@@ -1,0 +1,51 @@
+#include "app/Shell.h"
+
+#include "app/MainWindow.h"
+
+#include <QWidget>
+
+Shell::Shell() = default;
+
+void Shell::registerGame(int item, WindowFactory factory) { games_[item] = std::move(factory); }
+
+void Shell::registerDictionaryWindow(WindowFactory factory) { dictionaryWindow_ = std::move(factory); }
+
+MainWindow* Shell::showMain()
+{
+    auto* w = new MainWindow(tour_, dictionary_);
+    main_ = w;
+    for (int item = 1; item <= 7; ++item)
+        w->setGameAvailable(item, games_.count(item) > 0);
+    w->setDictionaryAvailable(bool(dictionaryWindow_));
+    connect(w, &MainWindow::gameRequested, this, [this](int item) {
+        auto it = games_.find(item);
+        if (it != games_.end())
+            open(it->second);
+    });
+    connect(w, &MainWindow::dictionaryRequested, this, [this] {
+        if (dictionaryWindow_)
+            open(dictionaryWindow_);
+    });
+    connect(w, &MainWindow::programEndRequested, this, &Shell::programEndRequested);
+    w->StartUp();
+    return main_;
+}
+
+void Shell::open(const WindowFactory& factory)
+{
+    QWidget* window = factory(*this);
+    if (!window)
+        return;
+    other_ = window;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    if (main_)
+        main_->close();  // deletes it
+}
+
+void Shell::returnToMain(QWidget* from)
+{
+    showMain();
+    if (from)
+        from->close();
+}

@@ -1,0 +1,55 @@
+#include "app/DataDirectory.h"
+#include "app/Shell.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLockFile>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("fernoa2"));
+    QApplication::setApplicationDisplayName(QStringLiteral("フェルノア２"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
+
+    QString error;
+    const QString folder = datadir::prepare(QDir::currentPath(), &error);
+    if (folder.isEmpty()) {
+        msgbox::warning(nullptr, QStringLiteral("フェルノア２"), error);
+        return 1;
+    }
+    // The data files are opened by bare name, in this folder.
+    QDir::setCurrent(folder);
+
+    // Two copies on one folder would each rewrite the log from their own
+    // snapshot; the second one stops here.
+    QLockFile lock(QDir(folder).filePath(QStringLiteral("fernoa2.lock")));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        msgbox::warning(nullptr, QStringLiteral("フェルノア２"),
+                        QStringLiteral("フェルノア２はこのデータフォルダで既に起動しています。\r\n%1").arg(folder));
+        return 1;
+    }
+
+    help::setSearchPaths({folder, datadir::installedDataSet()});
+
+    Shell shell;
+    QObject::connect(&shell, &Shell::programEndRequested, &app, [] {
+        help::closeAll();
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    shell.showMain();
+    return app.exec();
+}

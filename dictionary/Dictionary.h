@@ -1,0 +1,76 @@
+#pragma once
+// The kanji and compound dictionaries: two tables loaded whole from
+// 漢字辞書.TXT and 熟語辞書.TXT, and the queries the games run on them.
+// Indices are 1-based, in file order.
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <vector>
+
+class Random;
+
+struct KanjiEntry {
+    QString kansei;  // the finished kanji
+    QString kousei;  // its components, one character each, 1 to 6
+};
+
+class Dictionary {
+public:
+    static constexpr int MaxEntries = 32766;
+    static constexpr int MaxComponentSet = 15;
+    static constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+    static inline const QString KanjiFileName = QStringLiteral("漢字辞書.TXT");
+    static inline const QString CompoundFileName = QStringLiteral("熟語辞書.TXT");
+
+    // Loads both files from `folder` (the working directory when empty).
+    // Each table is replaced whole; a file that is missing, unreadable or
+    // over the limit leaves its table empty and is described in the returned
+    // Japanese message (empty when both loaded).
+    QString load(const QString& folder = {});
+
+    int kanjiCount() const { return int(kanji_.size()); }
+    int compoundCount() const { return int(compounds_.size()); }
+    const QString& kansei(int i) const { return kanji_[size_t(i - 1)].kansei; }
+    const QString& kousei(int i) const { return kanji_[size_t(i - 1)].kousei; }
+    const KanjiEntry& entry(int i) const { return kanji_[size_t(i - 1)]; }
+    const QString& compound(int j) const { return compounds_[size_t(j - 1)]; }
+
+    // Replaces the tables directly (tests, and callers that build entries).
+    void setTables(std::vector<KanjiEntry> kanji, std::vector<QString> compounds);
+
+    // 1..kanjiCount, independent of earlier picks; 0 when the table is empty.
+    int randomKanji(Random& random) const;
+    // A random entry with at least m components; 0 when no entry has that
+    // many (the pick is then never attempted, so it cannot loop for ever).
+    int randomKanjiWithAtLeast(int m, Random& random) const;
+    // 1..compoundCount; 0 when empty. The answer is compoundText(j).
+    int randomCompound(Random& random) const;
+    QString compoundText(int j) const { return compound(j).left(2); }
+
+    // The first entry whose finished kanji is `kanji`; 0 when none.
+    int findKanji(QStringView kanji) const;
+    // Components of every entry of `kanji`, each once, in index and stored
+    // order; at most 15.
+    QString componentSet(QStringView kanji) const;
+    // Every component of the table, each once, in order of first appearance.
+    QString distinctComponents() const;
+    // The components of a component string, one character each.
+    static QStringList components(QStringView kousei);
+
+private:
+    std::vector<KanjiEntry> kanji_;
+    std::vector<QString> compounds_;
+};
+
+// Entries drawn without replacement: each draw takes a uniform position in
+// the remaining list and removes it.
+class EntryDraw {
+public:
+    explicit EntryDraw(int count);
+    bool empty() const { return remaining_.empty(); }
+    int remaining() const { return int(remaining_.size()); }
+    int draw(Random& random);  // an index 1..count; 0 when empty
+
+private:
+    std::vector<int> remaining_;
+};

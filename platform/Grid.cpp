@@ -1,0 +1,83 @@
+#include "platform/Grid.h"
+
+#include "platform/Colors.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+Grid::Grid(const QString& objectName, QWidget* parent) : QTableView(parent)
+{
+    setObjectName(objectName);
+    QTableView::setModel(&model_);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setAlternatingRowColors(false);
+    connect(this, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
+}
+
+void Grid::setColumns(std::vector<GridColumn> columns)
+{
+    pendingTopRow_ = 0;
+    model_.setColumns(std::move(columns));
+    applyWidths();
+}
+
+void Grid::applyWidths()
+{
+    for (int c = 0; c < model_.cols(); ++c)
+        setColumnWidth(c, colors::twipsToPixels(model_.columns()[size_t(c)].widthTwips));
+}
+
+QString Grid::text(int row, int col) const
+{
+    if (row == 0)
+        return col >= 0 && col < cols() ? model_.columns()[size_t(col)].header : QString();
+    // A deep copy: cells may point into a record buffer the grid owns.
+    const QString& cell = model_.cell(row - 1, col);
+    return QString(cell.constData(), cell.size());
+}
+
+void Grid::setText(int row, int col, const QString& text) { model_.setCell(row - 1, col, text); }
+
+int Grid::row() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+void Grid::setRow(int row)
+{
+    if (row >= 1 && row < rows())
+        setCurrentIndex(model_.index(row - 1, 0));
+}
+
+int Grid::topRow() const
+{
+    const int r = rowAt(0);
+    return r < 0 ? (rows() > 1 ? 1 : 0) : r + 1;
+}
+
+void Grid::setTopRow(int row)
+{
+    if (row < 1 || row >= rows())
+        return;
+    pendingTopRow_ = row;
+    scrollTo(model_.index(row - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+void Grid::setFontPointSize(int size) { model_.setFontPointSize(size); }
+
+void Grid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    if (pendingTopRow_ > 0 && pendingTopRow_ < rows())
+        scrollTo(model_.index(pendingTopRow_ - 1, 0), QAbstractItemView::PositionAtTop);
+}

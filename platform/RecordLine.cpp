@@ -1,0 +1,124 @@
+#include "platform/RecordLine.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace recordline {
+
+void split(QStringView line, std::vector<QStringView>& items)
+{
+    items.clear();
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    for (;;) {
+        while (i < n && (line[i] == u' ' || line[i] == u'\t'))
+            ++i;
+        if (i < n && line[i] == u'"') {
+            const qsizetype start = ++i;
+            while (i < n && line[i] != u'"')
+                ++i;
+            items.push_back(line.sliced(start, i - start));
+            if (i < n)
+                ++i;  // closing quote
+            // Anything between the closing quote and the comma is dropped.
+            while (i < n && line[i] != u',')
+                ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < n && line[i] != u',')
+                ++i;
+            qsizetype stop = i;
+            while (stop > start && (line[stop - 1] == u' ' || line[stop - 1] == u'\t'))
+                --stop;
+            items.push_back(line.sliced(start, stop - start));
+        }
+        if (i >= n)
+            return;
+        ++i;  // the comma: another item follows, empty if the line ends here
+    }
+}
+
+namespace {
+template <typename T>
+QString shortest(T value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    if (ec != std::errc())
+        return QStringLiteral("0");
+    QString s = QString::fromLatin1(buf, end - buf);
+    if (s == u"-0")
+        s = QStringLiteral("0");
+    return s;
+}
+}  // namespace
+
+QString number(double value) { return shortest(value); }
+QString number(float value) { return shortest(value); }
+QString number(long long value) { return QString::number(value); }
+
+double toDouble(QStringView item)
+{
+    bool ok = false;
+    double v = item.trimmed().toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+float toFloat(QStringView item)
+{
+    double v = toDouble(item);
+    if (std::fabs(v) > 3.0e38)
+        return 0.0f;
+    return static_cast<float>(v);
+}
+
+long long toInteger(QStringView item)
+{
+    double v = toDouble(item);
+    if (std::fabs(v) > 9.0e18)
+        return 0;
+    return std::llround(v);
+}
+
+QString safeText(QStringView text)
+{
+    QString s = text.toString();
+    s.replace(u'"', QChar(0xFF02));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    s.replace(u'\r', u' ');
+    s.replace(u'\n', u' ');
+    return s;
+}
+
+void LineWriter::separate()
+{
+    if (!first_)
+        line_ += u',';
+    first_ = false;
+}
+
+LineWriter& LineWriter::quoted(QStringView text)
+{
+    separate();
+    line_ += u'"';
+    line_ += text;
+    line_ += u'"';
+    return *this;
+}
+
+LineWriter& LineWriter::bare(QStringView text)
+{
+    separate();
+    line_ += text;
+    return *this;
+}
+
+LineWriter& LineWriter::empty()
+{
+    separate();
+    return *this;
+}
+
+}  // namespace recordline

@@ -1,0 +1,78 @@
+#pragma once
+// The comma-separated line form of every data file: text items in double
+// quotes (nothing escaped inside), numbers bare, lines ended by CR LF.
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+namespace recordline {
+
+// Splits one line (without its line end) into items. The views point into
+// `line`. A quoted item runs to its closing quote (or the line end when the
+// quote is never closed), a bare one to the next comma; spaces before an item
+// are skipped and trailing spaces of a bare item dropped. A line ending in a
+// comma has an empty last item.
+void split(QStringView line, std::vector<QStringView>& items);
+
+// Calls f(QStringView line) for every non-blank line of `text`; lines end in
+// CR LF, LF or CR, and the last one may have no line end.
+template <typename F>
+void forEachLine(QStringView text, F&& f)
+{
+    const QChar* p = text.data();
+    const QChar* end = p + text.size();
+    while (p < end) {
+        const QChar* start = p;
+        while (p < end && *p != u'\r' && *p != u'\n')
+            ++p;
+        QStringView line(start, p - start);
+        if (p < end && *p == u'\r')
+            ++p;
+        if (p < end && *p == u'\n')
+            ++p;
+        if (!line.trimmed().isEmpty())
+            f(line);
+    }
+}
+
+// Numbers as the files hold them: "." decimal point, shortest form that reads
+// back the same value, never an exponent (60, 180.28).
+QString number(double value);
+QString number(float value);
+QString number(long long value);
+inline QString number(int value) { return number(static_cast<long long>(value)); }
+
+// Reads a bare number; anything unreadable is 0.
+double toDouble(QStringView item);
+float toFloat(QStringView item);
+long long toInteger(QStringView item);
+
+// Text a user typed, made safe for a quoted item: a double quote cannot be
+// escaped in this line form, so it becomes the full-width ＂, and line breaks
+// become spaces.
+QString safeText(QStringView text);
+
+// Builds one line item by item; text() ends it with CR LF.
+class LineWriter {
+public:
+    LineWriter& quoted(QStringView text);
+    LineWriter& bare(QStringView text);
+    LineWriter& num(double value) { return bare(number(value)); }
+    LineWriter& num(float value) { return bare(number(value)); }
+    LineWriter& num(long long value) { return bare(number(value)); }
+    LineWriter& num(int value) { return bare(number(value)); }
+    LineWriter& empty();  // nothing after the comma: a line ending in a bare comma
+    QString text() const { return line_ + QStringLiteral("\r\n"); }
+    void appendTo(QString& out) const
+    {
+        out += line_;
+        out += u"\r\n";
+    }
+
+private:
+    void separate();
+    QString line_;
+    bool first_ = true;
+};
+
+}  // namespace recordline

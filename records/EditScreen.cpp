@@ -1,0 +1,178 @@
+#include "records/EditScreen.h"
+
+#include "platform/Grid.h"
+#include "platform/MessageBox.h"
+#include "records/GameItems.h"
+#include "records/Nickname.h"
+#include "records/RecordFile.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString ConfirmTitle = QStringLiteral("クリア確認");
+const QString WriteErrorTitle = QStringLiteral("保存できません");
+}  // namespace
+
+EditScreen::EditScreen(MainState& state, QWidget* parent) : Screen(parent), state_(state)
+{
+    setObjectName(QStringLiteral("fraSettei"));
+    msgHenList = new Grid(QStringLiteral("msgHenList"), this);
+    cmdRowDel = new QPushButton(QStringLiteral("個別削除"), this);
+    cmdRowDel->setObjectName(QStringLiteral("cmdRowDel"));
+    cmdNew1 = new QPushButton(QStringLiteral("新規スタート（全削除）"), this);
+    cmdNew1->setObjectName(QStringLiteral("cmdNew1"));
+    txtPriData = new QLineEdit(this);
+    txtPriData->setObjectName(QStringLiteral("txtPriData"));
+    txtPriData->setMaxLength(40);
+    cmdPHozon1 = new QPushButton(QStringLiteral("名前変更"), this);
+    cmdPHozon1->setObjectName(QStringLiteral("cmdPHozon1"));
+
+    auto* nameBox = new QGroupBox(QStringLiteral("名前（ニックネーム）"), this);
+    auto* nameRow = new QHBoxLayout(nameBox);
+    nameRow->addWidget(txtPriData, 1);
+    nameRow->addWidget(cmdPHozon1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdRowDel);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdNew1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(msgHenList, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(nameBox);
+
+    connect(msgHenList, &Grid::cellClicked, this, [this](int row, int) { SelectEditRow(row); });
+    connect(cmdRowDel, &QPushButton::clicked, this, &EditScreen::DeleteOneRecord);
+    connect(cmdNew1, &QPushButton::clicked, this, &EditScreen::DeleteAllData);
+    connect(cmdPHozon1, &QPushButton::clicked, this, &EditScreen::SaveNickname);
+    InitEditListGrid();
+}
+
+QString EditScreen::helpTourText() const
+{
+    return QStringLiteral("これまでのデータを全部削除して新規にスタートさせたり、個別に削除することができます。\r\n\r\n"
+                          "名前（ニックネームM）を登録することもできます\r\n\r\n");
+}
+
+void EditScreen::prepare()
+{
+    txtPriData->setText(state_.nickname);
+    cmdRowDel->setEnabled(false);
+    InitEditListGrid();
+    LoadEditList();
+}
+
+void EditScreen::InitEditListGrid()
+{
+    msgHenList->setColumns({{QStringLiteral("回数"), 800, Qt::AlignRight},
+                            {QStringLiteral("日付"), 1400, Qt::AlignHCenter},
+                            {QStringLiteral("時間"), 1000, Qt::AlignHCenter},
+                            {QStringLiteral("項目"), 1750, Qt::AlignLeft},
+                            {QStringLiteral("秒数"), 850, Qt::AlignRight},
+                            {QStringLiteral("一言日記"), 5230, Qt::AlignLeft}});
+}
+
+void EditScreen::LoadEditList()
+{
+    auto table = recordfile::read();
+    std::vector<QString> cells;
+    cells.reserve(size_t(table->size()) * 6);
+    int k = 1;
+    for (const RecordView& r : table->records()) {
+        cells.push_back(QString::number(k++));
+        cells.push_back(RecordTable::raw(r.date));
+        cells.push_back(RecordTable::raw(r.time));
+        cells.push_back(RecordTable::raw(r.item));
+        cells.push_back(recordfile::secondsText(r.seconds));
+        cells.push_back(RecordTable::raw(r.note));
+    }
+    msgHenList->model().setCells(std::move(cells), table);
+    if (msgHenList->rows() > 24)
+        msgHenList->setTopRow(msgHenList->rows() - 1);
+}
+
+void EditScreen::SelectEditRow(int row)
+{
+    if (msgHenList->rows() > 1 && row >= 1) {
+        msgHenList->setRow(row);
+        cmdRowDel->setEnabled(true);
+    }
+}
+
+void EditScreen::DeleteOneRecord()
+{
+    const int rows = msgHenList->rows();
+    if (rows <= 1)
+        return;
+    if (rows == 2) {
+        const textfile::WriteResult w = recordfile::truncate();
+        if (!w.ok) {
+            msgbox::warning(this, WriteErrorTitle, w.message(recordfile::FileName));
+            return;
+        }
+        emit mainScreenNeedsRebuild();
+        msgHenList->setRows(1);
+        cmdRowDel->setEnabled(false);
+        return;
+    }
+    const int r = msgHenList->row();
+    if (r < 1)
+        return;
+    const QString label = msgHenList->text(r, 1) + u' ' + msgHenList->text(r, 2) + u' ' + msgHenList->text(r, 3);
+    if (!msgbox::confirm(this, ConfirmTitle, label + QStringLiteral(" を削除します。よろしいですか？")))
+        return;
+    msgHenList->removeRow(r);
+    const textfile::WriteResult w = recordfile::rewriteFromGrid(*msgHenList);
+    if (!w.ok) {
+        // The grid must show what the file holds.
+        msgbox::warning(this, WriteErrorTitle, w.message(recordfile::FileName));
+        InitEditListGrid();
+        LoadEditList();
+    }
+    cmdRowDel->setEnabled(false);
+}
+
+void EditScreen::DeleteAllData()
+{
+    if (!msgbox::confirm(this, ConfirmTitle,
+                         QStringLiteral("これまでのデータを削除して新しくスタートします。よろしいですか？")))
+        return;
+    QStringList failures;
+    auto check = [&](const textfile::WriteResult& w, const QString& file) {
+        if (!w.ok)
+            failures << w.message(file);
+    };
+    check(recordfile::truncate(), recordfile::FileName);
+    state_.nickname = txtPriData->text();
+    check(nickname::write(state_.nickname), nickname::FileName);
+    for (int i = 1; i <= items::Count; ++i)
+        check(textfile::replace(items::historyFile(i), QString()), items::historyFile(i));
+    if (!failures.isEmpty()) {
+        msgbox::warning(this, WriteErrorTitle, failures.join(QStringLiteral("\r\n")));
+        return;
+    }
+    msgbox::information(this, QStringLiteral("新規スタート準備完了"),
+                        QStringLiteral("データを削除しました。\r\n\r\n"
+                                       "一旦プログラムを終了させていただきます。次の起動から新規スタートです！"));
+    emit programEndRequested();
+}
+
+void EditScreen::SaveNickname()
+{
+    const QString name = txtPriData->text();
+    const textfile::WriteResult w = nickname::write(name);
+    if (!w.ok) {
+        msgbox::warning(this, WriteErrorTitle, w.message(nickname::FileName));
+        return;
+    }
+    state_.nickname = nickname::read();
+    txtPriData->setText(state_.nickname);
+    emit titleChanged(nickname::windowTitle(state_.nickname));
+    msgbox::information(this, QStringLiteral("保存終了"), QStringLiteral("保存が終了しました"));
+}

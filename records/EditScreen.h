@@ -1,0 +1,38 @@
+#pragma once
+// The edit screen fraSettei: delete one record or all data, and the nickname.
+#include "records/MainState.h"
+
+class Grid;
+class QLineEdit;
+class QPushButton;
+
+class EditScreen : public Screen {
+    Q_OBJECT
+public:
+    EditScreen(MainState& state, QWidget* parent = nullptr);
+
+    void prepare() override;  // ShowEditScreen: nickname box, grid from the file
+    QString helpTourText() const override;
+
+    Grid& grid() { return *msgHenList; }
+
+signals:
+    void mainScreenNeedsRebuild();
+    void titleChanged(const QString& title);
+    void programEndRequested();
+
+private:
+    void InitEditListGrid();
+    void LoadEditList();
+    void SelectEditRow(int row);
+    void DeleteOneRecord();
+    void DeleteAllData();
+    void SaveNickname();
+
+    MainState& state_;
+    Grid* msgHenList;
+    QPushButton* cmdRowDel;
+    QPushButton* cmdNew1;
+    QPushButton* cmdPHozon1;
+    QLineEdit* txtPriData;
+};

@@ -1,0 +1,9 @@
+#include "records/HelpTour.h"
+
+#include "platform/MessageBox.h"
+
+void HelpTour::show(QWidget* parent) const
+{
+    if (flag != 0)
+        msgbox::information(parent, QStringLiteral("ヘルプツアー"), text);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The user's nickname, kept in プライベート.txt as the line "氏名","name".
+#include "platform/TextFile.h"
+
+#include <QString>
+
+namespace nickname {
+
+inline const QString FileName = QStringLiteral("プライベート.txt");
+
+QString read(const QString& path = FileName);  // empty when missing
+textfile::WriteResult write(const QString& name, const QString& path = FileName);
+// The main window's title for a nickname.
+QString windowTitle(const QString& name);
+
+}  // namespace nickname

@@ -1,0 +1,5 @@
+#include "records/Screen.h"
+
+void Screen::prepare() {}
+
+QString Screen::helpTourText() const { return {}; }
