@@ -31,7 +31,7 @@ COMPOUND_FILE = os.path.join(REPO, "data", "熟語辞書.TXT")
 OVERRIDES = os.path.join(HERE, "overrides.txt")
 
 NPM_SOURCES = {
-    # file name in the cache: (package spec, sha256 of the tarball)
+    # file name in the cache: (package@version, sha256 of the tarball)
     "kanji-0.19.3.tgz": ("kanji@0.19.3",
                          "960f7f469c26c1b376a02b23c8245a8d4894a2343daf77a8aeb500c2aceb114d"),
     "joyo-kanji-0.2.1.tgz": ("joyo-kanji@0.2.1",
@@ -142,20 +142,20 @@ def sha256(path):
 
 def fetch():
     d = cache_dir()
-    for name, (spec, digest) in list(NPM_SOURCES.items()) + list(DEB_SOURCES.items()):
+    for name, (pkg, digest) in list(NPM_SOURCES.items()) + list(DEB_SOURCES.items()):
         path = os.path.join(d, name)
         if not (os.path.exists(path) and sha256(path) == digest):
-            print("fetching", spec, file=sys.stderr)
+            print("fetching", pkg, file=sys.stderr)
             if name.endswith(".tgz"):
-                cmd = ["npm", "pack", "--silent", spec, "--pack-destination", d]
+                cmd = ["npm", "pack", "--silent", pkg, "--pack-destination", d]
             else:
-                cmd = ["apt-get", "download", spec]
+                cmd = ["apt-get", "download", pkg]
             r = subprocess.run(cmd, cwd=d, stdout=subprocess.DEVNULL)
             if r.returncode != 0 and not name.endswith(".tgz"):
                 subprocess.run(["apt-get", "update"], stdout=subprocess.DEVNULL)
                 r = subprocess.run(cmd, cwd=d, stdout=subprocess.DEVNULL)
             if r.returncode != 0 or not os.path.exists(path):
-                raise Fail("could not fetch %s" % spec)
+                raise Fail("could not fetch %s" % pkg)
         if sha256(path) != digest:
             raise Fail("%s does not match its pinned sha256" % name)
     return d
