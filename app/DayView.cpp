@@ -14,6 +14,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -86,7 +87,7 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     chartButtons->addWidget(cmdJikan);
     chartButtons->addStretch(1);
     auto* right = new QVBoxLayout;
-    right->addWidget(msgDayList, 3);
+    right->addWidget(msgDayList);
     right->addLayout(chartButtons);
     right->addWidget(mcrMain, 4);
 
@@ -94,6 +95,10 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     layout->addLayout(left, 0);
     layout->addLayout(right, 1);
     msgDayTotal->setMinimumHeight(150);
+    // Nine plays fit; from the tenth on the list scrolls to the newest.
+    msgDayList->setFixedHeight(msgDayList->horizontalHeader()->sizeHint().height() +
+                               msgDayList->verticalHeader()->defaultSectionSize() * 9 +
+                               2 * msgDayList->frameWidth() + 2);
     msgDayList->setMinimumWidth(colors::twipsToPixels(500 + 1040 + 2400 + 810) + 24);
 
     connect(cmdDay, &QPushButton::clicked, this, &DayView::cmdDay_Click);

@@ -18,6 +18,7 @@ Grid::Grid(const QString& objectName, QWidget* parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setAlternatingRowColors(false);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
@@ -28,6 +29,7 @@ void Grid::setColumns(std::vector<GridColumn> columns)
     pendingTopRow_ = 0;
     model_.setColumns(std::move(columns));
     applyWidths();
+    scrollToTop();
 }
 
 void Grid::applyWidths()
@@ -61,8 +63,11 @@ void Grid::setRow(int row)
 
 int Grid::topRow() const
 {
-    const int r = rowAt(0);
-    return r < 0 ? (rows() > 1 ? 1 : 0) : r + 1;
+    if (rows() <= 1)
+        return 0;
+    if (pendingTopRow_ > 0)
+        return pendingTopRow_;
+    return verticalScrollBar()->value() + 1;
 }
 
 void Grid::setTopRow(int row)
@@ -70,14 +75,23 @@ void Grid::setTopRow(int row)
     if (row < 1 || row >= rows())
         return;
     pendingTopRow_ = row;
-    scrollTo(model_.index(row - 1, 0), QAbstractItemView::PositionAtTop);
+    verticalScrollBar()->setValue(row - 1);
+    if (isVisible() && verticalScrollBar()->value() == row - 1)
+        pendingTopRow_ = 0;
 }
 
 void Grid::setFontPointSize(int size) { model_.setFontPointSize(size); }
 
-void Grid::resizeEvent(QResizeEvent* event)
+void Grid::updateGeometries()
 {
-    QTableView::resizeEvent(event);
-    if (pendingTopRow_ > 0 && pendingTopRow_ < rows())
-        scrollTo(model_.index(pendingTopRow_ - 1, 0), QAbstractItemView::PositionAtTop);
+    QTableView::updateGeometries();
+    if (pendingTopRow_ <= 0)
+        return;
+    if (pendingTopRow_ >= rows()) {
+        pendingTopRow_ = 0;
+        return;
+    }
+    verticalScrollBar()->setValue(pendingTopRow_ - 1);
+    if (isVisible())
+        pendingTopRow_ = 0;  // from now on the user scrolls
 }

@@ -37,7 +37,7 @@ signals:
 
 protected:
     // The view scrolls to a requested top row only once it knows its size.
-    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
 
 private:
     void applyWidths();

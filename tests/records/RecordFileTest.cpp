@@ -1,0 +1,67 @@
+#include "records/RecordFile.h"
+
+#include "platform/Grid.h"
+#include "support/RecordGenerator.h"
+#include "support/TempDir.h"
+
+using RecordFile = DataDirTest;
+
+TEST_F(RecordFile, AppendedLineIsByteExact)
+{
+    const QString line = recordfile::appendedLine(
+        QStringLiteral("2006/01/05"), QStringLiteral("09:05:03"), QStringLiteral("発掘"), 60.0,
+        recordfile::playNote(QStringLiteral("60"), 14, QStringLiteral("   コマ数 : 18   ヒント有り")));
+    ASSERT_TRUE(recordfile::append(line).ok);
+    EXPECT_EQ(readBytes(recordfile::FileName),
+              cp932(QStringLiteral("\"2006/01/05\",\"09:05:03\",\"発掘\",60,"
+                                   "\"秒数 : 60   答数 : 14   コマ数 : 18   ヒント有り\",\r\n")));
+}
+
+TEST_F(RecordFile, AppendedAndRewrittenRecordsReadBackEqual)
+{
+    writeText(recordfile::FileName,
+              QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"秒数 : 180.28, 答数 : 9\",\r\n"
+                             "\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"秒数 : 180.28, 答数 : 9\",\"\"\r\n"));
+    auto t = recordfile::read();
+    ASSERT_EQ(t->size(), 2);
+    for (const RecordView& r : t->records()) {
+        EXPECT_EQ(r.date, u"2006/01/15");
+        EXPECT_EQ(r.item, u"合体");
+        EXPECT_FLOAT_EQ(r.seconds, 180.28f);
+        EXPECT_EQ(r.note, u"秒数 : 180.28, 答数 : 9");  // commas inside quotes survive
+        EXPECT_TRUE(r.spare.isEmpty());
+    }
+    EXPECT_EQ(recordfile::secondsText(t->records()[0].seconds), QStringLiteral("180.28"));
+}
+
+TEST_F(RecordFile, MissingFileIsEmptyAndDamagedLinesDoNotStopTheReader)
+{
+    EXPECT_TRUE(recordfile::read()->empty());
+    writeBytes(recordfile::FileName, cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\r\n"))
+                                         + QByteArray("\"2006/01/16\",\"\xFF\xFF\",\"x\r\n\"cut"));
+    auto t = recordfile::read();
+    ASSERT_EQ(t->size(), 3);
+    EXPECT_EQ(t->records()[2].date, u"cut");
+    EXPECT_EQ(t->records()[2].seconds, 0.0f);
+}
+
+TEST_F(RecordFile, RewriteFromGridWritesRowsInOrderWithAnEmptyQuotedSpare)
+{
+    Grid g(QStringLiteral("msgHenList"));
+    g.setColumns({{"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}});
+    g.addRow({"1", "2006/01/15", "21:03:15", "合体", "180.28", "彼の\"日記\""});
+    g.addRow({"3", "2006/01/16", "08:00:00", "連結", "60", ""});
+    ASSERT_TRUE(recordfile::rewriteFromGrid(g).ok);
+    EXPECT_EQ(readText(recordfile::FileName),
+              QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"彼の＂日記＂\",\"\"\r\n"
+                             "\"2006/01/16\",\"08:00:00\",\"連結\",60,\"\",\"\"\r\n"));
+}
+
+TEST_F(RecordFile, AHundredThousandRecordsReadWhole)
+{
+    writeText(recordfile::FileName, recordgen::text(100000));
+    auto t = recordfile::read();
+    ASSERT_EQ(t->size(), 100000);
+    EXPECT_FALSE(t->records().back().date.isEmpty());
+    EXPECT_TRUE(t->records().back().note.startsWith(u"秒数 : "));
+}
