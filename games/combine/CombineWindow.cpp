@@ -1,0 +1,233 @@
+#include "games/combine/CombineWindow.h"
+
+#include "dictionary/Dictionary.h"
+#include "games/frame/AnswerBox.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+
+// A label that reports clicks: lblKanjiK is also the give-up button.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            emit clicked();
+        QLabel::mousePressEvent(event);
+    }
+};
+
+namespace {
+constexpr int WrongPauseMs = 1000;
+constexpr int RightPauseMs = 700;
+constexpr int GiveUpPauseMs = 700;
+
+void setForeground(QLabel* label, const QColor& color)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+}
+}  // namespace
+
+const GameDefinition& CombineWindow::gameDefinition()
+{
+    static const GameDefinition def{1,
+                                    QStringLiteral("frmG1"),
+                                    QStringLiteral("合体タイピング"),
+                                    QStringLiteral("答数"),
+                                    GameWindow::countRange(1, 30),
+                                    QStringLiteral("文字数"),
+                                    false};
+    return def;
+}
+
+QString CombineWindow::helpLines()
+{
+    const QStringList lines = {
+        QStringLiteral("このゲームは『合体タイピング』です。"),
+        QString(),
+        QStringLiteral("２～６文字の漢字（カタカナ）が出題されます。"),
+        QStringLiteral("その文字が合体したらなんと言う漢字（１文字）になるかを入力します。"),
+        QString(),
+        QStringLiteral("例えば…「日」「土」「寸」と出題されたら「時」とタイプします。"),
+        QString(),
+        QStringLiteral("ギブアップ時はＥＳＣキーを押すか漢字欄をクリックしてください。"),
+    };
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+CombineWindow::CombineWindow(GameContext context, QWidget* parent)
+    : GameWindow(gameDefinition(), std::move(context), parent)
+{
+    QWidget* area = gameArea();
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    fraGattai = new QGroupBox(QStringLiteral(" 漢字構成部品 "), area);
+    fraGattai->setObjectName(QStringLiteral("fraGattai"));
+    auto* parts = new QHBoxLayout(fraGattai);
+    QFont partFont = font();
+    partFont.setPointSize(30);
+    for (int i = 0; i < CombineQuestion::MaxComponents; ++i) {
+        auto* l = new QLabel(fraGattai);
+        l->setObjectName(QStringLiteral("lblKanjiP_%1").arg(i + 1));
+        l->setFont(partFont);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFixedSize(72, 72);
+        l->setFrameShape(QFrame::Box);
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, Qt::white);
+        l->setPalette(p);
+        parts->addWidget(l);
+        lblKanjiP[size_t(i)] = l;
+    }
+    parts->addStretch(1);
+    layout->addWidget(fraGattai, 1);
+
+    lblKanjiK = new ClickLabel(area);
+    lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
+    QFont answerFont = font();
+    answerFont.setPointSize(60);
+    lblKanjiK->setFont(answerFont);
+    lblKanjiK->setAlignment(Qt::AlignCenter);
+    lblKanjiK->setFixedSize(150, 150);
+    lblKanjiK->setFrameShape(QFrame::Box);
+    lblKanjiK->setAutoFillBackground(true);
+    QPalette p = lblKanjiK->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    lblKanjiK->setPalette(p);
+    layout->addWidget(lblKanjiK, 0, Qt::AlignVCenter);
+    connect(lblKanjiK, &ClickLabel::clicked, this, &CombineWindow::lblKanjiK_Click);
+
+    Form_Load();
+    if (dictionary().kanjiCount() == 0)
+        msgbox::warning(this, gameDefinition().windowTitle, EmptyDictionaryText);
+    else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
+        msgbox::information(this, gameDefinition().windowTitle, NoSampleText);
+}
+
+bool CombineWindow::canPlay(QString* reason) const
+{
+    if (dictionary().kanjiCount() > 0)
+        return true;
+    *reason = EmptyDictionaryText;
+    return false;
+}
+
+void CombineWindow::ClearQuestion()
+{
+    for (QLabel* l : lblKanjiP) {
+        l->clear();
+        l->hide();
+    }
+    txtKaitou->clear();
+}
+
+void CombineWindow::showQuestion(const CombineQuestion& q)
+{
+    ClearQuestion();
+    question_ = q;
+    for (int i = 0; i < q.parts.size(); ++i) {
+        lblKanjiP[size_t(i)]->setText(q.parts[i]);
+        lblKanjiP[size_t(i)]->show();
+    }
+}
+
+void CombineWindow::NextQuestion() { showQuestion(CombineQuestion::draw(dictionary(), Random::instance())); }
+
+void CombineWindow::ShowIdleSample()
+{
+    showQuestion(CombineQuestion::sample(dictionary(), Random::instance()));
+    ++answerShown_;
+    lblKanjiK->setText(question_.answer);
+}
+
+void CombineWindow::showAnswer(const QColor& color)
+{
+    ++answerShown_;
+    lblKanjiK->setText(question_.answer);
+    setForeground(lblKanjiK, color);
+}
+
+void CombineWindow::emptyAnswerLabel()
+{
+    ++answerShown_;
+    lblKanjiK->clear();
+}
+
+void CombineWindow::clearAnswerLabel() { emptyAnswerLabel(); }
+
+void CombineWindow::revealAtTimeOut()
+{
+    ++answerShown_;
+    lblKanjiK->setText(question_.answer);  // in the colour it last had
+}
+
+void CombineWindow::checkAnswer(const QString& answer)
+{
+    const bool right = question_.isRight(answer);
+    {
+        Judging judging(*this);
+        showAnswer(right ? RightColor : WrongColor);
+        countAnswer(right);
+        if (!letEventsRun())
+            return;
+        showAnswerCount();
+        if (endIfCountReached())
+            return;
+        if (!right) {
+            // The wrong answer stays in red for a moment before the next question.
+            if (!pause(WrongPauseMs))
+                return;
+            emptyAnswerLabel();
+        }
+        NextQuestion();
+        txtKaitou->clear();
+        txtKaitou->setFocus();
+        if (!letEventsRun())
+            return;
+    }
+    if (right) {
+        // The next question is already up; the green kanji stays beside it a while.
+        const int shown = answerShown_;
+        if (!pause(RightPauseMs))
+            return;
+        if (shown == answerShown_)
+            emptyAnswerLabel();
+    }
+}
+
+void CombineWindow::GiveUp()
+{
+    Judging judging(*this);
+    showAnswer(WrongColor);
+    countAnswer(false);
+    if (!letEventsRun())
+        return;
+    showAnswerCount();
+    if (endIfCountReached())
+        return;
+    if (!pause(GiveUpPauseMs))
+        return;
+    emptyAnswerLabel();
+    NextQuestion();
+    txtKaitou->clear();
+    txtKaitou->setFocus();
+    (void)letEventsRun();
+}
+
+#include "CombineWindow.moc"

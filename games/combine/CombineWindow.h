@@ -1,0 +1,56 @@
+#pragma once
+// frmG1, the combine game (合体): the components of one kanji are shown in
+// shuffled order and the player types the kanji they make.
+#include "games/combine/CombineQuestion.h"
+#include "games/frame/GameWindow.h"
+
+#include <QColor>
+#include <array>
+
+class ClickLabel;
+class QGroupBox;
+class QLabel;
+
+class CombineWindow : public GameWindow {
+    Q_OBJECT
+public:
+    static const GameDefinition& gameDefinition();
+    static QString helpLines();
+    static inline const QColor RightColor = QColor(0, 192, 0);
+    static inline const QColor WrongColor = QColor(255, 0, 0);
+    static inline const QString EmptyDictionaryText =
+        QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
+    static inline const QString NoSampleText =
+        QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部品の少ない漢字を表示します。");
+
+    explicit CombineWindow(GameContext context, QWidget* parent = nullptr);
+
+    const QString& currentAnswer() const { return question_.answer; }
+    const CombineQuestion& question() const { return question_; }
+
+    void lblKanjiK_Click() { giveUpRequested(); }
+
+protected:
+    void ClearQuestion() override;
+    void NextQuestion() override;
+    void ShowIdleSample() override;
+    void checkAnswer(const QString& answer) override;
+    void GiveUp() override;
+    void revealAtTimeOut() override;
+    void clearAnswerLabel() override;
+    QString helpText() const override { return helpLines(); }
+    bool canPlay(QString* reason) const override;
+
+private:
+    void showQuestion(const CombineQuestion& q);
+    void showAnswer(const QColor& color);
+    void emptyAnswerLabel();
+
+    CombineQuestion question_;
+    // Counts what lblKanjiK has been told to show, so that the end of a
+    // pause empties it only when nothing newer stands there.
+    int answerShown_ = 0;
+    QGroupBox* fraGattai;
+    std::array<QLabel*, CombineQuestion::MaxComponents> lblKanjiP{};
+    ClickLabel* lblKanjiK;
+};

@@ -1,0 +1,56 @@
+#include "games/frame/AnswerBox.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
+{
+    setObjectName(QStringLiteral("txtKaitou"));
+    setAttribute(Qt::WA_InputMethodEnabled);
+}
+
+void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    composing_ = !event->preeditString().isEmpty();
+    if (!event->commitString().isEmpty()) {
+        justCommitted_ = true;
+        QTimer::singleShot(0, this, [this] { justCommitted_ = false; });
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void AnswerBox::focusOutEvent(QFocusEvent* event)
+{
+    composing_ = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (composing_ || justCommitted_) {
+            event->accept();
+            return;
+        }
+        if (text().isEmpty()) {
+            event->accept();
+            return;
+        }
+        event->accept();
+        emit enterPressed();
+        return;
+    }
+    if (key == Qt::Key_Escape) {
+        if (composing_) {
+            QLineEdit::keyPressEvent(event);  // the input method cancels its composition
+            return;
+        }
+        event->accept();
+        emit escapePressed();
+        return;
+    }
+    justCommitted_ = false;
+    QLineEdit::keyPressEvent(event);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// txtKaitou, the answer box. Enter and ESC are reported instead of typed.
+// Japanese is typed through the desktop's input method: the Enter that
+// commits a composition belongs to the input method and is not an answer,
+// whether the input method swallows that key or passes it on after the commit.
+#include <QLineEdit>
+
+class AnswerBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit AnswerBox(QWidget* parent = nullptr);
+    bool composing() const { return composing_; }
+
+signals:
+    // Enter on committed, non-empty text.
+    void enterPressed();
+    void escapePressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool composing_ = false;
+    // Set by a commit and cleared once the events of that moment are through:
+    // an Enter arriving with the commit is the input method's.
+    bool justCommitted_ = false;
+};

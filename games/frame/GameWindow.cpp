@@ -1,0 +1,582 @@
+#include "games/frame/GameWindow.h"
+
+#include "dictionary/Dictionary.h"
+#include "games/frame/AnswerBox.h"
+#include "games/frame/CountdownImage.h"
+#include "games/frame/HistoryArea.h"
+#include "games/frame/PlayStore.h"
+#include "platform/Clock.h"
+#include "platform/Colors.h"
+#include "platform/Grid.h"
+#include "platform/MessageBox.h"
+#include "platform/Pause.h"
+#include "platform/RecordLine.h"
+#include "records/GameItems.h"
+#include "records/HelpTour.h"
+#include "records/RecordFile.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+using colors::twipsToPixels;
+
+// The window's plan in twips: a left column with the countdown lamps and the
+// time bar on top, the game's own area, the answer box and the history; a
+// right column with the buttons, settings, results and history controls.
+constexpr int WindowWidth = 12300;
+constexpr int WindowHeight = 8640;
+constexpr int LeftX = 120;
+constexpr int LeftWidth = 8880;
+constexpr int RightX = 9120;
+constexpr int RightWidth = 3060;
+constexpr int GameAreaTop = 1350;
+constexpr int AnswerRowTop = 5175;
+
+const QString ManualSaveCaption = QStringLiteral("手動保存モード");
+const QString AutoSaveTip = QStringLiteral("履歴の自動保存を制御します");
+
+QRect twipsRect(int x, int y, int w, int h)
+{
+    return QRect(twipsToPixels(x), twipsToPixels(y), twipsToPixels(w), twipsToPixels(h));
+}
+
+QLabel* valueLabel(QWidget* parent, const char* name)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(80);
+    return l;
+}
+
+QLabel* captionLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+}  // namespace
+
+QStringList GameWindow::countRange(int from, int to)
+{
+    QStringList list;
+    for (int i = from; i <= to; ++i)
+        list << QString::number(i);
+    return list;
+}
+
+QStringList GameWindow::timeChoices()
+{
+    QStringList list;
+    for (int s = 10; s <= 180; s += 10)
+        list << QString::number(s);
+    return list;
+}
+
+GameWindow::GameWindow(const GameDefinition& definition, GameContext context, QWidget* parent)
+    : QWidget(parent), def_(definition), ctx_(std::move(context))
+{
+    setObjectName(def_.windowName);
+    setWindowTitle(def_.windowTitle);
+    setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
+    buildControls();
+
+    tmrStart.setInterval(1000);
+    tmrPlay.setInterval(100);
+    tmrBp.setInterval(1000);
+    for (QTimer* t : {&tmrStart, &tmrPlay, &tmrBp})
+        t->setTimerType(Qt::PreciseTimer);
+    connect(&tmrStart, &QTimer::timeout, this, &GameWindow::tmrStart_Timer);
+    connect(&tmrPlay, &QTimer::timeout, this, &GameWindow::tmrPlay_Timer);
+    connect(&tmrBp, &QTimer::timeout, this, &GameWindow::tmrBp_Timer);
+}
+
+void GameWindow::buildControls()
+{
+    // Countdown lamps and the time display.
+    for (int i = 0; i < 3; ++i) {
+        auto* img = new QLabel(this);
+        img->setObjectName(QStringLiteral("imgStart_%1").arg(i + 1));
+        img->setGeometry(twipsRect(LeftX + i * 780, 180, 720, 720));
+        img->setPixmap(countdownImage(i + 1, img->size()));
+        img->hide();
+        imgStart[size_t(i)] = img;
+    }
+    lblJikan = new QLabel(this);
+    lblJikan->setObjectName(QStringLiteral("lblJikan"));
+    lblJikan->setGeometry(twipsRect(2580, 180, 1500, 720));
+    lblJikan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont big = lblJikan->font();
+    big.setPointSize(24);
+    big.setBold(true);
+    lblJikan->setFont(big);
+    shpJikanB = new QFrame(this);
+    shpJikanB->setObjectName(QStringLiteral("shpJikanB"));
+    shpJikanB->setFrameShape(QFrame::Box);
+    shpJikanB->setGeometry(twipsRect(4260, 360, 4680, 360));
+    shpJikanK = new QFrame(shpJikanB);
+    shpJikanK->setObjectName(QStringLiteral("shpJikanK"));
+    shpJikanK->setAutoFillBackground(true);
+    QPalette bar = shpJikanK->palette();
+    bar.setColor(QPalette::Window, QColor(0, 128, 255));
+    shpJikanK->setPalette(bar);
+    shpJikanK->setGeometry(2, 2, shpJikanB->width() - 4, shpJikanB->height() - 4);
+
+    gameArea_ = new QWidget(this);
+    gameArea_->setObjectName(QStringLiteral("fraGameArea"));
+    gameArea_->setGeometry(twipsRect(LeftX, GameAreaTop, LeftWidth, AnswerRowTop - GameAreaTop - 60));
+
+    auto* lblKaitou = captionLabel(this, "lblKaitou", QStringLiteral("解答"));
+    lblKaitou->setGeometry(twipsRect(LeftX + 1200, AnswerRowTop + 60, 900, 420));
+    lblKaitou->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtKaitou = new AnswerBox(this);
+    txtKaitou->setGeometry(twipsRect(LeftX + 2220, AnswerRowTop, 3000, 540));
+    QFont answerFont = txtKaitou->font();
+    answerFont.setPointSize(18);
+    txtKaitou->setFont(answerFont);
+    connect(txtKaitou, &AnswerBox::enterPressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Return); });
+    connect(txtKaitou, &AnswerBox::escapePressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Escape); });
+
+    history_ = new HistoryArea(this, items::historyFile(def_.item), def_.sixthHeading, def_.countChoices,
+                               timeChoices());
+    history_->setColumn(LeftX, LeftWidth);
+
+    // The right column.
+    auto* right = new QWidget(this);
+    right->setObjectName(QStringLiteral("fraRight"));
+    right->setGeometry(twipsRect(RightX, 60, RightWidth, WindowHeight - 120));
+    auto* col = new QVBoxLayout(right);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->setSpacing(4);
+
+    auto* buttons = new QHBoxLayout;
+    cmdStart = new QPushButton(QStringLiteral("スタート"), right);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    cmdStart->setMinimumHeight(34);
+    cmdEnd = new QPushButton(QStringLiteral("戻り"), right);
+    cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
+    cmdEnd->setMinimumHeight(34);
+    buttons->addWidget(cmdStart);
+    buttons->addWidget(cmdEnd);
+    col->addLayout(buttons);
+
+    auto* settings = new QGroupBox(QStringLiteral("ゲーム設定"), right);
+    settings->setObjectName(QStringLiteral("fraGameSettei"));
+    auto* sl = new QGridLayout(settings);
+    optMode[0] = new QRadioButton(def_.countCaption, settings);
+    optMode[1] = new QRadioButton(GameSettings::TimeModeCaption, settings);
+    for (int i = 0; i < 2; ++i)
+        optMode[size_t(i)]->setObjectName(QStringLiteral("optMode_%1").arg(i));
+    cboKaisu = new QComboBox(settings);
+    cboKaisu->setObjectName(QStringLiteral("cboKaisu"));
+    cboJikan = new QComboBox(settings);
+    cboJikan->setObjectName(QStringLiteral("cboJikan"));
+    chkAs = new QCheckBox(settings);
+    chkAs->setObjectName(QStringLiteral("chkAs"));
+    chkAs->setToolTip(AutoSaveTip);
+    cmdHozon = new QPushButton(QStringLiteral("保存"), settings);
+    cmdHozon->setObjectName(QStringLiteral("cmdHozon"));
+    sl->addWidget(optMode[0], 0, 0);
+    sl->addWidget(cboKaisu, 0, 1);
+    sl->addWidget(optMode[1], 1, 0);
+    sl->addWidget(cboJikan, 1, 1);
+    sl->addWidget(chkAs, 2, 0);
+    sl->addWidget(cmdHozon, 2, 1);
+    if (def_.hasHint) {
+        chkHint = new QCheckBox(QStringLiteral("ヒント有り"), settings);
+        chkHint->setObjectName(QStringLiteral("chkHint"));
+        sl->addWidget(chkHint, 3, 0, 1, 2);
+        connect(chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
+    }
+    col->addWidget(settings);
+
+    auto* results = new QFrame(right);
+    results->setObjectName(QStringLiteral("fraKekka"));
+    results->setFrameShape(QFrame::StyledPanel);
+    auto* rl = new QGridLayout(results);
+    rl->setVerticalSpacing(2);
+    lblOk = valueLabel(results, "lblOk");
+    lblNg = valueLabel(results, "lblNg");
+    lblMoji_T = valueLabel(results, "lblMoji_T");
+    lblRitu = valueLabel(results, "lblRitu");
+    lblByou = valueLabel(results, "lblByou");
+    const std::pair<const char*, QString> captions[] = {{"lblOkTitle", QStringLiteral("正解")},
+                                                        {"lblNgTitle", QStringLiteral("不正解")},
+                                                        {"lblMojiTitle", QStringLiteral("解答数")},
+                                                        {"lblRituTitle", QStringLiteral("正解率")},
+                                                        {"lblByouTitle", QStringLiteral("タイプ数／秒")}};
+    QLabel* values[] = {lblOk, lblNg, lblMoji_T, lblRitu, lblByou};
+    for (int i = 0; i < 5; ++i) {
+        rl->addWidget(captionLabel(results, captions[i].first, captions[i].second), i, 0);
+        rl->addWidget(values[i], i, 1);
+    }
+    col->addWidget(results);
+
+    col->addWidget(history_->filters);
+    col->addWidget(history_->chartButtons);
+    cmdClear = new QPushButton(QStringLiteral("クリア"), right);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    col->addWidget(cmdClear);
+    col->addStretch(1);
+
+    connect(cmdStart, &QPushButton::clicked, this, &GameWindow::cmdStart_Click);
+    connect(cmdEnd, &QPushButton::clicked, this, &GameWindow::cmdEnd_Click);
+    connect(cmdHozon, &QPushButton::clicked, this, &GameWindow::cmdHozon_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &GameWindow::cmdClear_Click);
+    connect(cboJikan, &QComboBox::activated, this, &GameWindow::cboJikan_Click);
+    connect(cboKaisu, &QComboBox::activated, this, &GameWindow::cboKaisu_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(optMode[size_t(i)], &QRadioButton::clicked, this, [this, i] { optMode_Click(i); });
+    connect(chkAs, &QCheckBox::clicked, this, &GameWindow::chkAs_Click);
+}
+
+void GameWindow::Form_Load()
+{
+    loading_ = true;
+    history_->cmdAllDsp_Click();
+    history_->LayoutHistoryCompact();
+
+    play_.settings = GameSettings::read(items::settingsFile(def_.item), def_.hasHint);
+    const GameSettings& s = play_.settings;
+    if (chkHint) {
+        chkHint->setChecked(s.hintOn != 0);
+        chkHint_Click();
+    }
+    chkAs->setChecked(s.autoSave != 0);
+    chkAs_Click();
+
+    ClearQuestion();
+    if (ctx_.loadDictionaries)
+        ctx_.dictionary.load();
+    ShowIdleSample();
+
+    cboJikan->addItems(timeChoices());
+    selectComboText(cboJikan, recordline::number(s.timeLimit));
+    cboKaisu->addItems(def_.countChoices);
+    selectComboText(cboKaisu, QString::number(s.answerTarget));
+
+    const QString caption = s.modeCaption;
+    for (int i : {1, 0}) {
+        if (optMode[size_t(i)]->text() == caption) {
+            optMode[size_t(i)]->setChecked(true);
+            optMode_Click(i);
+        }
+    }
+    if (!optMode[0]->isChecked() && !optMode[1]->isChecked()) {
+        // A caption that names neither mode keeps the mode in force.
+        const int mode = PlayFrame::gameMode == 0 ? 0 : 1;
+        optMode[size_t(mode)]->setChecked(true);
+        optMode_Click(mode);
+    }
+
+    barFullWidth_ = shpJikanK->width();
+    for (QLabel* l : {lblOk, lblNg, lblMoji_T, lblByou, lblRitu, lblJikan})
+        l->clear();
+    loading_ = false;
+}
+
+void GameWindow::selectComboText(QComboBox* box, const QString& text)
+{
+    int i = box->findText(text);
+    if (i < 0) {
+        box->addItem(text);  // a value from the file that is not a listed choice
+        i = box->count() - 1;
+    }
+    box->setCurrentIndex(i);
+}
+
+void GameWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (tourShown_)
+        return;
+    tourShown_ = true;
+    QTimer::singleShot(0, this, [this] { ctx_.tour.show(this, helpText()); });
+}
+
+// Settings: accepted at any time and written at once. A running play keeps
+// the mode and time limit it started with.
+
+void GameWindow::writeSettings()
+{
+    if (loading_)
+        return;
+    const QString file = items::settingsFile(def_.item);
+    const textfile::WriteResult r = play_.settings.write(file, def_.hasHint);
+    if (!r.ok)
+        msgbox::warning(this, QStringLiteral("設定保存"), r.message(file));
+}
+
+void GameWindow::cboJikan_Click(int index)
+{
+    if (index < 0)
+        return;
+    play_.settings.timeLimit = recordline::toFloat(cboJikan->itemText(index));
+    if (!play_.running())
+        lblJikan->setText(cboJikan->itemText(index));
+    writeSettings();
+}
+
+void GameWindow::cboKaisu_Click(int index)
+{
+    if (index < 0)
+        return;
+    play_.settings.answerTarget = int(recordline::toInteger(cboKaisu->itemText(index)));
+    writeSettings();
+}
+
+void GameWindow::optMode_Click(int index)
+{
+    cboJikan->setEnabled(index == 1);
+    cboKaisu->setEnabled(index == 0);
+    PlayFrame::gameMode = index;
+    play_.settings.modeCaption = optMode[size_t(index)]->text();
+    writeSettings();
+}
+
+void GameWindow::chkAs_Click()
+{
+    const bool on = chkAs->isChecked();
+    play_.settings.autoSave = on ? 1 : 0;
+    cmdHozon->setEnabled(!on);
+    chkAs->setText(on ? QString() : ManualSaveCaption);
+    writeSettings();
+}
+
+void GameWindow::chkHint_Click()
+{
+    if (!chkHint)
+        return;
+    play_.settings.hintOn = chkHint->isChecked() ? 1 : 0;
+    hintChanged();
+    writeSettings();
+}
+
+// The life of a play.
+
+void GameWindow::cmdStart_Click()
+{
+    if (play_.running())
+        return;
+    QString reason;
+    if (!canPlay(&reason)) {
+        msgbox::warning(this, def_.windowTitle, reason);
+        return;
+    }
+    play_.start();
+    shpJikanK->resize(barFullWidth_, shpJikanK->height());
+    history_->LayoutHistoryCompact();
+    ClearQuestion();
+    for (QLabel* l : {lblOk, lblNg, lblByou, lblRitu})
+        l->clear();
+    clearAnswerLabel();
+    lblMoji_T->setText(QStringLiteral("0"));
+    lblOk->setText(QStringLiteral("0"));
+    lblNg->setText(QStringLiteral("0"));
+    lblJikan->setText(play_.timeMode() ? cboJikan->currentText() : QStringLiteral("0.0"));
+    cmdStart->setEnabled(false);
+    cmdClear->setEnabled(false);
+    // Restarted so that the steps fall one, two and three seconds after the click.
+    tmrStart.start();
+}
+
+void GameWindow::tmrStart_Timer()
+{
+    if (!play_.countingDown()) {
+        play_.countdownTick();
+        tmrStart.stop();  // nothing to count until the next Start
+        return;
+    }
+    for (QLabel* img : imgStart)
+        img->hide();
+    const bool begins = play_.countdownTick();
+    imgStart[size_t(play_.countdownStep() - 1)]->show();
+    if (!begins)
+        return;
+    tmrStart.stop();
+    NextQuestion();
+    txtKaitou->setFocus();
+    if (play_.timeMode())
+        tmrBp.start();  // ticks on the play's whole seconds
+    else
+        tmrPlay.start();
+}
+
+void GameWindow::tmrPlay_Timer()
+{
+    if (play_.playing() && !play_.timeMode())
+        lblJikan->setText(play_.elapsedText());
+}
+
+void GameWindow::tmrBp_Timer()
+{
+    if (!play_.playing() || !play_.timeMode()) {
+        tmrBp.stop();
+        return;
+    }
+    const int remaining = play_.remainingSeconds();
+    lblJikan->setText(QString::number(std::max(remaining, 0)));
+    shpJikanK->resize(play_.barWidth(barFullWidth_), shpJikanK->height());
+    if (remaining < 1) {
+        revealAtTimeOut();
+        FinishPlay(PlayFrame::End::TimeOut);
+    }
+}
+
+void GameWindow::FinishPlay(PlayFrame::End end)
+{
+    if (!play_.playing())
+        return;
+    tmrPlay.stop();
+    tmrBp.stop();
+    const PlayResult& r = play_.finish(end, rateNumerator(), sixthValue(), noteSuffix());
+    cmdStart->setEnabled(true);
+    cmdClear->setEnabled(true);
+    history_->msgRireki->setFocus();
+    showAnswerCount();
+    if (!r.timeMode)
+        lblJikan->setText(r.secondsText);  // the figure the rate is worked out from
+    lblByou->setText(r.rateText);
+    lblRitu->setText(r.accuracyText);
+    if (play_.settings.autoSave == 1)
+        StorePlay();
+}
+
+void GameWindow::StorePlay()
+{
+    if (!play_.storable())
+        return;
+    const PlayResult& r = play_.result();
+    const QDateTime now = Clock::instance().now();
+    const HistoryRow row = playstore::historyRow(r, now);
+    const QString historyFile = items::historyFile(def_.item);
+    history_->addStoredRow(row);
+    const textfile::WriteResult h = history::append(historyFile, row);
+    if (!h.ok)
+        msgbox::warning(this, QStringLiteral("保存"), h.message(historyFile));
+    const textfile::WriteResult p = recordfile::append(playstore::recordLine(r, now, items::names()[def_.item - 1]));
+    if (!p.ok)
+        msgbox::warning(this, QStringLiteral("保存"), p.message(recordfile::FileName));
+    history_->RedrawSelectedChart();
+    history_->LayoutHistoryCompact();
+}
+
+// Answers.
+
+void GameWindow::txtKaitou_KeyPress(int key)
+{
+    const bool escape = key == Qt::Key_Escape;
+    if (play_.playing()) {
+        if (escape)
+            giveUpRequested();
+        else if (!judging_ && !txtKaitou->text().isEmpty())
+            checkAnswer(txtKaitou->text());
+        return;
+    }
+    if (play_.countingDown())
+        return;  // no question yet: nothing to judge against
+    if (escape || !txtKaitou->text().isEmpty()) {
+        txtKaitou->clear();
+        cmdStart->setFocus();
+    }
+}
+
+void GameWindow::giveUpRequested()
+{
+    if (play_.playing()) {
+        if (!judging_)
+            GiveUp();
+        return;
+    }
+    if (play_.countingDown())
+        return;
+    txtKaitou->clear();
+    cmdStart->setFocus();
+}
+
+void GameWindow::countAnswer(bool right)
+{
+    play_.countAnswer(right);
+    if (right)
+        lblOk->setText(QString::number(play_.okCount()));
+    else
+        lblNg->setText(QString::number(play_.ngCount()));
+}
+
+void GameWindow::showAnswerCount() { lblMoji_T->setText(QString::number(play_.answers())); }
+
+bool GameWindow::endIfCountReached()
+{
+    if (!play_.countReached())
+        return false;
+    FinishPlay(PlayFrame::End::CountReached);
+    return true;
+}
+
+bool GameWindow::letEventsRun()
+{
+    if (!eventpause::letEventsRun(this))
+        return false;
+    return play_.playing();
+}
+
+bool GameWindow::pause(int ms)
+{
+    if (!eventpause::wait(this, ms))
+        return false;
+    return play_.playing();
+}
+
+// Leaving.
+
+void GameWindow::stopTimers()
+{
+    tmrStart.stop();
+    tmrPlay.stop();
+    tmrBp.stop();
+}
+
+void GameWindow::cmdEnd_Click()
+{
+    play_.abandon();
+    stopTimers();
+    if (returning_)
+        return;
+    returning_ = true;
+    if (ctx_.returnToMain)
+        ctx_.returnToMain(this);
+    else
+        close();
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    play_.abandon();
+    stopTimers();
+    if (!returning_) {
+        // Closed by the window frame: the main window comes back all the same.
+        returning_ = true;
+        if (ctx_.returnToMain)
+            ctx_.returnToMain(this);
+    }
+    QWidget::closeEvent(event);
+}
+
+void GameWindow::cmdClear_Click()
+{
+    if (play_.running())
+        return;
+    history_->cmdClear_Click();
+}

@@ -1,0 +1,177 @@
+#pragma once
+// The window every game stands on (frmG1 ... frmG7): settings and their file,
+// Start and the countdown, the three timers, the time bar, the counters and
+// results, storing a play, the history area and the way back to the main
+// window. A game derives from it, fills gameArea() and supplies the hooks.
+#include "games/frame/PlayFrame.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class AnswerBox;
+class Dictionary;
+class HelpTour;
+class HistoryArea;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// What tells one game's frame from another's.
+struct GameDefinition {
+    int item = 1;               // 1 合体 ... 7 しりとり
+    QString windowName;         // "frmG1"
+    QString windowTitle;        // "合体タイピング"
+    QString countCaption;       // optMode(0): "答数", "コマ数", "マス数"
+    QStringList countChoices;   // cboKaisu and cboKaisu2
+    QString sixthHeading;       // the history's sixth column and cmdMoji
+    bool hasHint = false;       // chkHint "ヒント有り" and a five-item settings file
+};
+
+// What a game window is given by whoever opens it.
+struct GameContext {
+    Dictionary& dictionary;
+    HelpTour& tour;
+    // Shows the main window again and closes `window`. Called by "戻り" and
+    // when the window is closed by its frame.
+    std::function<void(QWidget* window)> returnToMain;
+    // Reads both dictionary files when the window opens (tests fill the
+    // tables themselves).
+    bool loadDictionaries = true;
+};
+
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    static QStringList timeChoices();  // 10, 20, ..., 180
+    static QStringList countRange(int from, int to);
+
+    const GameDefinition& definition() const { return def_; }
+    PlayFrame& play() { return play_; }
+    HistoryArea& history() { return *history_; }
+
+    // Handlers of the frame's controls and timers.
+    void cmdStart_Click();
+    void tmrStart_Timer();
+    void tmrPlay_Timer();
+    void tmrBp_Timer();
+    void cboJikan_Click(int index);
+    void cboKaisu_Click(int index);
+    void optMode_Click(int index);
+    void chkAs_Click();
+    void chkHint_Click();
+    void cmdHozon_Click() { StorePlay(); }
+    void cmdEnd_Click();
+    void cmdClear_Click();
+    // Enter or ESC in the answer box (Qt::Key_Return, Qt::Key_Escape).
+    void txtKaitou_KeyPress(int key);
+    // ESC in the answer box and a click on the game's give-up control.
+    void giveUpRequested();
+
+    void StorePlay();
+    void FinishPlay(PlayFrame::End end);
+
+protected:
+    GameWindow(const GameDefinition& definition, GameContext context, QWidget* parent = nullptr);
+    // The opening sequence; the game's constructor calls it last, once its
+    // own controls exist.
+    void Form_Load();
+
+    // Hooks.
+    virtual void ClearQuestion() = 0;
+    virtual void NextQuestion() = 0;
+    virtual void ShowIdleSample() = 0;
+    virtual void checkAnswer(const QString& answer) = 0;
+    virtual void GiveUp() = 0;
+    virtual void revealAtTimeOut() = 0;
+    virtual void clearAnswerLabel() {}
+    virtual QString helpText() const = 0;  // lines joined by CR LF
+    // Whether a play can begin; otherwise the reason, shown as a warning.
+    virtual bool canPlay(QString* reason) const = 0;
+    virtual int rateNumerator() const { return play_.answers(); }
+    virtual QString sixthValue() const { return QString::number(play_.answers()); }
+    virtual QString noteSuffix() const { return {}; }
+    virtual void hintChanged() {}
+
+    // For the games.
+    QWidget* gameArea() const { return gameArea_; }
+    Dictionary& dictionary() const { return ctx_.dictionary; }
+    AnswerBox* txtKaitou;
+    QPushButton* cmdStart;
+    // One answer judged: the counter and its label.
+    void countAnswer(bool right);
+    void showAnswerCount();  // lblMoji_T
+    // Count mode: ends the play when the chosen number of answers is given.
+    bool endIfCountReached();
+    // Lets pending events run, or waits `ms` while they run. False when the
+    // play is over meanwhile (time-out, "戻り", the window closed or gone):
+    // the caller then stops at once and touches nothing more.
+    [[nodiscard]] bool letEventsRun();
+    [[nodiscard]] bool pause(int ms);
+
+    // Held while an answer or a give-up is being worked through, up to the
+    // point where the next question stands: Enter, ESC and give-up clicks
+    // that arrive during its pauses are not judged against the old question.
+    class Judging {
+    public:
+        explicit Judging(GameWindow& w) : w_(&w) { w.judging_ = true; }
+        ~Judging()
+        {
+            if (w_)
+                w_->judging_ = false;
+        }
+        Judging(const Judging&) = delete;
+        Judging& operator=(const Judging&) = delete;
+
+    private:
+        QPointer<GameWindow> w_;
+    };
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void writeSettings();
+    void selectComboText(QComboBox* box, const QString& text);
+    void stopTimers();
+    bool stillPlaying(bool alive) const;
+
+    GameDefinition def_;
+    GameContext ctx_;
+    PlayFrame play_;
+    bool loading_ = false;
+    bool judging_ = false;
+    bool returning_ = false;
+    bool tourShown_ = false;
+    int barFullWidth_ = 0;
+
+    QWidget* gameArea_;
+    HistoryArea* history_;
+    QPushButton* cmdEnd;
+    QPushButton* cmdHozon;
+    QPushButton* cmdClear;
+    std::array<QRadioButton*, 2> optMode{};
+    QComboBox* cboJikan;
+    QComboBox* cboKaisu;
+    QCheckBox* chkAs;
+    QCheckBox* chkHint = nullptr;
+    std::array<QLabel*, 3> imgStart{};
+    QFrame* shpJikanB;
+    QFrame* shpJikanK;
+    QLabel* lblJikan;
+    QLabel* lblOk;
+    QLabel* lblNg;
+    QLabel* lblMoji_T;
+    QLabel* lblRitu;
+    QLabel* lblByou;
+    QTimer tmrStart;
+    QTimer tmrPlay;
+    QTimer tmrBp;
+};

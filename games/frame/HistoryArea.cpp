@@ -1,0 +1,290 @@
+#include "games/frame/HistoryArea.h"
+
+#include "games/frame/TwoSeriesChart.h"
+#include "platform/ButtonFace.h"
+#include "platform/Chart.h"
+#include "platform/Colors.h"
+#include "platform/Grid.h"
+#include "platform/MessageBox.h"
+#include "platform/RecordLine.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// Layouts in twips: fraRireki top and height, grid height, and the row count
+// above which the grid scrolls to its end.
+struct HistoryLayout {
+    int top, height, gridHeight, scrollAbove;
+};
+constexpr HistoryLayout Compact{5775, 2595, 2235, 8};
+constexpr HistoryLayout WithChart{1350, 7025, 3590, 13};
+constexpr int FrameMarginTwips = 60;
+
+QPushButton* chartButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoFillBackground(true);
+    return b;
+}
+
+// The number a cell starts with, as text for the chart.
+QString cellNumber(const QString& cell) { return recordline::number(history::leadingNumber(cell)); }
+}  // namespace
+
+HistoryArea::HistoryArea(QWidget* window, QString historyFile, const QString& sixthHeading,
+                         const QStringList& countChoices, const QStringList& timeChoices)
+    : QObject(window), window_(window), historyFile_(std::move(historyFile)), sixthHeading_(sixthHeading)
+{
+    fraRireki = new QFrame(window);
+    fraRireki->setObjectName(QStringLiteral("fraRireki"));
+    fraRireki->setFrameShape(QFrame::Box);
+    fraRireki->setAutoFillBackground(true);
+    msgRireki = new Grid(QStringLiteral("msgRireki"), fraRireki);
+    QFont gridFont = msgRireki->font();
+    gridFont.setPointSize(11);
+    msgRireki->setFont(gridFont);
+    msgRireki->setFontPointSize(11);
+    msgRireki->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
+    mcrRireki = new Chart(QStringLiteral("mcrRireki"), fraRireki);
+    mcrRireki2 = new TwoSeriesChart(QStringLiteral("mcrRireki2"), fraRireki);
+    mcrRireki->hide();
+    mcrRireki2->hide();
+    InitHistoryGrid();
+
+    filters = new QGroupBox(QStringLiteral("履歴指定"), window);
+    filters->setObjectName(QStringLiteral("fraRirekiSitei"));
+    auto* fl = new QGridLayout(filters);
+    auto* lblKaisu2 = new QLabel(QStringLiteral("答数"), filters);
+    lblKaisu2->setObjectName(QStringLiteral("lblKaisu2"));
+    auto* lblJikan2 = new QLabel(QStringLiteral("秒数"), filters);
+    lblJikan2->setObjectName(QStringLiteral("lblJikan2"));
+    cboKaisu2 = new QComboBox(filters);
+    cboKaisu2->setObjectName(QStringLiteral("cboKaisu2"));
+    cboKaisu2->addItems(countChoices);
+    cboJikan2 = new QComboBox(filters);
+    cboJikan2->setObjectName(QStringLiteral("cboJikan2"));
+    cboJikan2->addItems(timeChoices);
+    cmdAllDsp = new QPushButton(QStringLiteral("全部表示"), filters);
+    cmdAllDsp->setObjectName(QStringLiteral("cmdAllDsp"));
+    cmdAllDsp->setAutoFillBackground(true);
+    fl->addWidget(lblKaisu2, 0, 0);
+    fl->addWidget(cboKaisu2, 0, 1);
+    fl->addWidget(lblJikan2, 1, 0);
+    fl->addWidget(cboJikan2, 1, 1);
+    fl->addWidget(cmdAllDsp, 2, 0, 1, 2);
+
+    chartButtons = new QGroupBox(QStringLiteral("グラフ指定"), window);
+    chartButtons->setObjectName(QStringLiteral("fraGraph"));
+    auto* cl = new QGridLayout(chartButtons);
+    cmdKaitou = chartButton(chartButtons, "cmdKaitou", QStringLiteral("答数"));
+    cmdPByou = chartButton(chartButtons, "cmdPByou", QStringLiteral("秒数"));
+    cmdByou = chartButton(chartButtons, "cmdByou", QStringLiteral("秒当たり"));
+    cmdRitu = chartButton(chartButtons, "cmdRitu", QStringLiteral("正解率"));
+    cmdMoji = chartButton(chartButtons, "cmdMoji", sixthHeading);
+    cmdJisyo = chartButton(chartButtons, "cmdJisyo", QStringLiteral("予備"));
+    const QPushButton* order[] = {cmdKaitou, cmdPByou, cmdByou, cmdRitu, cmdMoji, cmdJisyo};
+    for (int i = 0; i < 6; ++i)
+        cl->addWidget(const_cast<QPushButton*>(order[i]), i / 2, i % 2);
+
+    connect(cmdAllDsp, &QPushButton::clicked, this, &HistoryArea::cmdAllDsp_Click);
+    connect(cboJikan2, &QComboBox::activated, this, &HistoryArea::cboJikan2_Click);
+    connect(cboKaisu2, &QComboBox::activated, this, &HistoryArea::cboKaisu2_Click);
+    connect(cmdKaitou, &QPushButton::clicked, this, &HistoryArea::cmdKaitou_Click);
+    connect(cmdPByou, &QPushButton::clicked, this, &HistoryArea::cmdPByou_Click);
+    connect(cmdByou, &QPushButton::clicked, this, &HistoryArea::cmdByou_Click);
+    connect(cmdRitu, &QPushButton::clicked, this, &HistoryArea::cmdRitu_Click);
+    connect(cmdMoji, &QPushButton::clicked, this, &HistoryArea::cmdMoji_Click);
+    // "予備" is a spare button: it does nothing.
+}
+
+void HistoryArea::setColumn(int leftTwips, int widthTwips)
+{
+    leftTwips_ = leftTwips;
+    widthTwips_ = widthTwips;
+}
+
+void HistoryArea::InitHistoryGrid()
+{
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    const auto centre = Qt::AlignCenter;
+    msgRireki->setColumns({{QStringLiteral("回"), 600, right},
+                           {QStringLiteral("日付"), 1400, centre},
+                           {QStringLiteral("時間"), 1000, centre},
+                           {QStringLiteral("答数"), 600, right},
+                           {QStringLiteral("ＯＫ"), 600, right},
+                           {QStringLiteral("ＮＧ"), 600, right},
+                           {sixthHeading_, 755, right},
+                           {QStringLiteral("正解率"), 880, right},
+                           {QStringLiteral("秒当たり"), 980, right},
+                           {QStringLiteral("表示秒数"), 1025, right}});
+}
+
+template <typename Keep>
+void HistoryArea::listRows(Keep keep)
+{
+    msgRireki->hide();
+    InitHistoryGrid();
+    std::vector<QString> cells;
+    int n = 0;
+    for (const HistoryRow& row : history::read(historyFile_)) {
+        if (!keep(row))
+            continue;
+        // The grid's rows are 16-bit in the files' world: a longer history
+        // lists its first 32,766 rows rather than wrapping its numbers.
+        if (n >= 32766)
+            break;
+        const std::vector<QString> c = row.cells(++n);
+        cells.insert(cells.end(), c.begin(), c.end());
+    }
+    msgRireki->model().setCells(std::move(cells));
+    msgRireki->show();
+}
+
+void HistoryArea::cmdAllDsp_Click()
+{
+    cboKaisu2->setCurrentIndex(-1);
+    cboJikan2->setCurrentIndex(-1);
+    listRows([](const HistoryRow&) { return true; });
+    buttonface::set(cmdAllDsp, AllRowsListed);
+    RedrawSelectedChart();
+}
+
+void HistoryArea::cboJikan2_Click()
+{
+    cboKaisu2->setCurrentIndex(-1);
+    const QString limit = cboJikan2->currentText();
+    listRows([&](const HistoryRow& r) { return history::matchesTimeLimit(r, limit); });
+    buttonface::set(cmdAllDsp, buttonface::systemFace());
+    RedrawSelectedChart();
+}
+
+void HistoryArea::cboKaisu2_Click()
+{
+    cboJikan2->setCurrentIndex(-1);
+    const int count = int(recordline::toInteger(cboKaisu2->currentText()));
+    listRows([&](const HistoryRow& r) { return history::matchesAnswerCount(r, count); });
+    buttonface::set(cmdAllDsp, buttonface::systemFace());
+    RedrawSelectedChart();
+}
+
+void HistoryArea::ResetChartButtons()
+{
+    for (QPushButton* b : {cmdKaitou, cmdPByou, cmdByou, cmdRitu, cmdMoji, cmdJisyo})
+        buttonface::set(b, buttonface::systemFace());
+}
+
+void HistoryArea::finishChart(QPushButton* button)
+{
+    LayoutHistoryWithChart();
+    buttonface::set(button, ChosenChart);
+}
+
+void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast)
+{
+    ResetChartButtons();
+    mcrRireki2->hide();
+    mcrRireki->show();
+    const int points = msgRireki->rows() - 1;
+    mcrRireki->setPointCount(points);
+    for (int i = 1; i <= points; ++i) {
+        QString cell = msgRireki->text(i, col);
+        if (dropLast)
+            cell.chop(1);
+        mcrRireki->setPointValue(i, cellNumber(cell));
+    }
+    mcrRireki->redraw();
+    finishChart(button);
+}
+
+void HistoryArea::cmdKaitou_Click()
+{
+    ResetChartButtons();
+    mcrRireki->hide();
+    mcrRireki2->show();
+    const int points = msgRireki->rows() - 1;
+    mcrRireki2->setPointCount(points);
+    for (int i = 1; i <= points; ++i) {
+        mcrRireki2->setPointValue(1, i, cellNumber(msgRireki->text(i, 4)));
+        mcrRireki2->setPointValue(2, i, cellNumber(msgRireki->text(i, 5)));
+    }
+    mcrRireki2->redraw();
+    finishChart(cmdKaitou);
+}
+
+void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, 9, false); }
+void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, 8, false); }
+void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, 7, true); }
+void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, 6, false); }
+
+void HistoryArea::RedrawSelectedChart()
+{
+    // cmdMoji is not among them: its chart stays as drawn until pressed again.
+    const QColor face = buttonface::systemFace();
+    if (buttonface::get(cmdByou) != face)
+        cmdByou_Click();
+    if (buttonface::get(cmdRitu) != face)
+        cmdRitu_Click();
+    if (buttonface::get(cmdKaitou) != face)
+        cmdKaitou_Click();
+    if (buttonface::get(cmdPByou) != face)
+        cmdPByou_Click();
+}
+
+void HistoryArea::applyLayout(int topTwips, int heightTwips, int gridHeightTwips, int scrollAbove)
+{
+    using colors::twipsToPixels;
+    const int width = twipsToPixels(widthTwips_);
+    const int margin = twipsToPixels(FrameMarginTwips);
+    fraRireki->setGeometry(twipsToPixels(leftTwips_), twipsToPixels(topTwips), width, twipsToPixels(heightTwips));
+    const int gridHeight = twipsToPixels(gridHeightTwips);
+    msgRireki->setGeometry(margin, margin, width - 2 * margin, gridHeight);
+    // The charts sit under the grid; the compact frame is too short to show them.
+    const int chartTop = margin + gridHeight + margin;
+    const int chartHeight = twipsToPixels(WithChart.height) - chartTop - margin;
+    mcrRireki->setGeometry(margin, chartTop, width - 2 * margin, chartHeight);
+    mcrRireki2->setGeometry(margin, chartTop, width - 2 * margin, chartHeight);
+    fraRireki->raise();
+    if (msgRireki->rows() > scrollAbove)
+        scrollToEnd();
+}
+
+void HistoryArea::LayoutHistoryCompact() { applyLayout(Compact.top, Compact.height, Compact.gridHeight, Compact.scrollAbove); }
+
+void HistoryArea::LayoutHistoryWithChart()
+{
+    applyLayout(WithChart.top, WithChart.height, WithChart.gridHeight, WithChart.scrollAbove);
+}
+
+void HistoryArea::scrollToEnd() { msgRireki->setTopRow(msgRireki->rows() - 1); }
+
+void HistoryArea::cmdClear_Click()
+{
+    if (!msgbox::confirm(window_, QStringLiteral("クリア確認"),
+                         QStringLiteral("履歴データをクリアします。よろしいですか？")))
+        return;
+    const textfile::WriteResult r = history::clear(historyFile_);
+    if (!r.ok) {
+        msgbox::warning(window_, QStringLiteral("クリア"), r.message(historyFile_));
+        return;
+    }
+    mcrRireki->setPointCount(0);
+    mcrRireki->redraw();
+    mcrRireki2->setPointCount(0);
+    mcrRireki2->redraw();
+    InitHistoryGrid();
+    msgbox::information(window_, QStringLiteral("クリア終了"), QStringLiteral("履歴データをクリアしました"));
+}
+
+void HistoryArea::addStoredRow(const HistoryRow& row)
+{
+    msgRireki->addRow(row.cells(msgRireki->rows()));
+    if (msgRireki->rows() > Compact.scrollAbove)
+        scrollToEnd();
+}

@@ -1,0 +1,117 @@
+#include "games/frame/PlayFrame.h"
+
+#include "platform/Clock.h"
+#include "platform/RecordLine.h"
+
+#include <algorithm>
+#include <cmath>
+
+int PlayFrame::gameMode = 1;
+
+const Clock& PlayFrame::clock() const { return clock_ ? *clock_ : Clock::instance(); }
+
+void PlayFrame::start()
+{
+    phase_ = Phase::CountingDown;
+    countdownStep_ = 0;
+    ok_ = ng_ = 0;
+    gameCounter = 0;
+    timeMode_ = gameMode == 1;
+    timeLimit_ = settings.timeLimit;
+}
+
+bool PlayFrame::countdownTick()
+{
+    if (!countingDown()) {
+        countdownStep_ = 0;
+        return false;
+    }
+    ++countdownStep_;
+    if (countdownStep_ < CountdownSteps)
+        return false;
+    phase_ = Phase::Playing;
+    startMs_ = clock().monotonicMs();
+    return true;
+}
+
+void PlayFrame::abandon()
+{
+    if (running())
+        phase_ = Phase::Idle;
+}
+
+int PlayFrame::remainingSeconds() const
+{
+    // Whole seconds played, rounded: the one-second timer that asks is
+    // started with the play, so its ticks fall on whole seconds give or take
+    // a few milliseconds.
+    const qint64 played = (clock().monotonicMs() - startMs_ + 500) / 1000;
+    return int(std::lround(timeLimit_) - played);
+}
+
+int PlayFrame::barWidth(int fullWidth) const
+{
+    if (timeLimit_ <= 0)
+        return 0;
+    const double w = std::floor(double(remainingSeconds()) / timeLimit_ * 100 * fullWidth / 100);
+    return w < 0 ? 0 : int(w);
+}
+
+double PlayFrame::elapsedSeconds() const { return double(clock().monotonicMs() - startMs_) / 1000.0; }
+
+QString PlayFrame::elapsedText() const { return QString::number(std::max(0.0, elapsedSeconds()), 'f', 1); }
+
+void PlayFrame::countAnswer(bool right)
+{
+    if (!playing())
+        return;
+    if (right)
+        ++ok_;
+    else
+        ++ng_;
+}
+
+QString PlayFrame::accuracyText(int ok, int ng)
+{
+    const int answers = ok + ng;
+    if (answers <= 0)
+        return QStringLiteral("0.0%");
+    return QString::number(100.0 * ok / answers, 'f', 1) + u'%';
+}
+
+QString PlayFrame::rateText(double numerator, double seconds)
+{
+    const double rate = seconds > 0 ? numerator / seconds : 0;
+    return QString::number(rate, 'f', 2) + QStringLiteral("/秒");
+}
+
+const PlayResult& PlayFrame::finish(End end, int rateNumerator, const QString& sixthValue, const QString& noteSuffix)
+{
+    PlayResult r;
+    r.timeMode = timeMode_;
+    if (end == End::TimeOut) {
+        r.secondsText = recordline::number(timeLimit_);
+    } else if (timeMode_) {
+        // Ended early by the game's own rule: the seconds actually played.
+        const int played = std::clamp(int(std::lround(timeLimit_)) - remainingSeconds(), 0, int(std::lround(timeLimit_)));
+        r.secondsText = QString::number(played);
+    } else {
+        // The elapsed time as shown, to a tenth; a play cannot be shorter
+        // than the display's smallest step, so the rate never divides by zero.
+        QString shown = elapsedText();
+        if (recordline::toDouble(shown) < 0.1)
+            shown = QStringLiteral("0.1");
+        r.secondsText = shown;
+    }
+    r.seconds = recordline::toDouble(r.secondsText);
+    r.okCount = ok_;
+    r.ngCount = ng_;
+    r.rateNumerator = rateNumerator;
+    r.sixthValue = sixthValue;
+    r.noteSuffix = noteSuffix;
+    r.accuracyText = accuracyText(ok_, ng_);
+    r.rateText = rateText(rateNumerator, r.seconds);
+    result_ = r;
+    phase_ = Phase::Finished;
+    return result_;
+}
