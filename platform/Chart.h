@@ -29,5 +29,8 @@ public:
 
 private:
     std::vector<Point> points_;
+    class QBarSet* set_ = nullptr;
+    class QBarCategoryAxis* categories_ = nullptr;
+    class QValueAxis* values_ = nullptr;
     double valueMax_ = 0;
 };

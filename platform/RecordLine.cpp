@@ -61,9 +61,26 @@ QString number(long long value) { return QString::number(value); }
 
 double toDouble(QStringView item)
 {
-    bool ok = false;
-    double v = item.trimmed().toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
+    // Numbers in the files are short and plain; parsing them from a stack
+    // buffer keeps reading a large record file free of allocations.
+    item = item.trimmed();
+    char buf[64];
+    if (item.isEmpty() || item.size() >= qsizetype(sizeof buf))
+        return 0.0;
+    qsizetype n = 0;
+    for (QChar c : item) {
+        if (c.unicode() >= 0x80)
+            return 0.0;
+        buf[n++] = char(c.unicode());
+    }
+    const char* first = buf;
+    if (*first == '+')
+        ++first;
+    double v = 0;
+    auto [ptr, ec] = std::from_chars(first, buf + n, v);
+    if (ec != std::errc() || ptr != buf + n || !std::isfinite(v))
+        return 0.0;
+    return v;
 }
 
 float toFloat(QStringView item)

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <stdexcept>
+#include <vector>
 
 namespace sjis {
 namespace {
@@ -59,35 +60,88 @@ bool encodes(Converter& enc, QStringView ch)
 
 }  // namespace
 
+namespace {
+
+// Decoding is table-driven: the tables are filled once from iconv's CP932,
+// which stays the one authority on the code page, and a record file then
+// decodes at memory speed.
+struct DecodeTables {
+    char16_t single[256];          // 0 = lead byte of a pair, 0xFFFD = invalid
+    std::vector<char16_t> pairs;   // (lead << 8 | trail), 0xFFFD = invalid
+
+    DecodeTables() : pairs(65536, u'\uFFFD')
+    {
+        Converter& dec = decoder();
+        auto convert = [&](const char* in, size_t len) -> char16_t {
+            dec.reset();
+            char16_t out[4];
+            char* o = reinterpret_cast<char*>(out);
+            size_t outLeft = sizeof out;
+            size_t inLeft = len;
+            if (dec.run(in, inLeft, o, outLeft) != 0 || inLeft != 0 || outLeft != sizeof out - 2)
+                return u'\uFFFD';
+            return out[0];
+        };
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            single[b] = b < 0x80 ? char16_t(b) : convert(&c, 1);
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (lead >= 0xA0 && lead <= 0xDF)
+                continue;
+            single[lead] = 0;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const char pair[2] = {char(lead), char(trail)};
+                pairs[size_t(lead << 8 | trail)] = convert(pair, 2);
+            }
+        }
+    }
+};
+
+const DecodeTables& tables()
+{
+    static const DecodeTables t;
+    return t;
+}
+
+}  // namespace
+
 QString decode(QByteArrayView bytes)
 {
-    Converter& dec = decoder();
-    dec.reset();
+    const DecodeTables& t = tables();
     // CP932 never needs more UTF-16 units than bytes.
     QString result(bytes.size(), Qt::Uninitialized);
-    const char* in = bytes.data();
-    size_t inLeft = size_t(bytes.size());
-    char* outStart = reinterpret_cast<char*>(result.data());
-    char* out = outStart;
-    size_t outLeft = size_t(result.size()) * 2;
-    while (inLeft > 0) {
-        int err = dec.run(in, inLeft, out, outLeft);
-        if (err == 0)
-            break;
-        if (err == EILSEQ || err == EINVAL) {
-            // Not CP932 (or cut off at the end): mark it and go on.
-            const char16_t replacement = u'\uFFFD';
-            memcpy(out, &replacement, 2);
-            out += 2;
-            outLeft -= 2;
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
+    char16_t* const start = out;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    while (in < end) {
+        const unsigned char b = *in;
+        if (b < 0x80) {
+            *out++ = char16_t(b);
             ++in;
-            --inLeft;
-            dec.reset();
             continue;
         }
-        break;  // E2BIG cannot happen with the bound above
+        const char16_t one = t.single[b];
+        if (one != 0) {
+            *out++ = one;
+            ++in;
+            continue;
+        }
+        // A lead byte: a valid pair is two bytes; otherwise only the lead
+        // byte is marked and decoding goes on with the next byte.
+        if (in + 1 < end) {
+            const char16_t two = t.pairs[size_t(b << 8 | in[1])];
+            if (two != u'\uFFFD') {
+                *out++ = two;
+                in += 2;
+                continue;
+            }
+        }
+        *out++ = u'\uFFFD';
+        ++in;
     }
-    result.truncate(qsizetype((out - outStart) / 2));
+    result.truncate(qsizetype(out - start));
     return result;
 }
 
