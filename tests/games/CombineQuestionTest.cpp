@@ -1,0 +1,75 @@
+// The combine puzzle: dealing the components and judging an answer.
+#include "dictionary/Dictionary.h"
+#include "games/combine/CombineQuestion.h"
+#include "games/frame/SlotShuffle.h"
+#include "platform/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+Dictionary table(std::vector<KanjiEntry> entries)
+{
+    Dictionary d;
+    d.setTables(std::move(entries), {});
+    return d;
+}
+QStringList sorted(QStringList l)
+{
+    std::sort(l.begin(), l.end());
+    return l;
+}
+}  // namespace
+
+TEST(CombineQuestion, ComponentsAreDealtInEveryOrderAndOnlyTheExactKanjiIsRight)
+{
+    const Dictionary d = table({{QStringLiteral("時"), QStringLiteral("日土寸")}});
+    Random::instance().seed(7);
+    std::set<QString> orders;
+    for (int i = 0; i < 200; ++i) {
+        const CombineQuestion q = CombineQuestion::draw(d, Random::instance());
+        ASSERT_EQ(sorted(q.parts), sorted({QStringLiteral("日"), QStringLiteral("土"), QStringLiteral("寸")}));
+        orders.insert(q.parts.join(QString()));
+    }
+    EXPECT_EQ(orders.size(), 6u);
+
+    const CombineQuestion q = CombineQuestion::fromEntry(d, 1, Random::instance());
+    EXPECT_TRUE(q.isRight(QStringLiteral("時")));
+    EXPECT_FALSE(q.isRight(QStringLiteral("時 ")));
+    EXPECT_FALSE(q.isRight(QStringLiteral("日土寸")));
+}
+
+TEST(CombineQuestion, ARepeatedComponentFillsTwoSlots)
+{
+    const Dictionary d = table({{QStringLiteral("林"), QStringLiteral("木木")}});
+    const CombineQuestion q = CombineQuestion::draw(d, Random::instance());
+    EXPECT_EQ(q.parts, QStringList({QStringLiteral("木"), QStringLiteral("木")}));
+}
+
+TEST(CombineQuestion, SamplePrefersThreeComponentsAndNeverHangsWithoutThem)
+{
+    Random::instance().seed(3);
+    const Dictionary mixed = table({{QStringLiteral("林"), QStringLiteral("木木")},
+                                    {QStringLiteral("時"), QStringLiteral("日土寸")},
+                                    {QStringLiteral("明"), QStringLiteral("日月")}});
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(CombineQuestion::sample(mixed, Random::instance()).answer, QStringLiteral("時"));
+
+    const Dictionary small = table({{QStringLiteral("明"), QStringLiteral("日月")}});
+    EXPECT_EQ(CombineQuestion::sample(small, Random::instance()).answer, QStringLiteral("明"));
+
+    const Dictionary none = table({});
+    EXPECT_TRUE(CombineQuestion::sample(none, Random::instance()).empty());
+    EXPECT_TRUE(CombineQuestion::draw(none, Random::instance()).empty());
+}
+
+TEST(SlotShuffle, TakesEachItemOnceWhateverTheDraws)
+{
+    Random::instance().seed(11);
+    const QStringList items = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
+                               QStringLiteral("e"), QStringLiteral("f")};
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(sorted(shuffleIntoSlots(items, Random::instance())), items);
+    EXPECT_TRUE(shuffleIntoSlots({}, Random::instance()).isEmpty());
+}
