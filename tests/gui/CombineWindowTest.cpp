@@ -1,0 +1,324 @@
+// frmG1 played through its controls: the frame's life, storing, the input
+// method rule, settings, and pauses that meet a time-out or a closed window.
+#include "gui/GameFixture.h"
+#include "platform/Grid.h"
+#include "records/RecordFile.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+const QString HistoryFile = QStringLiteral("合体履歴.txt");
+const QString SettingsFile = QStringLiteral("合体設定.txt");
+}
+
+using CombineWindowTest = GameFixture;
+
+TEST_F(CombineWindowTest, OpensWithTheSampleAndTheStoredSettingsWithoutRewritingThem)
+{
+    open(QStringLiteral("3,60,\"答数\",1\r\n"));
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmG1"));
+    EXPECT_EQ(text("lblKanjiK"), QStringLiteral("時"));
+    for (int i = 1; i <= 6; ++i) {
+        auto* part = window->findChild<QLabel*>(QStringLiteral("lblKanjiP_%1").arg(i));
+        EXPECT_EQ(part->isVisible(), i <= 3) << i;
+    }
+    EXPECT_TRUE(find<QRadioButton>("optMode_0")->isChecked());
+    EXPECT_EQ(find<QRadioButton>("optMode_0")->text(), QStringLiteral("答数"));
+    EXPECT_TRUE(find<QComboBox>("cboKaisu")->isEnabled());
+    EXPECT_FALSE(find<QComboBox>("cboJikan")->isEnabled());
+    EXPECT_EQ(find<QComboBox>("cboKaisu")->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(find<QComboBox>("cboJikan")->currentText(), QStringLiteral("60"));
+    EXPECT_EQ(find<QComboBox>("cboJikan")->count(), 18);
+    EXPECT_EQ(find<QComboBox>("cboKaisu")->count(), 30);
+    EXPECT_TRUE(find<QCheckBox>("chkAs")->isChecked());
+    EXPECT_TRUE(find<QCheckBox>("chkAs")->text().isEmpty());
+    EXPECT_EQ(find<QCheckBox>("chkAs")->toolTip(), QStringLiteral("履歴の自動保存を制御します"));
+    EXPECT_FALSE(find<QPushButton>("cmdHozon")->isEnabled());
+    for (const char* l : {"lblOk", "lblNg", "lblMoji_T", "lblByou", "lblRitu", "lblJikan"})
+        EXPECT_TRUE(text(l).isEmpty()) << l;
+    EXPECT_EQ(PlayFrame::gameMode, 0);
+    EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("3,60,\"答数\",1\r\n")));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CombineWindowTest, CountModePlayEndsOnTheLastAnswerAndStoresBothLinesOnce)
+{
+    open(QStringLiteral("3,60,\"答数\",1\r\n"));
+    click("cmdStart");
+    EXPECT_FALSE(find<QPushButton>("cmdStart")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("cmdClear")->isEnabled());
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("0.0"));
+    EXPECT_EQ(text("lblMoji_T"), QStringLiteral("0"));
+    EXPECT_TRUE(text("lblKanjiK").isEmpty());
+
+    // Typed during the countdown: not judged against the sample.
+    answer(QStringLiteral("時"));
+    window->tmrStart_Timer();
+    EXPECT_TRUE(find("imgStart_1")->isVisible());
+    window->tmrStart_Timer();
+    EXPECT_FALSE(find("imgStart_1")->isVisible());
+    EXPECT_TRUE(find("imgStart_2")->isVisible());
+    window->tmrStart_Timer();
+    ASSERT_TRUE(window->play().playing());
+    EXPECT_TRUE(find("imgStart_3")->isVisible());
+    EXPECT_EQ(window->play().answers(), 0);
+    EXPECT_TRUE(answerBox()->text().isEmpty());
+
+    clock.advance(2000);
+    window->tmrPlay_Timer();
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("2.0"));
+    answer(QStringLiteral("時"));  // right; then 0.7 s with the green kanji
+    EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
+    EXPECT_TRUE(text("lblKanjiK").isEmpty());
+    answer(QStringLiteral("時 "));  // wrong; 1 s in red before the next question
+    EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
+    EXPECT_EQ(text("lblMoji_T"), QStringLiteral("2"));
+    escape();  // the give-up that reaches the count ends the play at once
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(text("lblKanjiK"), QStringLiteral("時"));
+    EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), CombineWindow::WrongColor);
+    EXPECT_EQ(text("lblNg"), QStringLiteral("2"));
+    EXPECT_EQ(text("lblMoji_T"), QStringLiteral("3"));
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("3.7"));
+    EXPECT_EQ(text("lblRitu"), QStringLiteral("33.3%"));
+    EXPECT_EQ(text("lblByou"), QStringLiteral("0.81/秒"));
+    EXPECT_TRUE(find<QPushButton>("cmdStart")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("cmdClear")->isEnabled());
+
+    EXPECT_EQ(readBytes(HistoryFile),
+              cp932(QStringLiteral("\"2024/05/01\",\"21:00:03\",3,1,2,3,\"33.3%\",\"0.81/秒\",\"3.7秒\"\r\n")));
+    EXPECT_EQ(readBytes(recordfile::FileName),
+              cp932(QStringLiteral("\"2024/05/01\",\"21:00:03\",\"合体\",3.7,\"秒数 : 3.7   答数 : 3\",\r\n")));
+    auto* grid = find<Grid>("msgRireki");
+    ASSERT_EQ(grid->rows(), 2);
+    EXPECT_EQ(grid->text(1, 0), QStringLiteral("1"));
+    EXPECT_EQ(grid->text(1, 9), QStringLiteral("3.7秒"));
+
+    click("cmdHozon");  // disabled under auto-save: nothing more is stored
+    EXPECT_EQ(history::read(HistoryFile).size(), 1u);
+}
+
+TEST_F(CombineWindowTest, EnterThatCommitsACompositionIsNotAnAnswer)
+{
+    open();
+    startPlay();
+    const QString kanji = window->currentAnswer();
+    QInputMethodEvent compose(QStringLiteral("じ"), {});
+    QCoreApplication::sendEvent(answerBox(), &compose);
+    EXPECT_TRUE(answerBox()->composing());
+    QTest::keyClick(answerBox(), Qt::Key_Return);  // Enter while composing
+    EXPECT_EQ(window->play().answers(), 0);
+
+    QInputMethodEvent done;
+    done.setCommitString(kanji);
+    QCoreApplication::sendEvent(answerBox(), &done);
+    QTest::keyClick(answerBox(), Qt::Key_Return);  // passed on with the commit
+    EXPECT_EQ(window->play().answers(), 0);
+    EXPECT_EQ(answerBox()->text(), kanji);
+
+    QCoreApplication::processEvents();
+    QTest::keyClick(answerBox(), Qt::Key_Return);  // the player's own Enter
+    EXPECT_EQ(window->play().okCount(), 1);
+
+    QTest::keyClick(answerBox(), Qt::Key_Return);  // empty box: nothing
+    EXPECT_EQ(window->play().answers(), 1);
+}
+
+TEST_F(CombineWindowTest, TimeModeBarShrinksByTheClockAndTheTimeOutRevealsAndStores)
+{
+    open(QStringLiteral("10,10,\"秒数\",1\r\n"));
+    auto* bar = find<QFrame>("shpJikanK");
+    const int full = bar->width();
+    startPlay();
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("10"));
+    answer(window->currentAnswer());  // 0.7 s of the clock go by in its pause
+    clock.advance(4300);
+    window->tmrBp_Timer();
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("5"));
+    EXPECT_EQ(bar->width(), full / 2);
+    const QString shown = window->currentAnswer();
+    clock.advance(5000);
+    window->tmrBp_Timer();
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(bar->width(), 0);
+    EXPECT_EQ(text("lblKanjiK"), shown);
+    EXPECT_EQ(text("lblByou"), QStringLiteral("0.10/秒"));
+    EXPECT_EQ(text("lblRitu"), QStringLiteral("100.0%"));
+    const auto rows = history::read(HistoryFile);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].seconds, QStringLiteral("10秒"));
+    EXPECT_EQ(rows[0].time, QStringLiteral("21:00:10"));
+
+    startPlay();  // Start puts the bar back
+    EXPECT_EQ(bar->width(), full);
+}
+
+TEST_F(CombineWindowTest, ManualSaveStoresOnEachPressButNeverAPlayWithoutAnswers)
+{
+    open(QStringLiteral("10,10,\"秒数\",0\r\n"));
+    EXPECT_EQ(find<QCheckBox>("chkAs")->text(), QStringLiteral("手動保存モード"));
+    EXPECT_TRUE(find<QPushButton>("cmdHozon")->isEnabled());
+
+    startPlay();
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    EXPECT_EQ(text("lblRitu"), QStringLiteral("0.0%"));
+    click("cmdHozon");
+    EXPECT_FALSE(QFile::exists(path(HistoryFile)));
+    EXPECT_FALSE(QFile::exists(path(recordfile::FileName)));
+
+    startPlay();
+    click("cmdHozon");  // during a play: nothing
+    answer(QStringLiteral("x"));
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    EXPECT_FALSE(QFile::exists(path(HistoryFile)));
+    click("cmdHozon");
+    click("cmdHozon");
+    EXPECT_EQ(history::read(HistoryFile).size(), 2u);
+    EXPECT_EQ(recordfile::read()->size(), 2);
+    EXPECT_EQ(find<Grid>("msgRireki")->text(2, 0), QStringLiteral("2"));
+}
+
+TEST_F(CombineWindowTest, SettingsAreWrittenOnEveryChangeAndAMissingFileOnlyThen)
+{
+    open();
+    EXPECT_TRUE(find<QRadioButton>("optMode_1")->isChecked());
+    EXPECT_EQ(find<QComboBox>("cboJikan")->currentText(), QStringLiteral("60"));
+    EXPECT_EQ(find<QComboBox>("cboKaisu")->currentText(), QStringLiteral("10"));
+    EXPECT_TRUE(find<QCheckBox>("chkAs")->isChecked());
+    EXPECT_FALSE(QFile::exists(path(SettingsFile)));
+
+    choose("cboJikan", QStringLiteral("30"));
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("30"));
+    EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("10,30,\"秒数\",1\r\n")));
+    QTest::mouseClick(find<QRadioButton>("optMode_0"), Qt::LeftButton);
+    EXPECT_FALSE(find<QComboBox>("cboJikan")->isEnabled());
+    EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("10,30,\"答数\",1\r\n")));
+    choose("cboKaisu", QStringLiteral("5"));
+    find<QCheckBox>("chkAs")->click();
+    EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("5,30,\"答数\",0\r\n")));
+    EXPECT_TRUE(find<QPushButton>("cmdHozon")->isEnabled());
+}
+
+TEST_F(CombineWindowTest, ChangingTheAnswerCountDuringAPlayMovesItsEnd)
+{
+    open(QStringLiteral("5,60,\"答数\",1\r\n"));
+    startPlay();
+    answer(window->currentAnswer());
+    choose("cboKaisu", QStringLiteral("2"));
+    EXPECT_TRUE(window->play().playing());
+    answer(window->currentAnswer());
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(history::read(HistoryFile).at(0).answers, QStringLiteral("2"));
+}
+
+TEST_F(CombineWindowTest, IdleEnterEscAndClicksOnTheAnswerGiveNothingUp)
+{
+    open();
+    answerBox()->setText(QStringLiteral("abc"));
+    QTest::mouseClick(find<QLabel>("lblKanjiK"), Qt::LeftButton);
+    EXPECT_TRUE(answerBox()->text().isEmpty());
+    answerBox()->setText(QStringLiteral("abc"));
+    escape();
+    EXPECT_TRUE(answerBox()->text().isEmpty());
+    EXPECT_EQ(text("lblKanjiK"), QStringLiteral("時"));
+
+    startPlay();
+    QTest::mouseClick(find<QLabel>("lblKanjiK"), Qt::LeftButton);  // in play: a give-up
+    EXPECT_EQ(window->play().ngCount(), 1);
+}
+
+// Pauses let events run; what those events do must not spoil the play.
+
+TEST_F(CombineWindowTest, TimeOutDuringTheWrongAnswerPauseDrawsNoFurtherQuestion)
+{
+    open(QStringLiteral("10,10,\"秒数\",1\r\n"));
+    startPlay();
+    QTimer::singleShot(0, window, [this] {
+        clock.advance(10000);
+        window->tmrBp_Timer();
+    });
+    answerBox()->setText(QStringLiteral("x"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(window->play().ngCount(), 1);
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("x"));  // no next question cleared it
+    EXPECT_EQ(text("lblKanjiK"), window->currentAnswer());
+    EXPECT_EQ(history::read(HistoryFile).size(), 1u);
+}
+
+TEST_F(CombineWindowTest, AnswersDuringAPauseAreNotJudgedAgainstTheOldQuestion)
+{
+    open();
+    startPlay();
+    QTimer::singleShot(0, window, [this] {
+        escape();
+        answerBox()->setText(QStringLiteral("y"));
+        QTest::keyClick(answerBox(), Qt::Key_Return);
+    });
+    answerBox()->setText(QStringLiteral("x"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_EQ(window->play().ngCount(), 1);
+    EXPECT_TRUE(window->play().playing());
+}
+
+TEST_F(CombineWindowTest, ReturnOrDestructionDuringAPauseEndsQuietly)
+{
+    open();
+    startPlay();
+    QTimer::singleShot(0, window, [this] { click("cmdEnd"); });
+    answerBox()->setText(QStringLiteral("x"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_EQ(returns, 1);
+    EXPECT_FALSE(window->play().running());
+    EXPECT_FALSE(QFile::exists(path(HistoryFile)));
+
+    delete window.data();
+    open();
+    startPlay();
+    QTimer::singleShot(0, [this] { delete window.data(); });
+    window->findChild<AnswerBox*>()->setText(QStringLiteral("x"));
+    window->txtKaitou_KeyPress(Qt::Key_Return);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(CombineWindowTest, ClosingByTheFrameReturnsToTheMainWindowOnce)
+{
+    open();
+    window->close();
+    EXPECT_EQ(returns, 1);
+    delete window.data();
+    open();
+    click("cmdEnd");
+    EXPECT_EQ(returns, 1 + 1);
+}
+
+// A dictionary with nothing to ask.
+
+TEST_F(CombineWindowTest, EmptyDictionaryWarnsAndRefusesToStart)
+{
+    dictionary.setTables({}, {});
+    open();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, CombineWindow::EmptyDictionaryText);
+    click("cmdStart");
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_FALSE(window->play().running());
+    EXPECT_TRUE(find<QPushButton>("cmdStart")->isEnabled());
+}
+
+TEST_F(CombineWindowTest, DictionaryWithoutThreeComponentEntriesStillOpensAndPlays)
+{
+    dictionary.setTables({{QStringLiteral("明"), QStringLiteral("日月")}}, {});
+    open();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, CombineWindow::NoSampleText);
+    EXPECT_EQ(text("lblKanjiK"), QStringLiteral("明"));
+    startPlay();
+    answer(QStringLiteral("明"));
+    EXPECT_EQ(window->play().okCount(), 1);
+}
