@@ -95,4 +95,13 @@ QString prepare(const QString& workingDir, QString* error)
     return folder;
 }
 
+std::unique_ptr<QLockFile> lock(const QString& folder)
+{
+    auto file = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("fernoa2.lock")));
+    // A lock left by a crashed copy is recognised by its process id and taken over.
+    if (!file->tryLock(0))
+        return nullptr;
+    return file;
+}
+
 }  // namespace datadir

@@ -3,7 +3,9 @@
 // files is used as it is (a self-contained copy); otherwise the user's data
 // folder, created and seeded from the installed data set on first start.
 #include <QString>
+#include <QLockFile>
 #include <QStringList>
+#include <memory>
 
 namespace datadir {
 
@@ -24,5 +26,9 @@ QString prepare(const QString& workingDir, QString* error);
 // Copies each data file that `target` lacks from `source` (an empty file
 // when the data set lacks it too). Existing files are never replaced.
 bool seed(const QString& target, const QString& source, QString* error);
+
+// Takes the folder's lock, held while the returned object lives; nothing
+// when another running copy of the program holds it.
+std::unique_ptr<QLockFile> lock(const QString& folder);
 
 }  // namespace datadir

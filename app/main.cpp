@@ -8,7 +8,6 @@
 #include <malloc.h>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLockFile>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -42,9 +41,8 @@ int main(int argc, char* argv[])
 
     // Two copies on one folder would each rewrite the log from their own
     // snapshot; the second one stops here.
-    QLockFile lock(QDir(folder).filePath(QStringLiteral("fernoa2.lock")));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
+    const auto lock = datadir::lock(folder);
+    if (!lock) {
         msgbox::warning(nullptr, QStringLiteral("フェルノア２"),
                         QStringLiteral("フェルノア２はこのデータフォルダで既に起動しています。\r\n%1").arg(folder));
         return 1;

@@ -46,3 +46,12 @@ TEST_F(DataDirectory, HelpTourFlagRoundTripsThroughTheSettingsFile)
     EXPECT_EQ(readText(settingsfile::FileName), QStringLiteral("\"ヘルプツアー\",1\r\n"));
     EXPECT_EQ(settingsfile::readHelpTourFlag(), 1);
 }
+
+TEST_F(DataDirectory, OnlyOneCopyOfTheProgramPerFolder)
+{
+    auto first = datadir::lock(QDir::currentPath());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(datadir::lock(QDir::currentPath()), nullptr);
+    first.reset();
+    EXPECT_NE(datadir::lock(QDir::currentPath()), nullptr);
+}
