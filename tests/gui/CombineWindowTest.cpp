@@ -55,7 +55,7 @@ TEST_F(CombineWindowTest, CountModePlayEndsOnTheLastAnswerAndStoresBothLinesOnce
     EXPECT_TRUE(text("lblKanjiK").isEmpty());
 
     // Typed during the countdown: not judged against the sample.
-    answer(QStringLiteral("時"));
+    typeAnswer(QStringLiteral("時"));
     window->tmrStart_Timer();
     EXPECT_TRUE(find("imgStart_1")->isVisible());
     window->tmrStart_Timer();
@@ -70,10 +70,10 @@ TEST_F(CombineWindowTest, CountModePlayEndsOnTheLastAnswerAndStoresBothLinesOnce
     clock.advance(2000);
     window->tmrPlay_Timer();
     EXPECT_EQ(text("lblJikan"), QStringLiteral("2.0"));
-    answer(QStringLiteral("時"));  // right; then 0.7 s with the green kanji
+    typeAnswer(QStringLiteral("時"));  // right; then 0.7 s with the green kanji
     EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
     EXPECT_TRUE(text("lblKanjiK").isEmpty());
-    answer(QStringLiteral("時 "));  // wrong; 1 s in red before the next question
+    typeAnswer(QStringLiteral("時 "));  // wrong; 1 s in red before the next question
     EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
     EXPECT_EQ(text("lblMoji_T"), QStringLiteral("2"));
     escape();  // the give-up that reaches the count ends the play at once
@@ -134,7 +134,7 @@ TEST_F(CombineWindowTest, TimeModeBarShrinksByTheClockAndTheTimeOutRevealsAndSto
     const int full = bar->width();
     startPlay();
     EXPECT_EQ(text("lblJikan"), QStringLiteral("10"));
-    answer(window->currentAnswer());  // 0.7 s of the clock go by in its pause
+    typeAnswer(window->currentAnswer());  // 0.7 s of the clock go by in its pause
     clock.advance(4300);
     window->tmrBp_Timer();
     EXPECT_EQ(text("lblJikan"), QStringLiteral("5"));
@@ -172,7 +172,7 @@ TEST_F(CombineWindowTest, ManualSaveStoresOnEachPressButNeverAPlayWithoutAnswers
 
     startPlay();
     click("cmdHozon");  // during a play: nothing
-    answer(QStringLiteral("x"));
+    typeAnswer(QStringLiteral("x"));
     clock.advance(10000);
     window->tmrBp_Timer();
     EXPECT_FALSE(QFile::exists(path(HistoryFile)));
@@ -208,10 +208,10 @@ TEST_F(CombineWindowTest, ChangingTheAnswerCountDuringAPlayMovesItsEnd)
 {
     open(QStringLiteral("5,60,\"答数\",1\r\n"));
     startPlay();
-    answer(window->currentAnswer());
+    typeAnswer(window->currentAnswer());
     choose("cboKaisu", QStringLiteral("2"));
     EXPECT_TRUE(window->play().playing());
-    answer(window->currentAnswer());
+    typeAnswer(window->currentAnswer());
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(history::read(HistoryFile).at(0).answers, QStringLiteral("2"));
 }
@@ -319,6 +319,6 @@ TEST_F(CombineWindowTest, DictionaryWithoutThreeComponentEntriesStillOpensAndPla
     EXPECT_EQ(boxes[0].text, CombineWindow::NoSampleText);
     EXPECT_EQ(text("lblKanjiK"), QStringLiteral("明"));
     startPlay();
-    answer(QStringLiteral("明"));
+    typeAnswer(QStringLiteral("明"));
     EXPECT_EQ(window->play().okCount(), 1);
 }

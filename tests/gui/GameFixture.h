@@ -88,7 +88,7 @@ protected:
         QCoreApplication::sendEvent(answerBox(), &done);
         QCoreApplication::processEvents();
     }
-    void answer(const QString& text)
+    void typeAnswer(const QString& text)
     {
         commit(text);
         QTest::keyClick(answerBox(), Qt::Key_Return);
