@@ -2,6 +2,9 @@
 #include "platform/Grid.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
+#include "support/RecordGenerator.h"
+
+#include <QDir>
 
 #include <QLineEdit>
 
@@ -24,6 +27,12 @@ protected:
         QApplication::processEvents();
         const QRect r = grid->visualRect(grid->model().index(row - 1, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    // Deletes the grid's current row, as a click on a row and "個別削除" would.
+    void cmdRowDelClick()
+    {
+        find<QPushButton>("cmdRowDel")->setEnabled(true);
+        click("cmdRowDel");
     }
 };
 
@@ -123,4 +132,30 @@ TEST_F(EditScreenTest, RenamingSetsTheTitleAndReportsOnlyAWriteThatHappened)
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("😀")));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("花子  の フェルノア２ ～字游"));
     EXPECT_EQ(readText(QStringLiteral("プライベート.txt")), QStringLiteral("\"氏名\",\"花子\"\r\n"));
+}
+
+TEST_F(EditScreenTest, AFailedWriteIsReportedNotCelebrated)
+{
+    QDir().mkdir(QStringLiteral("プライベート.txt"));  // cannot be replaced by a file
+    enter();
+    find<QLineEdit>("txtPriData")->setText(QStringLiteral("花子"));
+    boxes.clear();
+    click("cmdPHozon1");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, msgbox::Kind::Warning);
+    EXPECT_NE(boxes[0].text, QStringLiteral("保存が終了しました"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(" フェルノア２ ～字游"));
+}
+
+TEST_F(EditScreenTest, WorksPastThirtyTwoThousandRecords)
+{
+    writeText(recordfile::FileName, recordgen::text(40000));
+    Grid* grid = enter();
+    ASSERT_EQ(grid->rows(), 40001);
+    EXPECT_EQ(grid->text(40000, 0), QStringLiteral("40000"));
+    grid->setRow(39999);
+    cmdRowDelClick();
+    EXPECT_EQ(grid->rows(), 40000);
+    EXPECT_EQ(grid->text(39999, 0), QStringLiteral("40000"));
+    EXPECT_EQ(recordfile::read()->size(), 39999);
 }
