@@ -11,6 +11,8 @@
 #include "platform/Pause.h"
 #include "records/EditScreen.h"
 #include "records/Nickname.h"
+#include "records/NotesScreen.h"
+#include "records/RecordListScreen.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -71,14 +73,15 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
 
     fraMain = new DayView(state_, this);
     fraSettei = new EditScreen(state_, this);
+    fraMemo = new NotesScreen(this);
     // HideAllFrames order.
     addScreen(cmdTaijyu, emptyScreen("fraTaijyu", this));
-    addScreen(cmdBunseki, emptyScreen("fraBunseki", this));
+    addScreen(cmdBunseki, new RecordListScreen(this));
     addScreen(cmdRentai, emptyScreen("fraRenTai", this));
     addScreen(cmdMain, fraMain);
     addScreen(cmdSettei, fraSettei);
     addScreen(cmdCale, emptyScreen("fraCale", this));
-    addScreen(cmdMemo, emptyScreen("fraMemo", this));
+    addScreen(cmdMemo, fraMemo);
     addScreen(cmdSyuukei, emptyScreen("fraSyuukei", this));
 
     connect(cmdGame, &QPushButton::clicked, this, &MainWindow::ShowGamePanel);
@@ -162,6 +165,7 @@ void MainWindow::StartUp()
     fraMain->InitMainScreenGrids();
     fraMain->RebuildMainScreen();
     const QString problem = dictionary_.load();
+    fraMemo->LoadMemo();
     READ_SETTEI();
     show();
     fraMain->show();

@@ -12,6 +12,7 @@ class DayView;
 class Dictionary;
 class EditScreen;
 class GamePanel;
+class NotesScreen;
 class QCheckBox;
 class QPushButton;
 
@@ -55,6 +56,7 @@ private:
     bool loading_ = false;
     DayView* fraMain;
     EditScreen* fraSettei;
+    NotesScreen* fraMemo;
     GamePanel* fraGame;
     QCheckBox* chkHelp;
     QPushButton* cmdGame;

@@ -1,0 +1,38 @@
+#pragma once
+// The notes screen fraMemo: the one-line diary, a comment that replaces the
+// note of one play in データ.TXT, and the free memo kept in メモ.TXT.
+#include "records/MainState.h"
+
+class Grid;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+class NotesScreen : public Screen {
+    Q_OBJECT
+public:
+    explicit NotesScreen(QWidget* parent = nullptr);
+
+    void prepare() override;  // ShowNotes: the diary grid from the file
+    QString helpTourText() const override;
+
+    // Reads メモ.TXT into the memo box; the main window calls it at start-up.
+    void LoadMemo();
+
+    Grid& grid() { return *msgMemoList; }
+    int diaryRow() const { return DiaryRow; }
+
+private:
+    void InitDiaryGrid();
+    void LoadDiaryList();
+    void SelectDiaryRow(int row);
+    void SaveDiary();
+    void SaveMemo();
+
+    Grid* msgMemoList;
+    QLineEdit* txtMemo;
+    QPushButton* cmdMemoHozon;
+    QPlainTextEdit* txtKizuki;
+    QPushButton* cmdKizukiHozon;
+    int DiaryRow = 0;  // the grid row the diary text goes to; 0 = none chosen
+};

@@ -1,0 +1,103 @@
+#include "records/RecordListScreen.h"
+
+#include "platform/Grid.h"
+#include "records/RecordFile.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct SortButton {
+    const char* name;
+    const char16_t* caption;
+    int column;
+    GridModel::SortKind kind;
+};
+
+// Position, game, seconds and note. Records are appended in time order, so
+// sorting by position is sorting by date and time.
+constexpr SortButton SortButtons[4] = {
+    {"cmdSort1", u"回 （日付）", 0, GridModel::SortKind::Numeric},
+    {"cmdSort2", u"項目", 3, GridModel::SortKind::Text},
+    {"cmdSort3", u"秒数", 4, GridModel::SortKind::Numeric},
+    {"cmdSort4", u"一言日記", 5, GridModel::SortKind::Text},
+};
+
+}  // namespace
+
+RecordListScreen::RecordListScreen(QWidget* parent) : Screen(parent)
+{
+    setObjectName(QStringLiteral("fraBunseki"));
+    msgIchiran = new Grid(QStringLiteral("msgIchiran"), this);
+
+    auto* buttons = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        const SortButton& b = SortButtons[i];
+        auto* button = new QPushButton(QString::fromUtf16(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setMinimumWidth(110);
+        connect(button, &QPushButton::clicked, this, [this, i] { SortRecordList(i + 1); });
+        buttons->addWidget(button);
+        cmdSort[size_t(i)] = button;
+    }
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(msgIchiran, 1);
+    InitRecordListGrid();
+}
+
+QString RecordListScreen::helpTourText() const
+{
+    return QStringLiteral("プレイしたデータを一覧表示しています。\r\n\r\n"
+                          "各種データ毎、ボタンを押すたびに「昇順」「降順」で並び替えができます。\r\n"
+                          "項目毎に並び替えたり、秒数が長い順に並び替えたり…など表示をかえることができます。\r\n\r\n");
+}
+
+void RecordListScreen::prepare()
+{
+    InitRecordListGrid();
+    LoadRecordList();
+}
+
+void RecordListScreen::InitRecordListGrid()
+{
+    msgIchiran->setColumns({{QStringLiteral("回"), 680, Qt::AlignRight},
+                            {QStringLiteral("日付"), 1400, Qt::AlignHCenter},
+                            {QStringLiteral("時間"), 1100, Qt::AlignHCenter},
+                            {QStringLiteral("項目"), 2150, Qt::AlignLeft},
+                            {QStringLiteral("秒数"), 850, Qt::AlignRight},
+                            {QStringLiteral("一言日記"), 4880, Qt::AlignLeft}});
+}
+
+void RecordListScreen::LoadRecordList()
+{
+    auto table = recordfile::read();
+    std::vector<QString> cells;
+    cells.reserve(size_t(table->size()) * 6);
+    int k = 1;
+    for (const RecordView& r : table->records()) {
+        cells.push_back(QString::number(k++));
+        cells.push_back(RecordTable::raw(r.date));
+        cells.push_back(RecordTable::raw(r.time));
+        cells.push_back(RecordTable::raw(r.item));
+        cells.push_back(recordfile::secondsText(r.seconds));
+        cells.push_back(RecordTable::raw(r.note));
+    }
+    msgIchiran->model().setCells(std::move(cells), table);
+}
+
+void RecordListScreen::SortRecordList(int button)
+{
+    if (button < 1 || button > 4)
+        return;
+    const SortButton& b = SortButtons[button - 1];
+    bool& descending = SortDescendingNext[size_t(button - 1)];
+    msgIchiran->model().sortRows(b.column, b.kind, !descending);
+    descending = !descending;
+    // The first row of the new order is what the user pressed for.
+    msgIchiran->scrollToTop();
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The record list fraBunseki: every play in one grid, re-ordered by four of
+// its columns, each button switching between ascending and descending. The
+// list is a view only; sorting never touches the file.
+#include "records/MainState.h"
+
+#include <array>
+
+class Grid;
+class QPushButton;
+
+class RecordListScreen : public Screen {
+    Q_OBJECT
+public:
+    explicit RecordListScreen(QWidget* parent = nullptr);
+
+    void prepare() override;  // ShowRecordList: the grid in file order
+    QString helpTourText() const override;
+
+    Grid& grid() { return *msgIchiran; }
+    // Sort button 1..4 (cmdSort1..cmdSort4).
+    void SortRecordList(int button);
+    // True when the button's next press sorts in descending order.
+    bool sortDescendingNext(int button) const { return SortDescendingNext[size_t(button - 1)]; }
+
+private:
+    void InitRecordListGrid();
+    void LoadRecordList();
+
+    Grid* msgIchiran;
+    std::array<QPushButton*, 4> cmdSort{};
+    // One flag a button, kept while the main window lives; the list itself is
+    // reloaded in file order each time the screen is entered.
+    std::array<bool, 4> SortDescendingNext{};
+};

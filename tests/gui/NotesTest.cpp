@@ -1,0 +1,216 @@
+#include "gui/MainFixture.h"
+#include "platform/Grid.h"
+#include "records/MemoFile.h"
+#include "records/NotesScreen.h"
+#include "records/RecordFile.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+QString rec(int n, const QString& note)
+{
+    return QStringLiteral("\"2024/05/01\",\"09:%1:00\",\"合体\",180.28,\"%2\",\r\n")
+        .arg(n, 2, 10, QLatin1Char('0'))
+        .arg(note);
+}
+QString recs(int count)
+{
+    QString out;
+    for (int i = 1; i <= count; ++i)
+        out += rec(i, QStringLiteral("秒数 : 180.28   答数 : %1").arg(i));
+    return out;
+}
+}  // namespace
+
+class NotesTest : public MainFixture {
+protected:
+    Grid* enter()
+    {
+        if (!window)
+            start();
+        click("cmdMemo");
+        return find<Grid>("msgMemoList");
+    }
+    void select(int row)
+    {
+        Grid* g = find<Grid>("msgMemoList");
+        g->scrollTo(g->model().index(row - 1, 5));
+        QApplication::processEvents();
+        const QRect r = g->visualRect(g->model().index(row - 1, 1));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void type(const QString& text)
+    {
+        auto* box = find<QLineEdit>("txtMemo");
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    QPushButton* save() { return find<QPushButton>("cmdMemoHozon"); }
+};
+
+TEST_F(NotesTest, ChoosingARecordPutsItsNoteInTheBoxAndEnablesSaving)
+{
+    writeText(recordfile::FileName, recs(3));
+    Grid* g = enter();
+    ASSERT_EQ(g->rows(), 4);
+    EXPECT_EQ(g->text(0, 5), QStringLiteral("一言日記"));
+    EXPECT_EQ(g->topRow(), 1);
+    EXPECT_FALSE(save()->isEnabled());
+    select(2);
+    EXPECT_EQ(find<QLineEdit>("txtMemo")->text(), QStringLiteral("秒数 : 180.28   答数 : 2"));
+    EXPECT_TRUE(save()->isEnabled());
+    EXPECT_EQ(g->currentIndex().column(), 5);
+}
+
+TEST_F(NotesTest, FifteenRecordsFitSixteenScrollToTheNewest)
+{
+    writeText(recordfile::FileName, recs(15));
+    Grid* g = enter();
+    QApplication::processEvents();
+    EXPECT_EQ(g->topRow(), 1);
+    EXPECT_TRUE(g->viewport()->rect().contains(g->visualRect(g->model().index(14, 0))));
+    click("cmdMain");
+    writeText(recordfile::FileName, recs(16));
+    g = enter();
+    QApplication::processEvents();
+    EXPECT_GT(g->topRow(), 1);
+    EXPECT_TRUE(g->viewport()->rect().contains(g->visualRect(g->model().index(15, 0))));
+}
+
+TEST_F(NotesTest, SavingRewritesOnlyTheChosenNoteAndQuotesCannotBreakTheLine)
+{
+    writeText(recordfile::FileName, recs(2) + QStringLiteral(
+        "\"2024/05/02\",\"10:00:00\",\"発掘\",60.5,\"秒数 : 60.5   答数 : 14   コマ数 : 18   ヒント有り\",\r\n"));
+    enter();
+    const auto before = recordfile::read();
+    select(2);
+    type(QStringLiteral("今日は \"調子\" 良し, 明日も"));
+    const QString stored = QStringLiteral("今日は ＂調子＂ 良し, 明日も");
+    const auto after = recordfile::read();
+    ASSERT_EQ(after->size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const RecordView& a = before->records()[size_t(i)];
+        const RecordView& b = after->records()[size_t(i)];
+        EXPECT_EQ(a.date, b.date);
+        EXPECT_EQ(a.time, b.time);
+        EXPECT_EQ(a.item, b.item);
+        EXPECT_EQ(a.seconds, b.seconds);
+        EXPECT_EQ(b.note, i == 1 ? QStringView(stored) : a.note);
+        EXPECT_TRUE(b.spare.isEmpty());
+    }
+    EXPECT_EQ(find<Grid>("msgMemoList")->text(2, 5), stored);
+    // No message; the box keeps its text and the note can be saved again.
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(save()->isEnabled());
+    EXPECT_EQ(find<QLineEdit>("txtMemo")->text(), QStringLiteral("今日は \"調子\" 良し, 明日も"));
+
+    find<QLineEdit>("txtMemo")->setText(QString());
+    click("cmdMemoHozon");
+    const auto emptied = recordfile::read();
+    ASSERT_EQ(emptied->size(), 3);
+    EXPECT_TRUE(emptied->records()[1].note.isEmpty());
+    EXPECT_EQ(emptied->records()[2].note, before->records()[2].note);
+}
+
+TEST_F(NotesTest, LineBreaksInTheDiaryBecomeSpacesNotNewRecords)
+{
+    writeText(recordfile::FileName, recs(2));
+    enter();
+    select(1);
+    type(QStringLiteral("一行目\n二行目\r\n三"));
+    const auto after = recordfile::read();
+    ASSERT_EQ(after->size(), 2);
+    EXPECT_EQ(after->records()[0].note, u"一行目 二行目 三");
+}
+
+TEST_F(NotesTest, UnrepresentableDiaryTextIsRefusedByNameAndNothingIsWritten)
+{
+    writeText(recordfile::FileName, recs(2));
+    enter();
+    const QByteArray before = readBytes(recordfile::FileName);
+    select(1);
+    type(QStringLiteral("楽しい😀☺"));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, msgbox::Kind::Warning);
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("😀☺")));
+    EXPECT_EQ(readBytes(recordfile::FileName), before);
+    EXPECT_EQ(find<Grid>("msgMemoList")->text(1, 5), QStringLiteral("秒数 : 180.28   答数 : 1"));
+    EXPECT_EQ(find<QLineEdit>("txtMemo")->text(), QStringLiteral("楽しい😀☺"));  // nothing lost
+}
+
+TEST_F(NotesTest, AFailedRewriteLeavesTheGridShowingWhatTheFileHolds)
+{
+    writeText(recordfile::FileName, recs(2));
+    enter();
+    select(1);
+    // The file cannot be replaced: a directory stands in its place.
+    ASSERT_TRUE(QFile::remove(path(recordfile::FileName)));
+    ASSERT_TRUE(QDir(path(QString())).mkdir(recordfile::FileName));
+    type(QStringLiteral("書けない"));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, msgbox::Kind::Warning);
+    EXPECT_EQ(find<Grid>("msgMemoList")->text(1, 5), QStringLiteral("秒数 : 180.28   答数 : 1"));
+}
+
+TEST_F(NotesTest, EnterBeforeChoosingARecordChangesNothing)
+{
+    writeText(recordfile::FileName, recs(2));
+    const QByteArray before = readBytes(recordfile::FileName);
+    enter();
+    type(QStringLiteral("どこにも"));
+    click("cmdMemoHozon");
+    EXPECT_EQ(readBytes(recordfile::FileName), before);
+    // Leaving and entering again forgets the chosen row.
+    select(1);
+    click("cmdMain");
+    enter();
+    EXPECT_FALSE(save()->isEnabled());
+    EXPECT_EQ(find<NotesScreen>("fraMemo")->diaryRow(), 0);
+    type(QStringLiteral("どこにも"));
+    EXPECT_EQ(readBytes(recordfile::FileName), before);
+}
+
+TEST_F(NotesTest, MemoIsLoadedAtStartUpAndSavedAsTyped)
+{
+    writeText(memofile::FileName, QStringLiteral("一\r\n二\r\n\r\n"));
+    start();
+    auto* box = find<QPlainTextEdit>("txtKizuki");
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("一\n二\n"));
+    enter();
+    box->setPlainText(QStringLiteral("\"三\", 四\n五\u00A0六"));
+    click("cmdKizukiHozon");
+    ASSERT_EQ(boxes.size(), 1u);  // the no-break space has no place in the code page
+    EXPECT_TRUE(boxes[0].text.contains(QChar(0x00A0)));
+    EXPECT_EQ(readText(memofile::FileName), QStringLiteral("一\r\n二\r\n\r\n"));
+
+    box->setPlainText(QStringLiteral("\"三\", 四\n五 六\n"));
+    click("cmdKizukiHozon");
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(readText(memofile::FileName), QStringLiteral("\"三\", 四\r\n五 六\r\n\r\n"));
+    // Entering the screen again does not read the file again.
+    box->setPlainText(QStringLiteral("未保存"));
+    click("cmdMain");
+    enter();
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("未保存"));
+    // A new main window reads it.
+    delete window.data();
+    start();
+    EXPECT_EQ(find<QPlainTextEdit>("txtKizuki")->toPlainText(), QStringLiteral("\"三\", 四\n五 六\n"));
+}
+
+TEST_F(NotesTest, TheScreenExplainsItselfWhenTheTourIsOn)
+{
+    tour.introShown = true;
+    start();
+    tour.flag = 1;
+    enter();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, QStringLiteral("ヘルプツアー"));
+    EXPECT_EQ(boxes[0].text,
+              QStringLiteral("一回一回の記録ごとにちょっとしたコメントを残すことができます。\r\n"
+                             "簡単な一言日記的な使い方でご利用ください\r\n\r\n"
+                             "メモはよりフリーにいろんなことが書き込めます。\r\n"
+                             "それぞれの項目についての効果や意味合いなどを残しておくのも良いと思います。\r\n\r\n"));
+}
