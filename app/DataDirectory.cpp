@@ -98,7 +98,9 @@ QString prepare(const QString& workingDir, QString* error)
 std::unique_ptr<QLockFile> lock(const QString& folder)
 {
     auto file = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("fernoa2.lock")));
-    // A lock left by a crashed copy is recognised by its process id and taken over.
+    // A lock left by a crashed copy is recognised by its process id and taken
+    // over; a lock's age alone never makes it stale, however long a copy runs.
+    file->setStaleLockTime(0);
     if (!file->tryLock(0))
         return nullptr;
     return file;
