@@ -98,19 +98,25 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     parts->addStretch(1);
     layout->addWidget(fraGattai, 1);
 
-    lblKanjiK = new ClickLabel(area);
+    // The box keeps its black outline while the kanji in it turns green or red.
+    auto* answerBox = new QFrame(area);
+    answerBox->setObjectName(QStringLiteral("fraKanjiK"));
+    answerBox->setFrameShape(QFrame::Box);
+    answerBox->setFixedSize(150, 150);
+    auto* boxLayout = new QHBoxLayout(answerBox);
+    boxLayout->setContentsMargins(1, 1, 1, 1);
+    lblKanjiK = new ClickLabel(answerBox);
     lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
     QFont answerFont = font();
     answerFont.setPointSize(60);
     lblKanjiK->setFont(answerFont);
     lblKanjiK->setAlignment(Qt::AlignCenter);
-    lblKanjiK->setFixedSize(150, 150);
-    lblKanjiK->setFrameShape(QFrame::Box);
     lblKanjiK->setAutoFillBackground(true);
     QPalette p = lblKanjiK->palette();
     p.setColor(QPalette::Window, Qt::white);
     lblKanjiK->setPalette(p);
-    layout->addWidget(lblKanjiK, 0, Qt::AlignVCenter);
+    boxLayout->addWidget(lblKanjiK);
+    layout->addWidget(answerBox, 0, Qt::AlignVCenter);
     connect(lblKanjiK, &ClickLabel::clicked, this, &CombineWindow::lblKanjiK_Click);
 
     Form_Load();

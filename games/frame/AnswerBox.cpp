@@ -30,16 +30,9 @@ void AnswerBox::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (composing_ || justCommitted_) {
-            event->accept();
-            return;
-        }
-        if (text().isEmpty()) {
-            event->accept();
-            return;
-        }
         event->accept();
-        emit enterPressed();
+        if (!composing_ && !justCommitted_ && !text().isEmpty())
+            emit enterPressed();
         return;
     }
     if (key == Qt::Key_Escape) {

@@ -33,12 +33,12 @@ using colors::twipsToPixels;
 // The window's plan in twips: a left column with the countdown lamps and the
 // time bar on top, the game's own area, the answer box and the history; a
 // right column with the buttons, settings, results and history controls.
-constexpr int WindowWidth = 12300;
+constexpr int WindowWidth = 12360;
 constexpr int WindowHeight = 8640;
 constexpr int LeftX = 120;
-constexpr int LeftWidth = 8880;
-constexpr int RightX = 9120;
-constexpr int RightWidth = 3060;
+constexpr int LeftWidth = 9120;
+constexpr int RightX = 9360;
+constexpr int RightWidth = 2940;
 constexpr int GameAreaTop = 1350;
 constexpr int AnswerRowTop = 5175;
 
@@ -125,7 +125,7 @@ void GameWindow::buildControls()
     shpJikanB = new QFrame(this);
     shpJikanB->setObjectName(QStringLiteral("shpJikanB"));
     shpJikanB->setFrameShape(QFrame::Box);
-    shpJikanB->setGeometry(twipsRect(4260, 360, 4680, 360));
+    shpJikanB->setGeometry(twipsRect(4260, 360, 4920, 360));
     shpJikanK = new QFrame(shpJikanB);
     shpJikanK->setObjectName(QStringLiteral("shpJikanK"));
     shpJikanK->setAutoFillBackground(true);

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 // Layouts in twips: fraRireki top and height, grid height, and the row count
 // above which the grid scrolls to its end.
@@ -124,6 +126,12 @@ void HistoryArea::InitHistoryGrid()
                            {QStringLiteral("正解率"), 880, right},
                            {QStringLiteral("秒当たり"), 980, right},
                            {QStringLiteral("表示秒数"), 1025, right}});
+    // Dates and times must be readable whole whatever the font measures.
+    const QFontMetrics fm(msgRireki->font());
+    const std::pair<int, const char*> samples[] = {{1, "0000/00/00"}, {2, "00:00:00"}};
+    for (const auto& [col, sample] : samples)
+        msgRireki->setColumnWidth(
+            col, std::max(msgRireki->columnWidth(col), fm.horizontalAdvance(QString::fromLatin1(sample)) + 12));
 }
 
 template <typename Keep>
