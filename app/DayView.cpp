@@ -145,8 +145,9 @@ void DayView::RebuildMainScreen()
     mcrMain->setValueMax(0);
 
     const QStringList& names = items::names();
-    auto table = recordfile::read();
-    if (table->empty()) {
+    const QString day = dateText(mtvmain->value());
+    const recordfile::DayRecords records = recordfile::readDay(day);
+    if (records.firstDate.isEmpty() && records.table->empty()) {
         state_.noData = true;
         showKinds(0);
         dayTotalSeconds_ = 0;
@@ -155,10 +156,9 @@ void DayView::RebuildMainScreen()
         return;
     }
     state_.noData = false;
-    state_.firstRecordDate = table->records().front().date.toString();
+    state_.firstRecordDate = records.firstDate;
 
-    const QString day = dateText(mtvmain->value());
-    const DayTally tally = DayTally::compute(*table, day, names);
+    const DayTally tally = DayTally::compute(*records.table, day, names);
     std::vector<QString> cells;
     cells.reserve(tally.plays.size() * 4);
     int counter = 1;

@@ -2,6 +2,10 @@
 
 #include "platform/Grid.h"
 #include "platform/RecordLine.h"
+#include "platform/Sjis.h"
+
+#include <QFile>
+#include <cstring>
 
 std::shared_ptr<const RecordTable> RecordTable::parse(QString text)
 {
@@ -33,6 +37,63 @@ std::shared_ptr<const RecordTable> read(const QString& path)
 {
     std::optional<QString> text = textfile::read(path);
     return RecordTable::parse(text ? std::move(*text) : QString());
+}
+
+namespace {
+// The first item of a line, when it is the whole date `date` (quoted or bare).
+bool startsWithDate(const char* p, const char* end, const QByteArray& date)
+{
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
+    const bool quoted = p < end && *p == '"';
+    if (quoted)
+        ++p;
+    if (end - p < date.size() || memcmp(p, date.constData(), size_t(date.size())) != 0)
+        return false;
+    p += date.size();
+    if (quoted)
+        return p < end && *p == '"';
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
+    return p == end || *p == ',' || *p == '\r';
+}
+}  // namespace
+
+DayRecords readDay(const QString& date, const QString& path)
+{
+    DayRecords day;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        day.table = RecordTable::parse(QString());
+        return day;
+    }
+    const QByteArray bytes = file.readAll();
+    const QByteArray key = date.toLatin1();  // dates are plain ASCII
+    QByteArray lines;
+    const char* p = bytes.constData();
+    const char* const end = p + bytes.size();
+    bool first = true;
+    while (p < end) {
+        const char* eol = static_cast<const char*>(memchr(p, '\n', size_t(end - p)));
+        const char* next = eol ? eol + 1 : end;
+        const char* stop = eol ? eol : end;
+        if (first) {
+            const QString line = sjis::decode(QByteArrayView(p, stop - p));
+            if (!line.trimmed().isEmpty()) {
+                first = false;
+                auto t = RecordTable::parse(line);
+                if (!t->empty())
+                    day.firstDate = t->records().front().date.toString();
+            }
+        }
+        if (startsWithDate(p, stop, key)) {
+            lines.append(p, stop - p);
+            lines.append('\n');
+        }
+        p = next;
+    }
+    day.table = RecordTable::parse(sjis::decode(lines));
+    return day;
 }
 
 QString appendedLine(const QString& date, const QString& time, const QString& item, double seconds,

@@ -43,6 +43,15 @@ inline const QString FileName = QStringLiteral("データ.TXT");
 // The records of the file in the working directory; a missing file is empty.
 std::shared_ptr<const RecordTable> read(const QString& path = FileName);
 
+// The records of one day, and the date of the file's first record (empty
+// when the file holds none). Only the lines of that day are decoded, so the
+// day view costs little however long the log grows.
+struct DayRecords {
+    std::shared_ptr<const RecordTable> table;
+    QString firstDate;
+};
+DayRecords readDay(const QString& date, const QString& path = FileName);
+
 // The line a game appends: quoted date, time and item, bare seconds, quoted
 // note, and a final bare comma.
 QString appendedLine(const QString& date, const QString& time, const QString& item,
