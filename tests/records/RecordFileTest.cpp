@@ -4,6 +4,8 @@
 #include "support/RecordGenerator.h"
 #include "support/TempDir.h"
 
+#include <QFile>
+
 using RecordFile = DataDirTest;
 
 TEST_F(RecordFile, AppendedLineIsByteExact)
@@ -64,4 +66,25 @@ TEST_F(RecordFile, AHundredThousandRecordsReadWhole)
     ASSERT_EQ(t->size(), 100000);
     EXPECT_FALSE(t->records().back().date.isEmpty());
     EXPECT_TRUE(t->records().back().note.startsWith(u"秒数 : "));
+}
+
+TEST_F(RecordFile, ReadingOneDayFindsItsLinesAndTheFirstDate)
+{
+    writeText(recordfile::FileName,
+              QStringLiteral("\r\n\"2024/04/30\",\"08:00:00\",\"発掘\",60,\"a\",\r\n"
+                             "\"2024/05/01\",\"09:00:00\",\"連結\",40,\"b\",\r\n"
+                             "  2024/05/01 ,\"10:00:00\",\"合体\",10.5,\"c\",\"\"\r\n"
+                             "\"2024/05/011\",\"11:00:00\",\"合体\",1,\"not that day\",\r\n"
+                             "\"2024/05/01\",\"12:00:00\",\"解体\",5,\"last line\","));
+    const recordfile::DayRecords day = recordfile::readDay(QStringLiteral("2024/05/01"));
+    EXPECT_EQ(day.firstDate, QStringLiteral("2024/04/30"));
+    ASSERT_EQ(day.table->size(), 3);
+    EXPECT_EQ(day.table->records()[1].item, u"合体");
+    EXPECT_EQ(day.table->records()[2].note, u"last line");
+
+    const recordfile::DayRecords none = recordfile::readDay(QStringLiteral("2030/01/01"));
+    EXPECT_EQ(none.firstDate, QStringLiteral("2024/04/30"));
+    EXPECT_TRUE(none.table->empty());
+    QFile::remove(path(recordfile::FileName));
+    EXPECT_TRUE(recordfile::readDay(QStringLiteral("2024/05/01")).firstDate.isEmpty());
 }
