@@ -1,12 +1,12 @@
 // The combine puzzle: dealing the components and judging an answer.
 #include "dictionary/Dictionary.h"
 #include "games/combine/CombineQuestion.h"
-#include "games/frame/SlotShuffle.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 Dictionary table(std::vector<KanjiEntry> entries)
@@ -62,14 +62,4 @@ TEST(CombineQuestion, SamplePrefersThreeComponentsAndNeverHangsWithoutThem)
     const Dictionary none = table({});
     EXPECT_TRUE(CombineQuestion::sample(none, Random::instance()).empty());
     EXPECT_TRUE(CombineQuestion::draw(none, Random::instance()).empty());
-}
-
-TEST(SlotShuffle, TakesEachItemOnceWhateverTheDraws)
-{
-    Random::instance().seed(11);
-    const QStringList items = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-                               QStringLiteral("e"), QStringLiteral("f")};
-    for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(sorted(shuffleIntoSlots(items, Random::instance())), items);
-    EXPECT_TRUE(shuffleIntoSlots({}, Random::instance()).isEmpty());
 }

@@ -209,17 +209,6 @@ TEST_F(PlayFrameTest, AccuracyAndStorability)
     EXPECT_EQ(play.result().accuracyText, QStringLiteral("0.0%"));
 }
 
-TEST_F(PlayFrameTest, AbandonedPlayCountsNothingMore)
-{
-    begin(0);
-    play.countAnswer(true);
-    play.abandon();
-    play.countAnswer(true);
-    EXPECT_EQ(play.okCount(), 1);
-    EXPECT_FALSE(play.playing());
-    EXPECT_FALSE(play.countReached());
-}
-
 // The lines a stored play appends.
 
 TEST_F(PlayFrameTest, StoredLinesInBothModes)

@@ -286,17 +286,6 @@ TEST_F(CombineWindowTest, ReturnOrDestructionDuringAPauseEndsQuietly)
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(CombineWindowTest, ClosingByTheFrameReturnsToTheMainWindowOnce)
-{
-    open();
-    window->close();
-    EXPECT_EQ(returns, 1);
-    delete window.data();
-    open();
-    click("cmdEnd");
-    EXPECT_EQ(returns, 1 + 1);
-}
-
 // A dictionary with nothing to ask.
 
 TEST_F(CombineWindowTest, EmptyDictionaryWarnsAndRefusesToStart)
