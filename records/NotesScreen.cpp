@@ -6,6 +6,7 @@
 #include "platform/Sjis.h"
 #include "records/MemoFile.h"
 #include "records/RecordFile.h"
+#include "records/RecordListScreen.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -99,19 +100,7 @@ void NotesScreen::InitDiaryGrid()
 
 void NotesScreen::LoadDiaryList()
 {
-    auto table = recordfile::read();
-    std::vector<QString> cells;
-    cells.reserve(size_t(table->size()) * 6);
-    int k = 1;
-    for (const RecordView& r : table->records()) {
-        cells.push_back(QString::number(k++));
-        cells.push_back(RecordTable::raw(r.date));
-        cells.push_back(RecordTable::raw(r.time));
-        cells.push_back(RecordTable::raw(r.item));
-        cells.push_back(recordfile::secondsText(r.seconds));
-        cells.push_back(RecordTable::raw(r.note));
-    }
-    msgMemoList->model().setCells(std::move(cells), table);
+    recordlist::fill(msgMemoList->model());
     if (msgMemoList->rows() > RecordsInView + 1)
         msgMemoList->setTopRow(msgMemoList->rows() - 1);
 }
