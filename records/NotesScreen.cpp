@@ -8,6 +8,7 @@
 #include "records/RecordFile.h"
 #include "records/RecordListScreen.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -96,6 +97,16 @@ void NotesScreen::InitDiaryGrid()
                              {QStringLiteral("項目"), 1850, Qt::AlignLeft},
                              {QStringLiteral("秒数"), 650, Qt::AlignRight},
                              {QStringLiteral("一言日記"), 6000, Qt::AlignLeft}});
+    // These widths were chosen for a smaller screen font than most systems
+    // use now; a column too narrow for a date, a time or a seconds value
+    // grows until it shows them whole.
+    const QFontMetrics metrics(msgMemoList->font());
+    const std::pair<int, const char*> samples[] = {{1, "0000/00/00"}, {2, "00:00:00"}, {4, "0000.00"}};
+    for (const auto& [col, sample] : samples) {
+        const int needed = metrics.horizontalAdvance(QString::fromLatin1(sample)) + 12;
+        if (msgMemoList->columnWidth(col) < needed)
+            msgMemoList->setColumnWidth(col, needed);
+    }
 }
 
 void NotesScreen::LoadDiaryList()
