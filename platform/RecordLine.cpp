@@ -38,6 +38,17 @@ void split(QStringView line, std::vector<QStringView>& items)
     }
 }
 
+QStringView firstLine(QStringView text)
+{
+    QStringView first;
+    bool found = false;
+    forEachLine(text, [&](QStringView line) {
+        if (!found)
+            first = line, found = true;
+    });
+    return first;
+}
+
 namespace {
 template <typename T>
 QString shortest(T value)

@@ -35,6 +35,10 @@ void forEachLine(QStringView text, F&& f)
     }
 }
 
+// The first non-blank line of `text` (empty when there is none): the one line
+// of the settings and nickname files.
+QStringView firstLine(QStringView text);
+
 // Numbers as the files hold them: "." decimal point, shortest form that reads
 // back the same value, never an exponent (60, 180.28).
 QString number(double value);

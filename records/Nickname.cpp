@@ -9,18 +9,9 @@ QString read(const QString& path)
     std::optional<QString> text = textfile::read(path);
     if (!text)
         return {};
-    QString name;
-    bool first = true;
-    recordline::forEachLine(*text, [&](QStringView line) {
-        if (!first)
-            return;
-        first = false;
-        std::vector<QStringView> items;
-        recordline::split(line, items);
-        if (items.size() >= 2)
-            name = items[1].toString();
-    });
-    return name;
+    std::vector<QStringView> items;
+    recordline::split(recordline::firstLine(*text), items);
+    return items.size() >= 2 ? items[1].toString() : QString();
 }
 
 textfile::WriteResult write(const QString& name, const QString& path)

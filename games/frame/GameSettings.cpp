@@ -11,13 +11,7 @@ GameSettings GameSettings::read(const QString& path, bool withHint)
     if (!text)
         return s;
     std::vector<QStringView> items;
-    bool first = true;
-    recordline::forEachLine(*text, [&](QStringView line) {
-        if (!first)
-            return;
-        first = false;
-        recordline::split(line, items);
-    });
+    recordline::split(recordline::firstLine(*text), items);
     const size_t expected = withHint ? 5 : 4;
     if (items.size() < expected)
         return s;
