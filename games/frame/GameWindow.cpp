@@ -515,6 +515,12 @@ void GameWindow::countAnswer(bool right)
         lblNg->setText(QString::number(play_.ngCount()));
 }
 
+void GameWindow::showCounts()
+{
+    lblOk->setText(QString::number(play_.okCount()));
+    lblNg->setText(QString::number(play_.ngCount()));
+}
+
 void GameWindow::showAnswerCount() { lblMoji_T->setText(QString::number(play_.answers())); }
 
 bool GameWindow::endIfCountReached()

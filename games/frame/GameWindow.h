@@ -106,6 +106,8 @@ protected:
     QPushButton* cmdStart;
     // One answer judged: the counter and its label.
     void countAnswer(bool right);
+    // lblOk and lblNg, for games whose rules count in play() themselves.
+    void showCounts();
     void showAnswerCount();  // lblMoji_T
     // Count mode: ends the play when the chosen number of answers is given.
     bool endIfCountReached();

@@ -1,0 +1,31 @@
+#include "games/frame/ClickFilter.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace {
+// Lives as a child of the control it watches, so it goes with it.
+class ClickFilter : public QObject {
+public:
+  ClickFilter(QWidget *control, std::function<void()> handler)
+      : QObject(control), handler_(std::move(handler)) {
+    control->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+      handler_();
+    return QObject::eventFilter(watched, event);
+  }
+
+private:
+  std::function<void()> handler_;
+};
+} // namespace
+
+void onLeftClick(QWidget *control, std::function<void()> handler) {
+  new ClickFilter(control, std::move(handler));
+}
