@@ -2,34 +2,37 @@
 
 #include "games/frame/PlayFrame.h"
 
-bool DismantlePlay::acceptsAnswers() const {
-  if (!play_.playing() || question_.empty())
-    return false;
-  // A given-up kanji has no open slot either: it waits for the next one.
-  return !question_.complete();
+bool DismantlePlay::acceptsAnswers() const
+{
+    if (!play_.playing() || question_.empty())
+        return false;
+    // A given-up kanji has no open slot either: it waits for the next one.
+    return !question_.complete();
 }
 
-DismantlePlay::Judgement DismantlePlay::answer(const QString &typed) {
-  Judgement j;
-  if (!acceptsAnswers())
+DismantlePlay::Judgement DismantlePlay::answer(const QString& typed)
+{
+    Judgement j;
+    if (!acceptsAnswers())
+        return j;
+    j.slot = question_.fill(typed);
+    play_.countAnswer(j.right());
+    if (j.right() && question_.complete()) {
+        j.completed = true;
+        // Counted now, so that a play ending on this answer keeps the kanji.
+        ++play_.gameCounter;
+    }
     return j;
-  j.slot = question_.fill(typed);
-  play_.countAnswer(j.right());
-  if (j.right() && question_.complete()) {
-    j.completed = true;
-    // Counted now, so that a play ending on this answer keeps the kanji.
-    ++play_.gameCounter;
-  }
-  return j;
 }
 
-bool DismantlePlay::giveUp() {
-  if (!acceptsAnswers())
-    return false;
-  question_.giveUp();
-  play_.countAnswer(false);
-  ++play_.gameCounter;
-  return true;
+bool DismantlePlay::giveUp()
+{
+    if (!acceptsAnswers())
+        return false;
+    question_.giveUp();
+    play_.countAnswer(false);
+    ++play_.gameCounter;
+    return true;
 }
 
 int DismantlePlay::kanjiDone() const { return play_.gameCounter; }

@@ -5,54 +5,51 @@
 
 #include <algorithm>
 
-int DismantleQuestion::fill(const QString &typed) {
-  for (int i = 0; i < slotCount(); ++i) {
-    if (slots_[size_t(i)] == Slot::Open && parts_[i] == typed) {
-      slots_[size_t(i)] = Slot::Found;
-      return i;
+int DismantleQuestion::fill(const QString& typed)
+{
+    for (int i = 0; i < slotCount(); ++i) {
+        if (slots_[size_t(i)] == Slot::Open && parts_[i] == typed) {
+            slots_[size_t(i)] = Slot::Found;
+            return i;
+        }
     }
-  }
-  return -1;
+    return -1;
 }
 
-bool DismantleQuestion::complete() const {
-  return std::none_of(slots_.begin(), slots_.end(),
-                      [](Slot s) { return s == Slot::Open; });
+bool DismantleQuestion::complete() const
+{
+    return std::none_of(slots_.begin(), slots_.end(), [](Slot s) { return s == Slot::Open; });
 }
 
-void DismantleQuestion::giveUp() {
-  std::fill(slots_.begin(), slots_.end(), Slot::GivenUp);
-}
+void DismantleQuestion::giveUp() { std::fill(slots_.begin(), slots_.end(), Slot::GivenUp); }
 
-void DismantleQuestion::reveal() {
-  std::fill(slots_.begin(), slots_.end(), Slot::Shown);
-}
+void DismantleQuestion::reveal() { std::fill(slots_.begin(), slots_.end(), Slot::Shown); }
 
-DismantleQuestion DismantleQuestion::fromEntry(const Dictionary &dictionary,
-                                               int entry, Random &random) {
-  DismantleQuestion q;
-  if (entry < 1 || entry > dictionary.kanjiCount())
+DismantleQuestion DismantleQuestion::fromEntry(const Dictionary& dictionary, int entry, Random& random)
+{
+    DismantleQuestion q;
+    if (entry < 1 || entry > dictionary.kanjiCount())
+        return q;
+    q.kanji_ = dictionary.kansei(entry);
+    QStringList parts = Dictionary::components(dictionary.kousei(entry));
+    if (parts.size() > MaxComponents)
+        parts = parts.mid(0, MaxComponents);
+    q.parts_ = shuffleIntoSlots(parts, random);
+    q.slots_.assign(size_t(q.parts_.size()), Slot::Open);
     return q;
-  q.kanji_ = dictionary.kansei(entry);
-  QStringList parts = Dictionary::components(dictionary.kousei(entry));
-  if (parts.size() > MaxComponents)
-    parts = parts.mid(0, MaxComponents);
-  q.parts_ = shuffleIntoSlots(parts, random);
-  q.slots_.assign(size_t(q.parts_.size()), Slot::Open);
-  return q;
 }
 
-DismantleQuestion DismantleQuestion::draw(const Dictionary &dictionary,
-                                          Random &random) {
-  return fromEntry(dictionary, dictionary.randomKanji(random), random);
+DismantleQuestion DismantleQuestion::draw(const Dictionary& dictionary, Random& random)
+{
+    return fromEntry(dictionary, dictionary.randomKanji(random), random);
 }
 
-DismantleQuestion DismantleQuestion::sample(const Dictionary &dictionary,
-                                            Random &random) {
-  int entry = dictionary.randomKanjiWithAtLeast(3, random);
-  if (entry == 0)
-    entry = dictionary.randomKanji(random);
-  DismantleQuestion q = fromEntry(dictionary, entry, random);
-  q.reveal();
-  return q;
+DismantleQuestion DismantleQuestion::sample(const Dictionary& dictionary, Random& random)
+{
+    int entry = dictionary.randomKanjiWithAtLeast(3, random);
+    if (entry == 0)
+        entry = dictionary.randomKanji(random);
+    DismantleQuestion q = fromEntry(dictionary, entry, random);
+    q.reveal();
+    return q;
 }

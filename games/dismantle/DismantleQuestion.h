@@ -10,42 +10,41 @@ class Random;
 
 class DismantleQuestion {
 public:
-  static constexpr int MaxComponents = 6; // the number of slots
+    static constexpr int MaxComponents = 6;  // the number of slots
 
-  enum class Slot {
-    Open,    // not typed yet: a blank slot
-    Found,   // typed: shown in green
-    GivenUp, // shown in red after a give-up
-    Shown,   // shown in green without being typed (the idle sample, a time-out)
-  };
+    enum class Slot {
+        Open,     // not typed yet: a blank slot
+        Found,    // typed: shown in green
+        GivenUp,  // shown in red after a give-up
+        Shown,    // shown in green without being typed (the idle sample, a time-out)
+    };
 
-  bool empty() const { return kanji_.isEmpty(); }
-  const QString &kanji() const { return kanji_; }
-  const QStringList &parts() const { return parts_; } // in slot order
-  int slotCount() const { return int(parts_.size()); }
-  Slot slot(int i) const { return slots_[size_t(i)]; } // 0-based
+    bool empty() const { return kanji_.isEmpty(); }
+    const QString& kanji() const { return kanji_; }
+    const QStringList& parts() const { return parts_; }  // in slot order
+    int slotCount() const { return int(parts_.size()); }
+    Slot slot(int i) const { return slots_[size_t(i)]; }  // 0-based
 
-  // Fills the first open slot, in slot order, whose component is exactly
-  // `typed` (no trimming, no folding, so two components at once match
-  // none). Returns its index, or -1 when no open slot matches.
-  int fill(const QString &typed);
-  // No slot is open.
-  bool complete() const;
-  void giveUp(); // every slot turns red
-  void reveal(); // every slot shows in green
+    // Fills the first open slot, in slot order, whose component is exactly
+    // `typed` (no trimming, no folding, so two components at once match
+    // none). Returns its index, or -1 when no open slot matches.
+    int fill(const QString& typed);
+    // No slot is open.
+    bool complete() const;
+    void giveUp();  // every slot turns red
+    void reveal();  // every slot shows in green
 
-  // The question of dictionary entry `entry` (1-based), its components
-  // dealt into the slots at random, all open.
-  static DismantleQuestion fromEntry(const Dictionary &dictionary, int entry,
-                                     Random &random);
-  // A question drawn from the whole table; empty when the table is.
-  static DismantleQuestion draw(const Dictionary &dictionary, Random &random);
-  // The sample shown while idle, every component showing: an entry of at
-  // least three components, or any entry when the table has none that big.
-  static DismantleQuestion sample(const Dictionary &dictionary, Random &random);
+    // The question of dictionary entry `entry` (1-based), its components
+    // dealt into the slots at random, all open.
+    static DismantleQuestion fromEntry(const Dictionary& dictionary, int entry, Random& random);
+    // A question drawn from the whole table; empty when the table is.
+    static DismantleQuestion draw(const Dictionary& dictionary, Random& random);
+    // The sample shown while idle, every component showing: an entry of at
+    // least three components, or any entry when the table has none that big.
+    static DismantleQuestion sample(const Dictionary& dictionary, Random& random);
 
 private:
-  QString kanji_;
-  QStringList parts_;
-  std::vector<Slot> slots_;
+    QString kanji_;
+    QStringList parts_;
+    std::vector<Slot> slots_;
 };

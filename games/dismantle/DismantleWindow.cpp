@@ -15,209 +15,215 @@ constexpr int WrongFlashMs = 200;
 constexpr int CompletePauseMs = 500;
 constexpr int GiveUpPauseMs = 700;
 
-void setColor(QLabel *label, QPalette::ColorRole role, const QColor &color) {
-  QPalette p = label->palette();
-  p.setColor(role, color);
-  label->setPalette(p);
+void setColor(QLabel* label, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette p = label->palette();
+    p.setColor(role, color);
+    label->setPalette(p);
 }
-} // namespace
+}  // namespace
 
-const GameDefinition &DismantleWindow::gameDefinition() {
-  static const GameDefinition def{2,
-                                  QStringLiteral("frmG2"),
-                                  QStringLiteral("解体タイピング"),
-                                  QStringLiteral("答数"),
-                                  GameWindow::countRange(1, 30),
-                                  QStringLiteral("漢字数"),
-                                  false};
-  return def;
-}
-
-QString DismantleWindow::helpLines() {
-  const QStringList lines = {
-      QStringLiteral("このゲームは『解体タイピング』です。"),
-      QString(),
-      QStringLiteral("漢字１文字が出題されます。"),
-      QStringLiteral(
-          "その漢字がなんの漢字の組合わせになっているかを入力します。"),
-      QString(),
-      QStringLiteral("例えば…「結」と出題されたら、「糸」「士」「口」をそれぞれ"
-                     "１文字ずつタイプします。"),
-      QStringLiteral("入力する順番は関係ありません。"),
-      QString(),
-      QStringLiteral(
-          "ギブアップ時はＥＳＣキーを押すか漢字欄をクリックしてください。"),
-  };
-  QString text;
-  for (const QString &line : lines)
-    text += line + QStringLiteral("\r\n");
-  return text;
+const GameDefinition& DismantleWindow::gameDefinition()
+{
+    static const GameDefinition def{2,
+                                    QStringLiteral("frmG2"),
+                                    QStringLiteral("解体タイピング"),
+                                    QStringLiteral("答数"),
+                                    GameWindow::countRange(1, 30),
+                                    QStringLiteral("漢字数"),
+                                    false};
+    return def;
 }
 
-DismantleWindow::DismantleWindow(GameContext context, QWidget *parent)
-    : GameWindow(gameDefinition(), std::move(context), parent), rules_(play()) {
-  QWidget *area = gameArea();
-  auto *layout = new QHBoxLayout(area);
-  layout->setContentsMargins(0, 0, 0, 0);
-
-  // The kanji in a black box on white; its background is what flashes.
-  lblKanjiK = new QLabel(area);
-  lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
-  QFont kanjiFont = font();
-  kanjiFont.setPointSize(60);
-  lblKanjiK->setFont(kanjiFont);
-  lblKanjiK->setAlignment(Qt::AlignCenter);
-  lblKanjiK->setFixedSize(150, 150);
-  lblKanjiK->setFrameShape(QFrame::Box);
-  lblKanjiK->setAutoFillBackground(true);
-  setColor(lblKanjiK, QPalette::WindowText, Qt::black);
-  setColor(lblKanjiK, QPalette::Window, Qt::white);
-  layout->addWidget(lblKanjiK, 0, Qt::AlignVCenter);
-  onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
-
-  fraKaitai = new QGroupBox(QStringLiteral("漢字構成部品"), area);
-  fraKaitai->setObjectName(QStringLiteral("fraKaitai"));
-  auto *row = new QHBoxLayout(fraKaitai);
-  QFont partFont = font();
-  partFont.setPointSize(30);
-  for (int i = 0; i < DismantleQuestion::MaxComponents; ++i) {
-    auto *l = new QLabel(fraKaitai);
-    l->setObjectName(QStringLiteral("lblKanjiP_%1").arg(i + 1));
-    l->setFont(partFont);
-    l->setAlignment(Qt::AlignCenter);
-    l->setFixedSize(72, 72);
-    l->setFrameShape(QFrame::Box);
-    l->setAutoFillBackground(true);
-    setColor(l, QPalette::Window, Qt::white);
-    setColor(l, QPalette::WindowText,
-             FoundColor); // the idle sample shows in green
-    row->addWidget(l);
-    lblKanjiP[size_t(i)] = l;
-    onLeftClick(l, [this, i] { lblKanjiP_Click(i + 1); });
-  }
-  row->addStretch(1);
-  layout->addWidget(fraKaitai, 1);
-
-  Form_Load();
-  if (dictionary().kanjiCount() == 0)
-    msgbox::warning(this, gameDefinition().windowTitle, EmptyDictionaryText);
-  else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
-    msgbox::information(this, gameDefinition().windowTitle, NoSampleText);
+QString DismantleWindow::helpLines()
+{
+    const QStringList lines = {
+        QStringLiteral("このゲームは『解体タイピング』です。"),
+        QString(),
+        QStringLiteral("漢字１文字が出題されます。"),
+        QStringLiteral("その漢字がなんの漢字の組合わせになっているかを入力します。"),
+        QString(),
+        QStringLiteral("例えば…「結」と出題されたら、「糸」「士」「口」をそれぞれ"
+                       "１文字ずつタイプします。"),
+        QStringLiteral("入力する順番は関係ありません。"),
+        QString(),
+        QStringLiteral("ギブアップ時はＥＳＣキーを押すか漢字欄をクリックしてください。"),
+    };
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
 }
 
-bool DismantleWindow::canPlay(QString *reason) const {
-  if (dictionary().kanjiCount() > 0)
-    return true;
-  *reason = EmptyDictionaryText;
-  return false;
-}
+DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
+    : GameWindow(gameDefinition(), std::move(context), parent), rules_(play())
+{
+    QWidget* area = gameArea();
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
 
-void DismantleWindow::ClearQuestion() {
-  for (QLabel *l : lblKanjiP) {
-    l->clear();
-    l->hide();
-  }
-  txtKaitou->clear();
-}
+    // The kanji in a black box on white; its background is what flashes.
+    lblKanjiK = new QLabel(area);
+    lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
+    QFont kanjiFont = font();
+    kanjiFont.setPointSize(60);
+    lblKanjiK->setFont(kanjiFont);
+    lblKanjiK->setAlignment(Qt::AlignCenter);
+    lblKanjiK->setFixedSize(150, 150);
+    lblKanjiK->setFrameShape(QFrame::Box);
+    lblKanjiK->setAutoFillBackground(true);
+    setColor(lblKanjiK, QPalette::WindowText, Qt::black);
+    setColor(lblKanjiK, QPalette::Window, Qt::white);
+    layout->addWidget(lblKanjiK, 0, Qt::AlignVCenter);
+    onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
 
-void DismantleWindow::showQuestion(DismantleQuestion q) {
-  ClearQuestion();
-  rules_.setQuestion(std::move(q));
-  const DismantleQuestion &shown = rules_.question();
-  for (int i = 0; i < shown.slotCount(); ++i) {
-    lblKanjiP[size_t(i)]->setText(shown.parts()[i]);
-    lblKanjiP[size_t(i)]->show();
-  }
-  showSlots();
-  lblKanjiK->setText(shown.kanji());
-}
-
-void DismantleWindow::showSlots() {
-  const DismantleQuestion &q = rules_.question();
-  for (int i = 0; i < q.slotCount(); ++i) {
-    QColor color = FoundColor;
-    switch (q.slot(i)) {
-    case DismantleQuestion::Slot::Open:
-      color = OpenColor;
-      break;
-    case DismantleQuestion::Slot::GivenUp:
-      color = GivenUpColor;
-      break;
-    case DismantleQuestion::Slot::Found:
-    case DismantleQuestion::Slot::Shown:
-      break;
+    fraKaitai = new QGroupBox(QStringLiteral("漢字構成部品"), area);
+    fraKaitai->setObjectName(QStringLiteral("fraKaitai"));
+    auto* row = new QHBoxLayout(fraKaitai);
+    QFont partFont = font();
+    partFont.setPointSize(30);
+    for (int i = 0; i < DismantleQuestion::MaxComponents; ++i) {
+        auto* l = new QLabel(fraKaitai);
+        l->setObjectName(QStringLiteral("lblKanjiP_%1").arg(i + 1));
+        l->setFont(partFont);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFixedSize(72, 72);
+        // A sunken well drawn in the palette's shades, not in the text
+        // colour, so that an open slot shows while its white text does not.
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setLineWidth(2);
+        l->setAutoFillBackground(true);
+        setColor(l, QPalette::Window, Qt::white);
+        setColor(l, QPalette::WindowText, FoundColor);  // the idle sample shows in green
+        row->addWidget(l);
+        lblKanjiP[size_t(i)] = l;
+        onLeftClick(l, [this, i] { lblKanjiP_Click(i + 1); });
     }
-    setColor(lblKanjiP[size_t(i)], QPalette::WindowText, color);
-  }
+    row->addStretch(1);
+    layout->addWidget(fraKaitai, 1);
+
+    Form_Load();
+    if (dictionary().kanjiCount() == 0)
+        msgbox::warning(this, gameDefinition().windowTitle, EmptyDictionaryText);
+    else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
+        msgbox::information(this, gameDefinition().windowTitle, NoSampleText);
 }
 
-void DismantleWindow::setKanjiBackground(const QColor &color) {
-  setColor(lblKanjiK, QPalette::Window, color);
+bool DismantleWindow::canPlay(QString* reason) const
+{
+    if (dictionary().kanjiCount() > 0)
+        return true;
+    *reason = EmptyDictionaryText;
+    return false;
 }
 
-void DismantleWindow::NextQuestion() {
-  showQuestion(DismantleQuestion::draw(dictionary(), Random::instance()));
+void DismantleWindow::ClearQuestion()
+{
+    for (QLabel* l : lblKanjiP) {
+        l->clear();
+        l->hide();
+    }
+    txtKaitou->clear();
 }
 
-void DismantleWindow::ShowIdleSample() {
-  showQuestion(DismantleQuestion::sample(dictionary(), Random::instance()));
-}
-
-void DismantleWindow::clearAnswerLabel() {
-  lblKanjiK->clear();
-  setKanjiBackground(Qt::white);
-}
-
-void DismantleWindow::revealAtTimeOut() {
-  rules_.question().reveal();
-  showSlots();
-  setKanjiBackground(
-      Qt::white); // a wrong answer's flash cut short by the time-out
-}
-
-void DismantleWindow::checkAnswer(const QString &answer) {
-  Judging judging(*this);
-  const DismantlePlay::Judgement j = rules_.answer(answer);
-  showCounts();
-  if (j.right()) {
+void DismantleWindow::showQuestion(DismantleQuestion q)
+{
+    ClearQuestion();
+    rules_.setQuestion(std::move(q));
+    const DismantleQuestion& shown = rules_.question();
+    for (int i = 0; i < shown.slotCount(); ++i) {
+        lblKanjiP[size_t(i)]->setText(shown.parts()[i]);
+        lblKanjiP[size_t(i)]->show();
+    }
     showSlots();
-  } else {
-    // The wrong text stays in the box while the kanji flashes.
-    setKanjiBackground(WrongFlashColor);
-    if (!pause(WrongFlashMs))
-      return;
-    setKanjiBackground(Qt::white);
-  }
-  showAnswerCount();
-  if (endIfCountReached())
-    return;
-  txtKaitou->clear();
-  txtKaitou->setFocus();
-  if (!j.completed)
-    return; // the next component can be typed at once
-  // The whole kanji stays a moment in green before the next one.
-  if (!pause(CompletePauseMs))
-    return;
-  NextQuestion();
-  (void)letEventsRun();
+    lblKanjiK->setText(shown.kanji());
 }
 
-void DismantleWindow::GiveUp() {
-  Judging judging(*this);
-  if (!rules_.giveUp())
-    return;
-  showSlots();
-  showCounts();
-  if (!letEventsRun())
-    return;
-  showAnswerCount();
-  if (endIfCountReached())
-    return;
-  if (!pause(GiveUpPauseMs))
-    return;
-  lblKanjiK->clear();
-  NextQuestion();
-  txtKaitou->clear();
-  txtKaitou->setFocus();
-  (void)letEventsRun();
+void DismantleWindow::showSlots()
+{
+    const DismantleQuestion& q = rules_.question();
+    for (int i = 0; i < q.slotCount(); ++i) {
+        QColor color = FoundColor;
+        switch (q.slot(i)) {
+        case DismantleQuestion::Slot::Open:
+            color = OpenColor;
+            break;
+        case DismantleQuestion::Slot::GivenUp:
+            color = GivenUpColor;
+            break;
+        case DismantleQuestion::Slot::Found:
+        case DismantleQuestion::Slot::Shown:
+            break;
+        }
+        setColor(lblKanjiP[size_t(i)], QPalette::WindowText, color);
+    }
+}
+
+void DismantleWindow::setKanjiBackground(const QColor& color) { setColor(lblKanjiK, QPalette::Window, color); }
+
+void DismantleWindow::NextQuestion() { showQuestion(DismantleQuestion::draw(dictionary(), Random::instance())); }
+
+void DismantleWindow::ShowIdleSample() { showQuestion(DismantleQuestion::sample(dictionary(), Random::instance())); }
+
+void DismantleWindow::clearAnswerLabel()
+{
+    lblKanjiK->clear();
+    setKanjiBackground(Qt::white);
+}
+
+void DismantleWindow::revealAtTimeOut()
+{
+    rules_.question().reveal();
+    showSlots();
+    setKanjiBackground(Qt::white);  // a wrong answer's flash cut short by the time-out
+}
+
+void DismantleWindow::checkAnswer(const QString& answer)
+{
+    Judging judging(*this);
+    const DismantlePlay::Judgement j = rules_.answer(answer);
+    showCounts();
+    if (j.right()) {
+        showSlots();
+    } else {
+        // The wrong text stays in the box while the kanji flashes.
+        setKanjiBackground(WrongFlashColor);
+        if (!pause(WrongFlashMs))
+            return;
+        setKanjiBackground(Qt::white);
+    }
+    showAnswerCount();
+    if (endIfCountReached())
+        return;
+    txtKaitou->clear();
+    txtKaitou->setFocus();
+    if (!j.completed)
+        return;  // the next component can be typed at once
+    // The whole kanji stays a moment in green before the next one.
+    if (!pause(CompletePauseMs))
+        return;
+    NextQuestion();
+    (void)letEventsRun();
+}
+
+void DismantleWindow::GiveUp()
+{
+    Judging judging(*this);
+    if (!rules_.giveUp())
+        return;
+    showSlots();
+    showCounts();
+    if (!letEventsRun())
+        return;
+    showAnswerCount();
+    if (endIfCountReached())
+        return;
+    if (!pause(GiveUpPauseMs))
+        return;
+    lblKanjiK->clear();
+    NextQuestion();
+    txtKaitou->clear();
+    txtKaitou->setFocus();
+    (void)letEventsRun();
 }

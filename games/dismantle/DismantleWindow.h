@@ -11,50 +11,48 @@ class QGroupBox;
 class QLabel;
 
 class DismantleWindow : public GameWindow {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  static const GameDefinition &gameDefinition();
-  static QString helpLines();
-  static inline const QColor OpenColor =
-      QColor(255, 255, 255); // white on white: a blank slot
-  static inline const QColor FoundColor = QColor(0, 192, 0);
-  static inline const QColor GivenUpColor = QColor(255, 0, 0);
-  static inline const QColor WrongFlashColor = QColor(255, 192, 192);
-  static inline const QString EmptyDictionaryText = QStringLiteral(
-      "漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
-  static inline const QString NoSampleText =
-      QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部"
-                     "品の少ない漢字を表示します。");
+    static const GameDefinition& gameDefinition();
+    static QString helpLines();
+    static inline const QColor OpenColor = QColor(255, 255, 255);  // white on white: a blank slot
+    static inline const QColor FoundColor = QColor(0, 192, 0);
+    static inline const QColor GivenUpColor = QColor(255, 0, 0);
+    static inline const QColor WrongFlashColor = QColor(255, 192, 192);
+    static inline const QString EmptyDictionaryText =
+        QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
+    static inline const QString NoSampleText = QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部"
+                                                              "品の少ない漢字を表示します。");
 
-  explicit DismantleWindow(GameContext context, QWidget *parent = nullptr);
+    explicit DismantleWindow(GameContext context, QWidget* parent = nullptr);
 
-  const DismantleQuestion &question() const { return rules_.question(); }
-  int kanjiDone() const { return rules_.kanjiDone(); }
+    const DismantleQuestion& question() const { return rules_.question(); }
+    int kanjiDone() const { return rules_.kanjiDone(); }
 
-  // A click on a slot, or on the kanji as the help text tells: a give-up
-  // during a play.
-  void lblKanjiP_Click(int) { giveUpRequested(); }
-  void lblKanjiK_Click() { giveUpRequested(); }
+    // A click on a slot, or on the kanji as the help text tells: a give-up
+    // during a play.
+    void lblKanjiP_Click(int) { giveUpRequested(); }
+    void lblKanjiK_Click() { giveUpRequested(); }
 
 protected:
-  void ClearQuestion() override;
-  void NextQuestion() override;
-  void ShowIdleSample() override;
-  void checkAnswer(const QString &answer) override;
-  void GiveUp() override;
-  void revealAtTimeOut() override;
-  void clearAnswerLabel() override;
-  QString helpText() const override { return helpLines(); }
-  bool canPlay(QString *reason) const override;
-  QString sixthValue() const override { return QString::number(kanjiDone()); }
+    void ClearQuestion() override;
+    void NextQuestion() override;
+    void ShowIdleSample() override;
+    void checkAnswer(const QString& answer) override;
+    void GiveUp() override;
+    void revealAtTimeOut() override;
+    void clearAnswerLabel() override;
+    QString helpText() const override { return helpLines(); }
+    bool canPlay(QString* reason) const override;
+    QString sixthValue() const override { return QString::number(kanjiDone()); }
 
 private:
-  void showQuestion(DismantleQuestion q);
-  void showSlots();
-  void setKanjiBackground(const QColor &color);
+    void showQuestion(DismantleQuestion q);
+    void showSlots();
+    void setKanjiBackground(const QColor& color);
 
-  DismantlePlay rules_;
-  QGroupBox *fraKaitai;
-  std::array<QLabel *, DismantleQuestion::MaxComponents> lblKanjiP{};
-  QLabel *lblKanjiK;
+    DismantlePlay rules_;
+    QGroupBox* fraKaitai;
+    std::array<QLabel*, DismantleQuestion::MaxComponents> lblKanjiP{};
+    QLabel* lblKanjiK;
 };

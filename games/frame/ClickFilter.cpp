@@ -8,24 +8,22 @@ namespace {
 // Lives as a child of the control it watches, so it goes with it.
 class ClickFilter : public QObject {
 public:
-  ClickFilter(QWidget *control, std::function<void()> handler)
-      : QObject(control), handler_(std::move(handler)) {
-    control->installEventFilter(this);
-  }
+    ClickFilter(QWidget* control, std::function<void()> handler) : QObject(control), handler_(std::move(handler))
+    {
+        control->installEventFilter(this);
+    }
 
 protected:
-  bool eventFilter(QObject *watched, QEvent *event) override {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-      handler_();
-    return QObject::eventFilter(watched, event);
-  }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            handler_();
+        return QObject::eventFilter(watched, event);
+    }
 
 private:
-  std::function<void()> handler_;
+    std::function<void()> handler_;
 };
-} // namespace
+}  // namespace
 
-void onLeftClick(QWidget *control, std::function<void()> handler) {
-  new ClickFilter(control, std::move(handler));
-}
+void onLeftClick(QWidget* control, std::function<void()> handler) { new ClickFilter(control, std::move(handler)); }

@@ -5,4 +5,4 @@
 
 class QWidget;
 
-void onLeftClick(QWidget *control, std::function<void()> handler);
+void onLeftClick(QWidget* control, std::function<void()> handler);

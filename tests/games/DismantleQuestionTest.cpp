@@ -19,208 +19,210 @@ const QString Shi = QStringLiteral("士");
 const QString Kuchi = QStringLiteral("口");
 const QString Ki = QStringLiteral("木");
 
-Dictionary table(std::vector<KanjiEntry> entries) {
-  Dictionary d;
-  d.setTables(std::move(entries), {});
-  return d;
+Dictionary table(std::vector<KanjiEntry> entries)
+{
+    Dictionary d;
+    d.setTables(std::move(entries), {});
+    return d;
 }
-const Dictionary Musubu =
-    table({{QStringLiteral("結"), QStringLiteral("糸士口")}});
-const Dictionary Hayashi =
-    table({{QStringLiteral("林"), QStringLiteral("木木")}});
+const Dictionary Musubu = table({{QStringLiteral("結"), QStringLiteral("糸士口")}});
+const Dictionary Hayashi = table({{QStringLiteral("林"), QStringLiteral("木木")}});
 
-DismantleQuestion question(const Dictionary &d) {
-  Random::instance().seed(5);
-  return DismantleQuestion::draw(d, Random::instance());
+DismantleQuestion question(const Dictionary& d)
+{
+    Random::instance().seed(5);
+    return DismantleQuestion::draw(d, Random::instance());
 }
-int slotOf(const DismantleQuestion &q, const QString &part) {
-  return int(q.parts().indexOf(part));
-}
-} // namespace
+int slotOf(const DismantleQuestion& q, const QString& part) { return int(q.parts().indexOf(part)); }
+}  // namespace
 
-TEST(DismantleQuestion, ComponentsFillTheirSlotsInAnyOrderAndCompleteTheKanji) {
-  DismantleQuestion q = question(Musubu);
-  EXPECT_EQ(q.kanji(), QStringLiteral("結"));
-  ASSERT_EQ(q.slotCount(), 3);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(q.slot(i), Slot::Open);
-
-  EXPECT_EQ(q.fill(Kuchi), slotOf(q, Kuchi));
-  EXPECT_EQ(q.slot(slotOf(q, Kuchi)), Slot::Found);
-  EXPECT_FALSE(q.complete());
-  EXPECT_EQ(q.fill(Ito), slotOf(q, Ito));
-  EXPECT_EQ(q.fill(Shi), slotOf(q, Shi));
-  EXPECT_TRUE(q.complete());
-}
-
-TEST(DismantleQuestion, OnlyOneOpenSlotHoldingExactlyTheTextIsFilled) {
-  DismantleQuestion q = question(Musubu);
-  EXPECT_EQ(q.fill(Ito + Shi), -1); // two components at once
-  EXPECT_EQ(q.fill(Kuchi + u' '), -1);
-  EXPECT_EQ(q.fill(QStringLiteral("日")), -1);
-  EXPECT_EQ(q.fill(QString()), -1);
-  EXPECT_EQ(q.fill(Kuchi), slotOf(q, Kuchi));
-  EXPECT_EQ(q.fill(Kuchi), -1); // already found
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(q.slot(i), i == slotOf(q, Kuchi) ? Slot::Found : Slot::Open);
-}
-
-TEST(DismantleQuestion, ARepeatedComponentNeedsTwoAnswersInSlotOrder) {
-  DismantleQuestion q = question(Hayashi);
-  EXPECT_EQ(q.parts(), QStringList({Ki, Ki}));
-  EXPECT_EQ(q.fill(Ki), 0);
-  EXPECT_FALSE(q.complete());
-  EXPECT_EQ(q.fill(Ki), 1);
-  EXPECT_TRUE(q.complete());
-  EXPECT_EQ(q.fill(Ki), -1);
-
-  // The first open one in slot order, wherever the repeated pair was dealt.
-  const Dictionary d = table({{QStringLiteral("森"), QStringLiteral("木木木")},
-                              {QStringLiteral("相"), QStringLiteral("木目")}});
-  Random::instance().seed(9);
-  for (int n = 0; n < 20; ++n) {
-    DismantleQuestion r = DismantleQuestion::draw(d, Random::instance());
-    const int first = slotOf(r, Ki);
-    EXPECT_EQ(r.fill(Ki), first);
-    EXPECT_EQ(r.fill(Ki), int(r.parts().indexOf(Ki, first + 1)));
-  }
-}
-
-TEST(DismantleQuestion, ComponentsAreDealtInEveryOrder) {
-  Random::instance().seed(7);
-  std::set<QString> orders;
-  for (int i = 0; i < 200; ++i) {
-    QStringList parts =
-        DismantleQuestion::draw(Musubu, Random::instance()).parts();
-    orders.insert(parts.join(QString()));
-    std::sort(parts.begin(), parts.end());
-    ASSERT_EQ(parts, QStringList({Kuchi, Shi, Ito}));
-  }
-  EXPECT_EQ(orders.size(), 6u);
-}
-
-TEST(DismantleQuestion, GiveUpAndRevealColourEverySlotWhateverItsState) {
-  DismantleQuestion q = question(Musubu);
-  q.fill(Ito);
-  q.giveUp();
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(q.slot(i), Slot::GivenUp);
-  EXPECT_EQ(q.fill(Shi), -1);
-  q.reveal();
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(q.slot(i), Slot::Shown);
-}
-
-TEST(DismantleQuestion, SampleShowsEveryComponentPrefersThreeAndNeverHangs) {
-  Random::instance().seed(3);
-  const Dictionary mixed =
-      table({{QStringLiteral("林"), QStringLiteral("木木")},
-             {QStringLiteral("結"), QStringLiteral("糸士口")},
-             {QStringLiteral("明"), QStringLiteral("日月")}});
-  for (int n = 0; n < 30; ++n) {
-    const DismantleQuestion s =
-        DismantleQuestion::sample(mixed, Random::instance());
-    ASSERT_EQ(s.kanji(), QStringLiteral("結"));
+TEST(DismantleQuestion, ComponentsFillTheirSlotsInAnyOrderAndCompleteTheKanji)
+{
+    DismantleQuestion q = question(Musubu);
+    EXPECT_EQ(q.kanji(), QStringLiteral("結"));
+    ASSERT_EQ(q.slotCount(), 3);
     for (int i = 0; i < 3; ++i)
-      EXPECT_EQ(s.slot(i), Slot::Shown);
-  }
-  EXPECT_EQ(DismantleQuestion::sample(Hayashi, Random::instance()).kanji(),
-            QStringLiteral("林"));
-  EXPECT_TRUE(DismantleQuestion::sample(table({}), Random::instance()).empty());
-  EXPECT_TRUE(DismantleQuestion::draw(table({}), Random::instance()).empty());
+        EXPECT_EQ(q.slot(i), Slot::Open);
+
+    EXPECT_EQ(q.fill(Kuchi), slotOf(q, Kuchi));
+    EXPECT_EQ(q.slot(slotOf(q, Kuchi)), Slot::Found);
+    EXPECT_FALSE(q.complete());
+    EXPECT_EQ(q.fill(Ito), slotOf(q, Ito));
+    EXPECT_EQ(q.fill(Shi), slotOf(q, Shi));
+    EXPECT_TRUE(q.complete());
+}
+
+TEST(DismantleQuestion, OnlyOneOpenSlotHoldingExactlyTheTextIsFilled)
+{
+    DismantleQuestion q = question(Musubu);
+    EXPECT_EQ(q.fill(Ito + Shi), -1);  // two components at once
+    EXPECT_EQ(q.fill(Kuchi + u' '), -1);
+    EXPECT_EQ(q.fill(QStringLiteral("日")), -1);
+    EXPECT_EQ(q.fill(QString()), -1);
+    EXPECT_EQ(q.fill(Kuchi), slotOf(q, Kuchi));
+    EXPECT_EQ(q.fill(Kuchi), -1);  // already found
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(q.slot(i), i == slotOf(q, Kuchi) ? Slot::Found : Slot::Open);
+}
+
+TEST(DismantleQuestion, ARepeatedComponentNeedsTwoAnswersInSlotOrder)
+{
+    DismantleQuestion q = question(Hayashi);
+    EXPECT_EQ(q.parts(), QStringList({Ki, Ki}));
+    EXPECT_EQ(q.fill(Ki), 0);
+    EXPECT_FALSE(q.complete());
+    EXPECT_EQ(q.fill(Ki), 1);
+    EXPECT_TRUE(q.complete());
+    EXPECT_EQ(q.fill(Ki), -1);
+
+    // The first open one in slot order, wherever the repeated pair was dealt.
+    const Dictionary d =
+        table({{QStringLiteral("森"), QStringLiteral("木木木")}, {QStringLiteral("相"), QStringLiteral("木目")}});
+    Random::instance().seed(9);
+    for (int n = 0; n < 20; ++n) {
+        DismantleQuestion r = DismantleQuestion::draw(d, Random::instance());
+        const int first = slotOf(r, Ki);
+        EXPECT_EQ(r.fill(Ki), first);
+        EXPECT_EQ(r.fill(Ki), int(r.parts().indexOf(Ki, first + 1)));
+    }
+}
+
+TEST(DismantleQuestion, ComponentsAreDealtInEveryOrder)
+{
+    Random::instance().seed(7);
+    std::set<QString> orders;
+    for (int i = 0; i < 200; ++i) {
+        QStringList parts = DismantleQuestion::draw(Musubu, Random::instance()).parts();
+        orders.insert(parts.join(QString()));
+        std::sort(parts.begin(), parts.end());
+        ASSERT_EQ(parts, QStringList({Kuchi, Shi, Ito}));
+    }
+    EXPECT_EQ(orders.size(), 6u);
+}
+
+TEST(DismantleQuestion, GiveUpAndRevealColourEverySlotWhateverItsState)
+{
+    DismantleQuestion q = question(Musubu);
+    q.fill(Ito);
+    q.giveUp();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(q.slot(i), Slot::GivenUp);
+    EXPECT_EQ(q.fill(Shi), -1);
+    q.reveal();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(q.slot(i), Slot::Shown);
+}
+
+TEST(DismantleQuestion, SampleShowsEveryComponentPrefersThreeAndNeverHangs)
+{
+    Random::instance().seed(3);
+    const Dictionary mixed = table({{QStringLiteral("林"), QStringLiteral("木木")},
+                                    {QStringLiteral("結"), QStringLiteral("糸士口")},
+                                    {QStringLiteral("明"), QStringLiteral("日月")}});
+    for (int n = 0; n < 30; ++n) {
+        const DismantleQuestion s = DismantleQuestion::sample(mixed, Random::instance());
+        ASSERT_EQ(s.kanji(), QStringLiteral("結"));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(s.slot(i), Slot::Shown);
+    }
+    EXPECT_EQ(DismantleQuestion::sample(Hayashi, Random::instance()).kanji(), QStringLiteral("林"));
+    EXPECT_TRUE(DismantleQuestion::sample(table({}), Random::instance()).empty());
+    EXPECT_TRUE(DismantleQuestion::draw(table({}), Random::instance()).empty());
 }
 
 // The rules over a play: what is counted as an answer and as a kanji.
 
 class DismantlePlayTest : public ::testing::Test {
 protected:
-  void TearDown() override { PlayFrame::gameMode = 1; }
+    void TearDown() override { PlayFrame::gameMode = 1; }
 
-  // A play running in count mode with `target` answers (0: time mode).
-  void begin(int target = 0) {
-    PlayFrame::gameMode = target > 0 ? 0 : 1;
-    frame.settings.answerTarget = target > 0 ? target : 10;
-    frame.start();
-    while (!frame.countdownTick()) {
+    // A play running in count mode with `target` answers (0: time mode).
+    void begin(int target = 0)
+    {
+        PlayFrame::gameMode = target > 0 ? 0 : 1;
+        frame.settings.answerTarget = target > 0 ? target : 10;
+        frame.start();
+        while (!frame.countdownTick()) {
+        }
+        next();
     }
-    next();
-  }
-  void next() { rules.setQuestion(question(Musubu)); }
+    void next() { rules.setQuestion(question(Musubu)); }
 
-  ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
-  PlayFrame frame{&clock};
-  DismantlePlay rules{frame};
+    ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
+    PlayFrame frame{&clock};
+    DismantlePlay rules{frame};
 };
 
-TEST_F(DismantlePlayTest,
-       EveryTypedComponentIsOneAnswerAndTheLastSlotFinishesTheKanji) {
-  begin();
-  EXPECT_TRUE(rules.answer(Kuchi).right());
-  EXPECT_FALSE(rules.answer(Kuchi).right()); // found already
-  EXPECT_FALSE(rules.answer(Ito + Shi).right());
-  EXPECT_FALSE(rules.answer(Ito).completed);
-  EXPECT_EQ(rules.kanjiDone(), 0);
-  const DismantlePlay::Judgement last = rules.answer(Shi);
-  EXPECT_TRUE(last.right());
-  EXPECT_TRUE(last.completed);
-  EXPECT_EQ(frame.okCount(), 3);
-  EXPECT_EQ(frame.ngCount(), 2);
-  EXPECT_EQ(rules.kanjiDone(), 1);
+TEST_F(DismantlePlayTest, EveryTypedComponentIsOneAnswerAndTheLastSlotFinishesTheKanji)
+{
+    begin();
+    EXPECT_TRUE(rules.answer(Kuchi).right());
+    EXPECT_FALSE(rules.answer(Kuchi).right());  // found already
+    EXPECT_FALSE(rules.answer(Ito + Shi).right());
+    EXPECT_FALSE(rules.answer(Ito).completed);
+    EXPECT_EQ(rules.kanjiDone(), 0);
+    const DismantlePlay::Judgement last = rules.answer(Shi);
+    EXPECT_TRUE(last.right());
+    EXPECT_TRUE(last.completed);
+    EXPECT_EQ(frame.okCount(), 3);
+    EXPECT_EQ(frame.ngCount(), 2);
+    EXPECT_EQ(rules.kanjiDone(), 1);
 
-  // A finished kanji takes no more answers until the next one stands.
-  EXPECT_FALSE(rules.answer(Kuchi).right());
-  EXPECT_EQ(frame.answers(), 5);
+    // A finished kanji takes no more answers until the next one stands.
+    EXPECT_FALSE(rules.answer(Kuchi).right());
+    EXPECT_EQ(frame.answers(), 5);
 }
 
-TEST_F(DismantlePlayTest,
-       GiveUpIsOneWrongAnswerAndOneKanjiHoweverManySlotsWereOpen) {
-  begin();
-  rules.answer(Ito);
-  EXPECT_TRUE(rules.giveUp());
-  EXPECT_EQ(frame.okCount(), 1);
-  EXPECT_EQ(frame.ngCount(), 1);
-  EXPECT_EQ(rules.kanjiDone(), 1);
-  EXPECT_FALSE(rules.giveUp()); // nothing left to give up
-  EXPECT_FALSE(rules.answer(Shi).right());
-  EXPECT_EQ(frame.answers(), 2);
+TEST_F(DismantlePlayTest, GiveUpIsOneWrongAnswerAndOneKanjiHoweverManySlotsWereOpen)
+{
+    begin();
+    rules.answer(Ito);
+    EXPECT_TRUE(rules.giveUp());
+    EXPECT_EQ(frame.okCount(), 1);
+    EXPECT_EQ(frame.ngCount(), 1);
+    EXPECT_EQ(rules.kanjiDone(), 1);
+    EXPECT_FALSE(rules.giveUp());  // nothing left to give up
+    EXPECT_FALSE(rules.answer(Shi).right());
+    EXPECT_EQ(frame.answers(), 2);
 
-  next();
-  for (const QString &part : {Ito, Shi, Kuchi})
-    rules.answer(part);
-  EXPECT_FALSE(rules.giveUp()); // found whole: not given up as well
-  EXPECT_EQ(rules.kanjiDone(), 2);
-  EXPECT_EQ(frame.ngCount(), 1);
+    next();
+    for (const QString& part : {Ito, Shi, Kuchi})
+        rules.answer(part);
+    EXPECT_FALSE(rules.giveUp());  // found whole: not given up as well
+    EXPECT_EQ(rules.kanjiDone(), 2);
+    EXPECT_EQ(frame.ngCount(), 1);
 }
 
-TEST_F(DismantlePlayTest,
-       CountModeEndsOnTheTargetAnswerEvenInTheMiddleOfAKanji) {
-  begin(5);
-  for (const QString &part : {Kuchi, Ito, Shi})
-    rules.answer(part);
-  next();
-  rules.answer(QStringLiteral("x"));
-  EXPECT_FALSE(frame.countReached());
-  rules.answer(Shi);
-  EXPECT_TRUE(frame.countReached());
-  EXPECT_EQ(rules.kanjiDone(), 1);
+TEST_F(DismantlePlayTest, CountModeEndsOnTheTargetAnswerEvenInTheMiddleOfAKanji)
+{
+    begin(5);
+    for (const QString& part : {Kuchi, Ito, Shi})
+        rules.answer(part);
+    next();
+    rules.answer(QStringLiteral("x"));
+    EXPECT_FALSE(frame.countReached());
+    rules.answer(Shi);
+    EXPECT_TRUE(frame.countReached());
+    EXPECT_EQ(rules.kanjiDone(), 1);
 }
 
-TEST_F(DismantlePlayTest, AKanjiCompletedByTheTargetAnswerIsCounted) {
-  begin(3);
-  for (const QString &part : {Kuchi, Ito, Shi})
-    rules.answer(part);
-  EXPECT_TRUE(frame.countReached());
-  EXPECT_EQ(rules.kanjiDone(), 1);
-  const PlayResult &r =
-      frame.finish(PlayFrame::End::CountReached, frame.answers(),
-                   QString::number(rules.kanjiDone()), {});
-  EXPECT_EQ(r.sixthValue, QStringLiteral("1"));
+TEST_F(DismantlePlayTest, AKanjiCompletedByTheTargetAnswerIsCounted)
+{
+    begin(3);
+    for (const QString& part : {Kuchi, Ito, Shi})
+        rules.answer(part);
+    EXPECT_TRUE(frame.countReached());
+    EXPECT_EQ(rules.kanjiDone(), 1);
+    const PlayResult& r =
+        frame.finish(PlayFrame::End::CountReached, frame.answers(), QString::number(rules.kanjiDone()), {});
+    EXPECT_EQ(r.sixthValue, QStringLiteral("1"));
 }
 
-TEST_F(DismantlePlayTest, NothingIsJudgedOutsideAPlay) {
-  next();
-  EXPECT_FALSE(rules.answer(Kuchi).right());
-  EXPECT_FALSE(rules.giveUp());
-  EXPECT_EQ(rules.question().slot(slotOf(rules.question(), Kuchi)), Slot::Open);
-  EXPECT_EQ(rules.kanjiDone(), 0);
+TEST_F(DismantlePlayTest, NothingIsJudgedOutsideAPlay)
+{
+    next();
+    EXPECT_FALSE(rules.answer(Kuchi).right());
+    EXPECT_FALSE(rules.giveUp());
+    EXPECT_EQ(rules.question().slot(slotOf(rules.question(), Kuchi)), Slot::Open);
+    EXPECT_EQ(rules.kanjiDone(), 0);
 }

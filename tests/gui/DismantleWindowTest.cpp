@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -28,254 +29,236 @@ const QString Musubu = QStringLiteral("結");
 const QString Ito = QStringLiteral("糸");
 const QString Shi = QStringLiteral("士");
 const QString Kuchi = QStringLiteral("口");
-} // namespace
+}  // namespace
 
 class DismantleWindowTest : public DataDirTest {
 protected:
-  void SetUp() override {
-    DataDirTest::SetUp();
-    Clock::install(&clock);
-    Random::instance().seed(1);
-    PlayFrame::gameMode = 1;
-    dictionary.setTables({{Musubu, QStringLiteral("糸士口")}}, {});
-  }
-  void TearDown() override {
-    delete window.data();
-    Clock::install(nullptr);
-    PlayFrame::gameMode = 1;
-    DataDirTest::TearDown();
-  }
-
-  void open(const QString &settingsLine = {}) {
-    if (!settingsLine.isEmpty())
-      writeText(QStringLiteral("解体設定.txt"), settingsLine);
-    window = new DismantleWindow(
-        GameContext{dictionary, tour, [](QWidget *w) { w->close(); }, false});
-    window->show();
-  }
-  void startPlay() {
-    QTest::mouseClick(
-        window->findChild<QPushButton *>(QStringLiteral("cmdStart")),
-        Qt::LeftButton);
-    for (int i = 0; i < 3 && !window->play().playing(); ++i)
-      window->tmrStart_Timer();
-    ASSERT_TRUE(window->play().playing());
-  }
-
-  QLabel *label(const QString &name) {
-    return window->findChild<QLabel *>(name);
-  }
-  QString text(const char *name) {
-    return label(QString::fromLatin1(name))->text();
-  }
-  QLabel *slotLabel(int i) {
-    return label(QStringLiteral("lblKanjiP_%1").arg(i));
-  }
-  QLabel *slotOf(const QString &part) {
-    return slotLabel(int(window->question().parts().indexOf(part)) + 1);
-  }
-  static QColor ink(QLabel *l) {
-    return l->palette().color(QPalette::WindowText);
-  }
-  QColor kanjiBackground() {
-    return label(QStringLiteral("lblKanjiK"))
-        ->palette()
-        .color(QPalette::Window);
-  }
-  // The text colour of slots 1 to 3 ("o" open, "g" green, "r" red), in
-  // the order the components were dealt.
-  QString slotColours() {
-    QString s;
-    for (int i = 1; i <= 3; ++i) {
-      const QColor c = ink(slotLabel(i));
-      s += c == DismantleWindow::OpenColor      ? u'o'
-           : c == DismantleWindow::FoundColor   ? u'g'
-           : c == DismantleWindow::GivenUpColor ? u'r'
-                                                : u'?';
+    void SetUp() override
+    {
+        DataDirTest::SetUp();
+        Clock::install(&clock);
+        Random::instance().seed(1);
+        PlayFrame::gameMode = 1;
+        dictionary.setTables({{Musubu, QStringLiteral("糸士口")}}, {});
     }
-    return s;
-  }
-  QString coloursWithFound(std::initializer_list<QString> found,
-                           QChar foundMark = u'g', QChar rest = u'o') {
-    QString s;
-    for (const QString &part : window->question().parts())
-      s += std::find(found.begin(), found.end(), part) != found.end()
-               ? foundMark
-               : rest;
-    return s;
-  }
+    void TearDown() override
+    {
+        delete window.data();
+        Clock::install(nullptr);
+        PlayFrame::gameMode = 1;
+        DataDirTest::TearDown();
+    }
 
-  AnswerBox *answerBox() {
-    return window->findChild<AnswerBox *>(QStringLiteral("txtKaitou"));
-  }
-  // Japanese arrives through the input method: its commit, then Enter.
-  void commit(const QString &answer) {
-    QInputMethodEvent done;
-    done.setCommitString(answer);
-    QCoreApplication::sendEvent(answerBox(), &done);
-    QCoreApplication::processEvents();
-  }
-  void enter() { QTest::keyClick(answerBox(), Qt::Key_Return); }
-  void typeAnswer(const QString &answer) {
-    commit(answer);
-    enter();
-  }
-  // `during` runs inside the pause that the answer brings.
-  void typeAnswer(const QString &answer, const std::function<void()> &during) {
-    commit(answer);
-    QTimer::singleShot(0, window, during);
-    enter();
-  }
+    void open(const QString& settingsLine = {})
+    {
+        if (!settingsLine.isEmpty())
+            writeText(QStringLiteral("解体設定.txt"), settingsLine);
+        window = new DismantleWindow(GameContext{dictionary, tour, [](QWidget* w) { w->close(); }, false});
+        window->show();
+    }
+    void startPlay()
+    {
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdStart")), Qt::LeftButton);
+        for (int i = 0; i < 3 && !window->play().playing(); ++i)
+            window->tmrStart_Timer();
+        ASSERT_TRUE(window->play().playing());
+    }
 
-  ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
-  HelpTour tour;
-  Dictionary dictionary;
-  QPointer<DismantleWindow> window;
+    QLabel* label(const QString& name) { return window->findChild<QLabel*>(name); }
+    QString text(const char* name) { return label(QString::fromLatin1(name))->text(); }
+    QLabel* slotLabel(int i) { return label(QStringLiteral("lblKanjiP_%1").arg(i)); }
+    QLabel* slotOf(const QString& part) { return slotLabel(int(window->question().parts().indexOf(part)) + 1); }
+    static QColor ink(QLabel* l) { return l->palette().color(QPalette::WindowText); }
+    QColor kanjiBackground() { return label(QStringLiteral("lblKanjiK"))->palette().color(QPalette::Window); }
+    // The text colour of slots 1 to 3 ("o" open, "g" green, "r" red), in
+    // the order the components were dealt.
+    QString slotColours()
+    {
+        QString s;
+        for (int i = 1; i <= 3; ++i) {
+            const QColor c = ink(slotLabel(i));
+            s += c == DismantleWindow::OpenColor      ? u'o'
+                 : c == DismantleWindow::FoundColor   ? u'g'
+                 : c == DismantleWindow::GivenUpColor ? u'r'
+                                                      : u'?';
+        }
+        return s;
+    }
+    // What slotColours() should read once `found` are typed.
+    QString coloursWithFound(std::initializer_list<QString> found)
+    {
+        QString s;
+        for (const QString& part : window->question().parts())
+            s += std::find(found.begin(), found.end(), part) != found.end() ? u'g' : u'o';
+        return s;
+    }
+
+    AnswerBox* answerBox() { return window->findChild<AnswerBox*>(QStringLiteral("txtKaitou")); }
+    // Japanese arrives through the input method: its commit, then Enter.
+    void commit(const QString& answer)
+    {
+        QInputMethodEvent done;
+        done.setCommitString(answer);
+        QCoreApplication::sendEvent(answerBox(), &done);
+        QCoreApplication::processEvents();
+    }
+    void enter() { QTest::keyClick(answerBox(), Qt::Key_Return); }
+    void typeAnswer(const QString& answer)
+    {
+        commit(answer);
+        enter();
+    }
+    // `during` runs inside the pause that the answer brings.
+    void typeAnswer(const QString& answer, const std::function<void()>& during)
+    {
+        commit(answer);
+        QTimer::singleShot(0, window, during);
+        enter();
+    }
+
+    ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
+    HelpTour tour;
+    Dictionary dictionary;
+    QPointer<DismantleWindow> window;
 };
 
-TEST_F(DismantleWindowTest, OpensWithTheSampleShowingEveryComponentInGreen) {
-  open();
-  EXPECT_EQ(window->objectName(), QStringLiteral("frmG2"));
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("解体タイピング"));
-  EXPECT_EQ(
-      window->findChild<QGroupBox *>(QStringLiteral("fraKaitai"))->title(),
-      QStringLiteral("漢字構成部品"));
-  EXPECT_EQ(window->findChild<QPushButton *>(QStringLiteral("cmdMoji"))->text(),
-            QStringLiteral("漢字数"));
-  EXPECT_EQ(text("lblKanjiK"), Musubu);
-  EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
-  for (int i = 1; i <= 6; ++i)
-    EXPECT_EQ(slotLabel(i)->isVisible(), i <= 3) << i;
-  EXPECT_TRUE(DismantleWindow::helpLines().startsWith(
-      QStringLiteral("このゲームは『解体タイピング』です。\r\n\r\n")));
-  EXPECT_TRUE(boxes.empty());
+TEST_F(DismantleWindowTest, OpensWithTheSampleShowingEveryComponentInGreen)
+{
+    open();
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmG2"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("解体タイピング"));
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("fraKaitai"))->title(), QStringLiteral("漢字構成部品"));
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("cmdMoji"))->text(), QStringLiteral("漢字数"));
+    EXPECT_EQ(text("lblKanjiK"), Musubu);
+    EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(slotLabel(i)->isVisible(), i <= 3) << i;
+    EXPECT_TRUE(
+        DismantleWindow::helpLines().startsWith(QStringLiteral("このゲームは『解体タイピング』です。\r\n\r\n")));
+    EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(DismantleWindowTest,
-       CountModePlayFillsSlotsFlashesWrongAnswersAndStoresTheKanjiDone) {
-  open(QStringLiteral("5,60,\"答数\",1\r\n"));
-  startPlay();
-  EXPECT_EQ(text("lblKanjiK"), Musubu);
-  EXPECT_EQ(slotColours(), QStringLiteral("ooo"));
+TEST_F(DismantleWindowTest, CountModePlayFillsSlotsFlashesWrongAnswersAndStoresTheKanjiDone)
+{
+    open(QStringLiteral("5,60,\"答数\",1\r\n"));
+    startPlay();
+    EXPECT_EQ(text("lblKanjiK"), Musubu);
+    EXPECT_EQ(slotColours(), QStringLiteral("ooo"));
 
-  typeAnswer(Kuchi);
-  EXPECT_EQ(slotColours(), coloursWithFound({Kuchi}));
-  EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
-  EXPECT_TRUE(answerBox()->text().isEmpty());
-  typeAnswer(Ito);
+    typeAnswer(Kuchi);
+    EXPECT_EQ(slotColours(), coloursWithFound({Kuchi}));
+    EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
+    EXPECT_TRUE(answerBox()->text().isEmpty());
+    typeAnswer(Ito);
 
-  // Two components at once: one wrong answer, the kanji flashes pink a moment.
-  QColor during;
-  typeAnswer(Ito + Shi, [&] { during = kanjiBackground(); });
-  EXPECT_EQ(during, DismantleWindow::WrongFlashColor);
-  EXPECT_EQ(kanjiBackground(), QColor(Qt::white));
-  EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
-  EXPECT_EQ(text("lblMoji_T"), QStringLiteral("3"));
-  EXPECT_EQ(slotColours(), coloursWithFound({Kuchi, Ito}));
+    // Two components at once: one wrong answer, the kanji flashes pink a moment.
+    QColor during;
+    typeAnswer(Ito + Shi, [&] { during = kanjiBackground(); });
+    EXPECT_EQ(during, DismantleWindow::WrongFlashColor);
+    EXPECT_EQ(kanjiBackground(), QColor(Qt::white));
+    EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
+    EXPECT_EQ(text("lblMoji_T"), QStringLiteral("3"));
+    EXPECT_EQ(slotColours(), coloursWithFound({Kuchi, Ito}));
 
-  // The last slot: the whole kanji in green a moment, then the next one.
-  QString whole;
-  typeAnswer(Shi, [&] { whole = slotColours(); });
-  EXPECT_EQ(whole, QStringLiteral("ggg"));
-  EXPECT_EQ(slotColours(), QStringLiteral("ooo"));
-  EXPECT_EQ(window->kanjiDone(), 1);
+    // The last slot: the whole kanji in green a moment, then the next one.
+    QString whole;
+    typeAnswer(Shi, [&] { whole = slotColours(); });
+    EXPECT_EQ(whole, QStringLiteral("ggg"));
+    EXPECT_EQ(slotColours(), QStringLiteral("ooo"));
+    EXPECT_EQ(window->kanjiDone(), 1);
 
-  typeAnswer(QStringLiteral("x")); // the fifth answer ends the play mid-kanji
-  EXPECT_FALSE(window->play().playing());
-  EXPECT_EQ(text("lblRitu"), QStringLiteral("60.0%"));
-  // 0.2 s for each of the two flashes and 0.5 s after the whole kanji.
-  EXPECT_EQ(text("lblJikan"), QStringLiteral("0.9"));
-  EXPECT_EQ(readBytes(HistoryFile),
-            cp932(QStringLiteral(
-                "\"2024/05/01\",\"21:00:00\",5,3,2,1,\"60.0%\",\"5.56/"
-                "秒\",\"0.9秒\"\r\n")));
-  EXPECT_EQ(
-      readBytes(recordfile::FileName),
-      cp932(QStringLiteral("\"2024/05/01\",\"21:00:00\",\"解体\",0.9,\"秒数 : "
-                           "0.9   答数 : 5\",\r\n")));
-  EXPECT_EQ(window->findChild<Grid *>(QStringLiteral("msgRireki"))->text(1, 6),
-            QStringLiteral("1"));
+    typeAnswer(QStringLiteral("x"));  // the fifth answer ends the play mid-kanji
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(text("lblRitu"), QStringLiteral("60.0%"));
+    // 0.2 s for each of the two flashes and 0.5 s after the whole kanji.
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("0.9"));
+    EXPECT_EQ(readBytes(HistoryFile), cp932(QStringLiteral("\"2024/05/01\",\"21:00:00\",5,3,2,1,\"60.0%\",\"5.56/"
+                                                           "秒\",\"0.9秒\"\r\n")));
+    EXPECT_EQ(readBytes(recordfile::FileName), cp932(QStringLiteral("\"2024/05/01\",\"21:00:00\",\"解体\",0.9,\"秒数 : "
+                                                                    "0.9   答数 : 5\",\r\n")));
+    EXPECT_EQ(window->findChild<Grid*>(QStringLiteral("msgRireki"))->text(1, 6), QStringLiteral("1"));
 }
 
-TEST_F(DismantleWindowTest, AClickOnASlotOrTheKanjiGivesUpInAPlayAndOnlyThen) {
-  open(QStringLiteral("10,60,\"秒数\",1\r\n"));
-  answerBox()->setText(QStringLiteral("abc"));
-  QTest::mouseClick(slotLabel(2), Qt::LeftButton); // idle: nothing to give up
-  EXPECT_TRUE(answerBox()->text().isEmpty());
-  EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
+TEST_F(DismantleWindowTest, AClickOnASlotOrTheKanjiGivesUpInAPlayAndOnlyThen)
+{
+    open(QStringLiteral("10,60,\"秒数\",1\r\n"));
+    answerBox()->setText(QStringLiteral("abc"));
+    QTest::mouseClick(slotLabel(2), Qt::LeftButton);  // idle: nothing to give up
+    EXPECT_TRUE(answerBox()->text().isEmpty());
+    EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
 
-  startPlay();
-  typeAnswer(Shi);
-  QString shown;
-  QTimer::singleShot(0, window, [&] { shown = slotColours(); });
-  QTest::mouseClick(slotLabel(1), Qt::LeftButton);
-  EXPECT_EQ(shown, QStringLiteral("rrr")); // found and open alike
-  EXPECT_EQ(window->play().okCount(), 1);
-  EXPECT_EQ(window->play().ngCount(), 1);
-  EXPECT_EQ(window->kanjiDone(), 1);
-  EXPECT_EQ(slotColours(), QStringLiteral("ooo")); // the next kanji
-  EXPECT_EQ(text("lblKanjiK"), Musubu);
+    startPlay();
+    typeAnswer(Shi);
+    QString shown;
+    QTimer::singleShot(0, window, [&] { shown = slotColours(); });
+    QTest::mouseClick(slotLabel(1), Qt::LeftButton);
+    EXPECT_EQ(shown, QStringLiteral("rrr"));  // found and open alike
+    EXPECT_EQ(window->play().okCount(), 1);
+    EXPECT_EQ(window->play().ngCount(), 1);
+    EXPECT_EQ(window->kanjiDone(), 1);
+    EXPECT_EQ(slotColours(), QStringLiteral("ooo"));  // the next kanji
+    EXPECT_EQ(text("lblKanjiK"), Musubu);
 
-  QTest::mouseClick(label(QStringLiteral("lblKanjiK")), Qt::LeftButton);
-  EXPECT_EQ(window->play().ngCount(), 2);
-  EXPECT_EQ(window->kanjiDone(), 2);
+    QTest::mouseClick(label(QStringLiteral("lblKanjiK")), Qt::LeftButton);
+    EXPECT_EQ(window->play().ngCount(), 2);
+    EXPECT_EQ(window->kanjiDone(), 2);
 }
 
-TEST_F(DismantleWindowTest,
-       GiveUpThatReachesTheCountEndsThePlayWithTheKanjiInRed) {
-  open(QStringLiteral("2,60,\"答数\",1\r\n"));
-  startPlay();
-  typeAnswer(Ito);
-  QTest::keyClick(answerBox(), Qt::Key_Escape);
-  EXPECT_FALSE(window->play().playing());
-  EXPECT_EQ(slotColours(), QStringLiteral("rrr"));
-  EXPECT_EQ(text("lblKanjiK"), Musubu);
-  EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("1"));
+TEST_F(DismantleWindowTest, GiveUpThatReachesTheCountEndsThePlayWithTheKanjiInRed)
+{
+    open(QStringLiteral("2,60,\"答数\",1\r\n"));
+    startPlay();
+    typeAnswer(Ito);
+    QTest::keyClick(answerBox(), Qt::Key_Escape);
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(slotColours(), QStringLiteral("rrr"));
+    EXPECT_EQ(text("lblKanjiK"), Musubu);
+    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("1"));
 }
 
-TEST_F(DismantleWindowTest,
-       TimeOutShowsEveryComponentInGreenAndEndsAFlashCutShort) {
-  open(QStringLiteral("10,10,\"秒数\",1\r\n"));
-  startPlay();
-  typeAnswer(Kuchi);
-  typeAnswer(Ito);
-  QTimer::singleShot(0, window, [this] {
-    clock.advance(10000);
-    window->tmrBp_Timer();
-  });
-  answerBox()->setText(QStringLiteral("x"));
-  QTest::keyClick(answerBox(), Qt::Key_Return);
-  EXPECT_FALSE(window->play().playing());
-  EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
-  EXPECT_EQ(kanjiBackground(), QColor(Qt::white));
-  EXPECT_EQ(answerBox()->text(), QStringLiteral("x"));
-  const auto rows = history::read(HistoryFile);
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].sixth, QStringLiteral("0"));
-  EXPECT_EQ(rows[0].answers, QStringLiteral("3"));
+TEST_F(DismantleWindowTest, TimeOutShowsEveryComponentInGreenAndEndsAFlashCutShort)
+{
+    open(QStringLiteral("10,10,\"秒数\",1\r\n"));
+    startPlay();
+    typeAnswer(Kuchi);
+    typeAnswer(Ito);
+    QTimer::singleShot(0, window, [this] {
+        clock.advance(10000);
+        window->tmrBp_Timer();
+    });
+    answerBox()->setText(QStringLiteral("x"));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
+    EXPECT_EQ(kanjiBackground(), QColor(Qt::white));
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("x"));
+    const auto rows = history::read(HistoryFile);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].sixth, QStringLiteral("0"));
+    EXPECT_EQ(rows[0].answers, QStringLiteral("3"));
 
-  startPlay(); // Start clears what the last play left
-  EXPECT_EQ(slotColours(), QStringLiteral("ooo"));
-  EXPECT_EQ(window->kanjiDone(), 0);
+    startPlay();  // Start clears what the last play left
+    EXPECT_EQ(slotColours(), QStringLiteral("ooo"));
+    EXPECT_EQ(window->kanjiDone(), 0);
 }
 
-TEST_F(DismantleWindowTest,
-       AnswersDuringAPauseAreNotJudgedAndAClosedWindowEndsItQuietly) {
-  open();
-  startPlay();
-  for (const QString &part : {Kuchi, Ito})
-    typeAnswer(part);
-  // Typed while the finished kanji stands: not judged against it.
-  typeAnswer(Shi, [this] {
-    answerBox()->setText(Kuchi);
+TEST_F(DismantleWindowTest, AnswersDuringAPauseAreNotJudgedAndAClosedWindowEndsItQuietly)
+{
+    open();
+    startPlay();
+    for (const QString& part : {Kuchi, Ito})
+        typeAnswer(part);
+    // Typed while the finished kanji stands: not judged against it.
+    typeAnswer(Shi, [this] {
+        answerBox()->setText(Kuchi);
+        window->txtKaitou_KeyPress(Qt::Key_Return);
+        window->txtKaitou_KeyPress(Qt::Key_Escape);
+    });
+    EXPECT_EQ(window->play().answers(), 3);
+    EXPECT_EQ(window->kanjiDone(), 1);
+
+    QTimer::singleShot(0, [this] { delete window.data(); });
+    answerBox()->setText(QStringLiteral("x"));
     window->txtKaitou_KeyPress(Qt::Key_Return);
-    window->txtKaitou_KeyPress(Qt::Key_Escape);
-  });
-  EXPECT_EQ(window->play().answers(), 3);
-  EXPECT_EQ(window->kanjiDone(), 1);
-
-  QTimer::singleShot(0, [this] { delete window.data(); });
-  answerBox()->setText(QStringLiteral("x"));
-  window->txtKaitou_KeyPress(Qt::Key_Return);
-  EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(window.isNull());
 }
