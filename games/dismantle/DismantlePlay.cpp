@@ -17,11 +17,7 @@ DismantlePlay::Judgement DismantlePlay::answer(const QString& typed)
         return j;
     j.slot = question_.fill(typed);
     play_.countAnswer(j.right());
-    if (j.right() && question_.complete()) {
-        j.completed = true;
-        // Counted now, so that a play ending on this answer keeps the kanji.
-        ++play_.gameCounter;
-    }
+    j.completed = j.right() && question_.complete();
     return j;
 }
 
@@ -31,8 +27,13 @@ bool DismantlePlay::giveUp()
         return false;
     question_.giveUp();
     play_.countAnswer(false);
-    ++play_.gameCounter;
     return true;
+}
+
+void DismantlePlay::moveOn()
+{
+    if (play_.playing() && !question_.empty() && question_.complete())
+        ++play_.gameCounter;
 }
 
 int DismantlePlay::kanjiDone() const { return play_.gameCounter; }

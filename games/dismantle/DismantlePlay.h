@@ -1,7 +1,8 @@
 #pragma once
 // The dismantle rules over a running play: every typed component is one
-// answer, right when it fills a slot; a kanji counts as done the moment its
-// last slot is filled or it is given up.
+// answer, right when it fills a slot. A kanji whose last slot is filled, or
+// that is given up, counts as done when the game moves on to the next one:
+// an answer that ends a count-mode play ends it before that.
 #include "games/dismantle/DismantleQuestion.h"
 
 class PlayFrame;
@@ -23,9 +24,11 @@ public:
     // One typed answer. Outside a play, or once the kanji is complete or
     // given up, nothing is judged.
     Judgement answer(const QString& typed);
-    // Every slot red: one wrong answer however many were open, one kanji done.
-    // False when there was nothing to give up.
+    // Every slot red: one wrong answer however many were open. False when
+    // there was nothing to give up.
     bool giveUp();
+    // The finished kanji is left for the next one: one more kanji done.
+    void moveOn();
 
     // kanjiDone: the kanji finished in this play, found whole or given up.
     int kanjiDone() const;

@@ -203,6 +203,7 @@ void DismantleWindow::checkAnswer(const QString& answer)
     // The whole kanji stays a moment in green before the next one.
     if (!pause(CompletePauseMs))
         return;
+    rules_.moveOn();
     NextQuestion();
     (void)letEventsRun();
 }
@@ -222,6 +223,7 @@ void DismantleWindow::GiveUp()
     if (!pause(GiveUpPauseMs))
         return;
     lblKanjiK->clear();
+    rules_.moveOn();
     NextQuestion();
     txtKaitou->clear();
     txtKaitou->setFocus();

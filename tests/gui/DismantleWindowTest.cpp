@@ -204,7 +204,7 @@ TEST_F(DismantleWindowTest, AClickOnASlotOrTheKanjiGivesUpInAPlayAndOnlyThen)
     EXPECT_EQ(window->kanjiDone(), 2);
 }
 
-TEST_F(DismantleWindowTest, GiveUpThatReachesTheCountEndsThePlayWithTheKanjiInRed)
+TEST_F(DismantleWindowTest, GiveUpThatReachesTheCountEndsThePlayBeforeTheKanjiIsCounted)
 {
     open(QStringLiteral("2,60,\"答数\",1\r\n"));
     startPlay();
@@ -213,7 +213,7 @@ TEST_F(DismantleWindowTest, GiveUpThatReachesTheCountEndsThePlayWithTheKanjiInRe
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(slotColours(), QStringLiteral("rrr"));
     EXPECT_EQ(text("lblKanjiK"), Musubu);
-    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("1"));
+    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("0"));
 }
 
 TEST_F(DismantleWindowTest, TimeOutShowsEveryComponentInGreenAndEndsAFlashCutShort)
