@@ -21,7 +21,7 @@ namespace datadir {
 
 QStringList dataFiles()
 {
-    QStringList files = {recordfile::FileName, nickname::FileName, QStringLiteral("設定.TXT"),
+    QStringList files = {recordfile::FileName,       nickname::FileName,        QStringLiteral("設定.TXT"),
                          QStringLiteral("メモ.TXT"), Dictionary::KanjiFileName, Dictionary::CompoundFileName};
     for (int i = 1; i <= items::Count; ++i)
         files << items::settingsFile(i) << items::historyFile(i);
@@ -44,9 +44,9 @@ QString userFolder()
 
 QString installedDataSet()
 {
-    const QStringList candidates = {
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/fernoa2"),
-        QString::fromUtf8(FERNOA2_INSTALL_DATA_DIR), QString::fromUtf8(FERNOA2_SOURCE_DATA_DIR)};
+    const QStringList candidates = {QCoreApplication::applicationDirPath() + QStringLiteral("/../share/fernoa2"),
+                                    QString::fromUtf8(FERNOA2_INSTALL_DATA_DIR),
+                                    QString::fromUtf8(FERNOA2_SOURCE_DATA_DIR)};
     for (const QString& c : candidates)
         if (!c.isEmpty() && QFileInfo::exists(c + u'/' + Dictionary::KanjiFileName))
             return QDir(c).canonicalPath();
@@ -65,8 +65,8 @@ bool seed(const QString& target, const QString& source, QString* error)
         if (!from.isEmpty() && QFileInfo::exists(from)) {
             ok = QFile::copy(from, to);
             if (ok)  // installed files are read-only; the user's copies are not
-                QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
+                QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                              QFileDevice::ReadOther);
         } else {
             QFile empty(to);
             ok = empty.open(QIODevice::WriteOnly);

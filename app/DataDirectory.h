@@ -2,9 +2,10 @@
 // Where the program keeps its files. A working directory that holds the data
 // files is used as it is (a self-contained copy); otherwise the user's data
 // folder, created and seeded from the installed data set on first start.
-#include <QString>
 #include <QLockFile>
+#include <QString>
 #include <QStringList>
+
 #include <memory>
 
 namespace datadir {

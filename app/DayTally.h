@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QStringList>
+
 #include <cstdint>
 #include <vector>
 

@@ -61,8 +61,8 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
 
     // Left: calendar, face and lamps. Right: the day's lists and chart.
     auto* faces = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(imgNashi), static_cast<QWidget*>(imgkana),
-                       static_cast<QWidget*>(imgniko), static_cast<QWidget*>(imgwara)})
+    for (QWidget* w : {static_cast<QWidget*>(imgNashi), static_cast<QWidget*>(imgkana), static_cast<QWidget*>(imgniko),
+                       static_cast<QWidget*>(imgwara)})
         faces->addWidget(w);
     faces->addWidget(lblMHyouka, 1);
     auto* lamps = new QHBoxLayout;
@@ -97,8 +97,8 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     msgDayTotal->setMinimumHeight(150);
     // Nine plays fit; from the tenth on the list scrolls to the newest.
     msgDayList->setFixedHeight(msgDayList->horizontalHeader()->sizeHint().height() +
-                               msgDayList->verticalHeader()->defaultSectionSize() * 9 +
-                               2 * msgDayList->frameWidth() + 2);
+                               msgDayList->verticalHeader()->defaultSectionSize() * 9 + 2 * msgDayList->frameWidth() +
+                               2);
     msgDayList->setMinimumWidth(colors::twipsToPixels(500 + 1040 + 2400 + 810) + 24);
 
     connect(cmdDay, &QPushButton::clicked, this, &DayView::cmdDay_Click);

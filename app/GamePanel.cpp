@@ -13,8 +13,8 @@ struct GameButton {
     const char* name;
     int item;
 };
-constexpr std::array<GameButton, 7> Buttons = {{{"cmdG1", 1}, {"cmdG2", 2}, {"cmdG3", 3}, {"cmdG4", 4},
-                                                {"cmdG5", 6}, {"cmdG6", 5}, {"cmdG7", 7}}};
+constexpr std::array<GameButton, 7> Buttons = {
+    {{"cmdG1", 1}, {"cmdG2", 2}, {"cmdG3", 3}, {"cmdG4", 4}, {"cmdG5", 6}, {"cmdG6", 5}, {"cmdG7", 7}}};
 }  // namespace
 
 GamePanel::GamePanel(QWidget* parent) : QFrame(parent)

@@ -2,6 +2,7 @@
 // The game panel fraGame: the seven game buttons, the dictionary button and
 // "戻る". Game n is the item of that number (1 合体 ... 7 しりとり).
 #include <QFrame>
+
 #include <array>
 
 class QPushButton;

@@ -6,6 +6,7 @@
 #include "records/MainState.h"
 
 #include <QWidget>
+
 #include <vector>
 
 class DayView;

@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-FacePicture::FacePicture(const QString& objectName, dayface::Face face, QWidget* parent)
-    : QWidget(parent), face_(face)
+FacePicture::FacePicture(const QString& objectName, dayface::Face face, QWidget* parent) : QWidget(parent), face_(face)
 {
     setObjectName(objectName);
     setFixedSize(sizeHint());

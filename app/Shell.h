@@ -1,13 +1,14 @@
 #pragma once
 // Keeps exactly one window open: the main window, a game window or the
 // dictionary window, and the state that lives for the whole program run.
+#include "app/MainWindow.h"
 #include "dictionary/Dictionary.h"
 #include "records/HelpTour.h"
-#include "app/MainWindow.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+
 #include <functional>
 #include <map>
 

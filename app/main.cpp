@@ -6,12 +6,13 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
-#include <malloc.h>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
+
+#include <malloc.h>
 
 int main(int argc, char* argv[])
 {

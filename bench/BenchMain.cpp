@@ -1,8 +1,9 @@
 // A QApplication on the offscreen platform around the benchmarks, which
 // build real windows.
 #include <QApplication>
-#include <malloc.h>
+
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 int main(int argc, char** argv)
 {

@@ -9,13 +9,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 // Hidden, prepared, shown and painted, as the main window enters a screen.
-template <typename S>
-void enter(S& screen)
+template <typename S> void enter(S& screen)
 {
     screen.hide();
     screen.prepare();

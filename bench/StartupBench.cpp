@@ -10,6 +10,7 @@
 #include "records/RecordFile.h"
 
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+
 #include <malloc.h>
 
 int main(int argc, char** argv)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+
 #include <numeric>
 
 namespace {
@@ -28,8 +29,7 @@ QString locate(const QString& folder, const QString& name)
 enum class Problem { None, Missing, TooLarge, TooMany };
 
 // Reads a dictionary file into per-line item lists.
-template <typename F>
-Problem readLines(const QString& path, F&& onLine)
+template <typename F> Problem readLines(const QString& path, F&& onLine)
 {
     bool tooLarge = false;
     std::optional<QString> text = textfile::readBounded(path, Dictionary::MaxFileBytes, &tooLarge);
@@ -105,10 +105,7 @@ void Dictionary::setTables(std::vector<KanjiEntry> kanji, std::vector<QString> c
     compounds_ = std::move(compounds);
 }
 
-int Dictionary::randomKanji(Random& random) const
-{
-    return kanji_.empty() ? 0 : random.index1(kanjiCount());
-}
+int Dictionary::randomKanji(Random& random) const { return kanji_.empty() ? 0 : random.index1(kanjiCount()); }
 
 int Dictionary::randomKanjiWithAtLeast(int m, Random& random) const
 {
@@ -126,10 +123,7 @@ int Dictionary::randomKanjiWithAtLeast(int m, Random& random) const
     }
 }
 
-int Dictionary::randomCompound(Random& random) const
-{
-    return compounds_.empty() ? 0 : random.index1(compoundCount());
-}
+int Dictionary::randomCompound(Random& random) const { return compounds_.empty() ? 0 : random.index1(compoundCount()); }
 
 int Dictionary::findKanji(QStringView kanji) const
 {

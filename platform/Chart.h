@@ -3,6 +3,7 @@
 // each point's label, and its value given as text.
 #include <QChartView>
 #include <QString>
+
 #include <vector>
 
 class Chart : public QChartView {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+
 #include <memory>
 #include <vector>
 

@@ -16,8 +16,8 @@ bool show(QWidget* parent, Kind kind, const QString& title, const QString& text)
         return responder()(kind, title, text);
     switch (kind) {
     case Kind::Confirm:
-        return QMessageBox::warning(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                    QMessageBox::Ok) == QMessageBox::Ok;
+        return QMessageBox::warning(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
+               QMessageBox::Ok;
     case Kind::Warning:
         QMessageBox::warning(parent, title, text);
         return true;
@@ -34,10 +34,7 @@ bool confirm(QWidget* parent, const QString& title, const QString& text)
     return show(parent, Kind::Confirm, title, text);
 }
 
-void warning(QWidget* parent, const QString& title, const QString& text)
-{
-    show(parent, Kind::Warning, title, text);
-}
+void warning(QWidget* parent, const QString& title, const QString& text) { show(parent, Kind::Warning, title, text); }
 
 void information(QWidget* parent, const QString& title, const QString& text)
 {

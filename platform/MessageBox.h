@@ -2,6 +2,7 @@
 // Modal message boxes with a fixed Japanese text and title. Tests install a
 // responder that answers them and records what was asked.
 #include <QString>
+
 #include <functional>
 
 class QWidget;

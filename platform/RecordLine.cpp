@@ -50,8 +50,7 @@ QStringView firstLine(QStringView text)
 }
 
 namespace {
-template <typename T>
-QString shortest(T value)
+template <typename T> QString shortest(T value)
 {
     if (!std::isfinite(value))
         return QStringLiteral("0");

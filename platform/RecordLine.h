@@ -3,6 +3,7 @@
 // quotes (nothing escaped inside), numbers bare, lines ended by CR LF.
 #include <QString>
 #include <QStringView>
+
 #include <vector>
 
 namespace recordline {
@@ -16,8 +17,7 @@ void split(QStringView line, std::vector<QStringView>& items);
 
 // Calls f(QStringView line) for every non-blank line of `text`; lines end in
 // CR LF, LF or CR, and the last one may have no line end.
-template <typename F>
-void forEachLine(QStringView text, F&& f)
+template <typename F> void forEachLine(QStringView text, F&& f)
 {
     const QChar* p = text.data();
     const QChar* end = p + text.size();

@@ -1,8 +1,7 @@
 #include "platform/Sjis.h"
 
-#include <iconv.h>
-
 #include <cerrno>
+#include <iconv.h>
 #include <stdexcept>
 #include <vector>
 
@@ -66,8 +65,8 @@ namespace {
 // which stays the one authority on the code page, and a record file then
 // decodes at memory speed.
 struct DecodeTables {
-    char16_t single[256];          // 0 = lead byte of a pair, 0xFFFD = invalid
-    std::vector<char16_t> pairs;   // (lead << 8 | trail), 0xFFFD = invalid
+    char16_t single[256];         // 0 = lead byte of a pair, 0xFFFD = invalid
+    std::vector<char16_t> pairs;  // (lead << 8 | trail), 0xFFFD = invalid
 
     DecodeTables() : pairs(65536, u'\uFFFD')
     {

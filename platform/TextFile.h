@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and writes of the program's CP932 text files.
 #include <QString>
+
 #include <optional>
 
 namespace textfile {

@@ -4,9 +4,9 @@ namespace items {
 
 const QStringList& names()
 {
-    static const QStringList list = {
-        QStringLiteral("合体"), QStringLiteral("解体"), QStringLiteral("熟語合体"), QStringLiteral("発掘"),
-        QStringLiteral("埋立"), QStringLiteral("連結"), QStringLiteral("しりとり")};
+    static const QStringList list = {QStringLiteral("合体"),    QStringLiteral("解体"), QStringLiteral("熟語合体"),
+                                     QStringLiteral("発掘"),    QStringLiteral("埋立"), QStringLiteral("連結"),
+                                     QStringLiteral("しりとり")};
     return list;
 }
 

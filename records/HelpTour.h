@@ -7,8 +7,8 @@ class QWidget;
 
 class HelpTour {
 public:
-    int flag = 0;        // 1 on, 0 off; from 設定.TXT
-    QString text;        // what the next step shows
+    int flag = 0;  // 1 on, 0 off; from 設定.TXT
+    QString text;  // what the next step shows
     bool introShown = false;
 
     // Shows `text` titled "ヘルプツアー" when the tour is on.

@@ -12,5 +12,4 @@ struct MainState {
     bool noData = true;
 };
 
-
 #include "records/Screen.h"

@@ -16,8 +16,7 @@ QString read(const QString& path)
 
 textfile::WriteResult write(const QString& name, const QString& path)
 {
-    return textfile::replace(
-        path, recordline::LineWriter().quoted(u"氏名").quoted(recordline::safeText(name)).text());
+    return textfile::replace(path, recordline::LineWriter().quoted(u"氏名").quoted(recordline::safeText(name)).text());
 }
 
 QString windowTitle(const QString& name)

@@ -5,6 +5,7 @@
 #include "platform/Sjis.h"
 
 #include <QFile>
+
 #include <cstring>
 
 std::shared_ptr<const RecordTable> RecordTable::parse(QString text)
@@ -96,8 +97,7 @@ DayRecords readDay(const QString& date, const QString& path)
     return day;
 }
 
-QString appendedLine(const QString& date, const QString& time, const QString& item, double seconds,
-                     const QString& note)
+QString appendedLine(const QString& date, const QString& time, const QString& item, double seconds, const QString& note)
 {
     return recordline::LineWriter()
         .quoted(date)

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringView>
+
 #include <memory>
 #include <vector>
 
@@ -54,8 +55,8 @@ DayRecords readDay(const QString& date, const QString& path = FileName);
 
 // The line a game appends: quoted date, time and item, bare seconds, quoted
 // note, and a final bare comma.
-QString appendedLine(const QString& date, const QString& time, const QString& item,
-                     double seconds, const QString& note);
+QString appendedLine(const QString& date, const QString& time, const QString& item, double seconds,
+                     const QString& note);
 
 // The note a game writes: "秒数 : S   答数 : A" and the game's suffix.
 QString playNote(const QString& secondsText, long long answers, const QString& suffix);

@@ -5,10 +5,11 @@
 #include "records/RecordFile.h"
 
 #include <QHBoxLayout>
-#include <algorithm>
-#include <cstring>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -144,13 +145,11 @@ quint64 numberKey(double v)
 void sortKeys(Key* first, Key* last, bool ascending)
 {
     if (ascending)
-        std::sort(first, last, [](const Key& a, const Key& b) {
-            return a.chunk != b.chunk ? a.chunk < b.chunk : a.row < b.row;
-        });
+        std::sort(first, last,
+                  [](const Key& a, const Key& b) { return a.chunk != b.chunk ? a.chunk < b.chunk : a.row < b.row; });
     else
-        std::sort(first, last, [](const Key& a, const Key& b) {
-            return a.chunk != b.chunk ? a.chunk > b.chunk : a.row < b.row;
-        });
+        std::sort(first, last,
+                  [](const Key& a, const Key& b) { return a.chunk != b.chunk ? a.chunk > b.chunk : a.row < b.row; });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // components dealt into slots, each slot open until its component is typed.
 #include <QString>
 #include <QStringList>
+
 #include <vector>
 
 class Dictionary;

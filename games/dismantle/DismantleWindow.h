@@ -5,6 +5,7 @@
 #include "games/frame/GameWindow.h"
 
 #include <QColor>
+
 #include <array>
 
 class QGroupBox;

@@ -149,8 +149,8 @@ void GameWindow::buildControls()
     connect(txtKaitou, &AnswerBox::enterPressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Return); });
     connect(txtKaitou, &AnswerBox::escapePressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Escape); });
 
-    history_ = new HistoryArea(this, items::historyFile(def_.item), def_.sixthHeading, def_.countChoices,
-                               timeChoices());
+    history_ =
+        new HistoryArea(this, items::historyFile(def_.item), def_.sixthHeading, def_.countChoices, timeChoices());
     history_->setColumn(LeftX, LeftWidth);
 
     // The right column.

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
 #include <array>
 #include <functional>
 
@@ -25,13 +26,13 @@ class QRadioButton;
 
 // What tells one game's frame from another's.
 struct GameDefinition {
-    int item = 1;               // 1 合体 ... 7 しりとり
-    QString windowName;         // "frmG1"
-    QString windowTitle;        // "合体タイピング"
-    QString countCaption;       // optMode(0): "答数", "コマ数", "マス数"
-    QStringList countChoices;   // cboKaisu and cboKaisu2
-    QString sixthHeading;       // the history's sixth column and cmdMoji
-    bool hasHint = false;       // chkHint "ヒント有り" and a five-item settings file
+    int item = 1;              // 1 合体 ... 7 しりとり
+    QString windowName;        // "frmG1"
+    QString windowTitle;       // "合体タイピング"
+    QString countCaption;      // optMode(0): "答数", "コマ数", "マス数"
+    QStringList countChoices;  // cboKaisu and cboKaisu2
+    QString sixthHeading;      // the history's sixth column and cmdMoji
+    bool hasHint = false;      // chkHint "ヒント有り" and a five-item settings file
 };
 
 // What a game window is given by whoever opens it.

@@ -134,8 +134,7 @@ void HistoryArea::InitHistoryGrid()
             col, std::max(msgRireki->columnWidth(col), fm.horizontalAdvance(QString::fromLatin1(sample)) + 12));
 }
 
-template <typename Keep>
-void HistoryArea::listRows(Keep keep)
+template <typename Keep> void HistoryArea::listRows(Keep keep)
 {
     msgRireki->hide();
     InitHistoryGrid();
@@ -263,7 +262,10 @@ void HistoryArea::applyLayout(int topTwips, int heightTwips, int gridHeightTwips
         scrollToEnd();
 }
 
-void HistoryArea::LayoutHistoryCompact() { applyLayout(Compact.top, Compact.height, Compact.gridHeight, Compact.scrollAbove); }
+void HistoryArea::LayoutHistoryCompact()
+{
+    applyLayout(Compact.top, Compact.height, Compact.gridHeight, Compact.scrollAbove);
+}
 
 void HistoryArea::LayoutHistoryWithChart()
 {

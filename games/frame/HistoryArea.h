@@ -21,7 +21,7 @@ class TwoSeriesChart;
 class HistoryArea : public QObject {
     Q_OBJECT
 public:
-    static inline const QColor ChosenChart = QColor(192, 255, 255);  // &HFFFFC0
+    static inline const QColor ChosenChart = QColor(192, 255, 255);    // &HFFFFC0
     static inline const QColor AllRowsListed = QColor(255, 255, 192);  // &HC0FFFF
 
     // The widgets are children of `window`; the window places them.
@@ -32,7 +32,7 @@ public:
     Grid* msgRireki;
     Chart* mcrRireki;
     TwoSeriesChart* mcrRireki2;
-    QGroupBox* filters;       // "履歴指定"
+    QGroupBox* filters;  // "履歴指定"
     QComboBox* cboKaisu2;
     QComboBox* cboJikan2;
     QPushButton* cmdAllDsp;
@@ -66,8 +66,7 @@ public:
     void addStoredRow(const HistoryRow& row);
 
 private:
-    template <typename Keep>
-    void listRows(Keep keep);
+    template <typename Keep> void listRows(Keep keep);
     // One-series chart from a column; `dropLast` takes the "%" off.
     void showOneSeries(QPushButton* button, int col, bool dropLast);
     void finishChart(QPushButton* button);

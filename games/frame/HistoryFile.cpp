@@ -37,8 +37,8 @@ HistoryRow HistoryRow::parse(QStringView line)
 
 std::vector<QString> HistoryRow::cells(int number) const
 {
-    return {QString::number(number), date,        time,     answers, QString::number(ok),
-            QString::number(ng),     sixth,       accuracy, rate,    seconds};
+    return {QString::number(number), date,  time,     answers, QString::number(ok),
+            QString::number(ng),     sixth, accuracy, rate,    seconds};
 }
 
 namespace history {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringView>
+
 #include <vector>
 
 struct HistoryRow {

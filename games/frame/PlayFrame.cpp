@@ -93,7 +93,8 @@ const PlayResult& PlayFrame::finish(End end, int rateNumerator, const QString& s
         r.secondsText = recordline::number(timeLimit_);
     } else if (timeMode_) {
         // Ended early by the game's own rule: the seconds actually played.
-        const int played = std::clamp(int(std::lround(timeLimit_)) - remainingSeconds(), 0, int(std::lround(timeLimit_)));
+        const int played =
+            std::clamp(int(std::lround(timeLimit_)) - remainingSeconds(), 0, int(std::lround(timeLimit_)));
         r.secondsText = QString::number(played);
     } else {
         // The elapsed time as shown, to a tenth; a play cannot be shorter

@@ -2,6 +2,7 @@
 // A bar chart of two series side by side (correct and wrong answers per
 // play), filled point by point like the one-series chart.
 #include <QChartView>
+
 #include <array>
 #include <vector>
 

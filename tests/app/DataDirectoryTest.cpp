@@ -16,7 +16,8 @@ TEST_F(DataDirectory, SeedingCopiesWhatIsMissingAndNeverReplacesUserFiles)
     writeText(QStringLiteral("set/合体設定.txt"), QStringLiteral("10,60,\"秒数\",1\r\n"));
     writeText(QStringLiteral("user/データ.TXT"), QStringLiteral("mine\r\n"));
     QString error;
-    ASSERT_TRUE(datadir::seed(path(QStringLiteral("user")), path(QStringLiteral("set")), &error)) << error.toStdString();
+    ASSERT_TRUE(datadir::seed(path(QStringLiteral("user")), path(QStringLiteral("set")), &error))
+        << error.toStdString();
     EXPECT_EQ(readText(QStringLiteral("user/データ.TXT")), QStringLiteral("mine\r\n"));
     EXPECT_EQ(readText(QStringLiteral("user/漢字辞書.TXT")), QStringLiteral("時,日土寸\r\n"));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("user/しりとり履歴.txt"))));  // created empty

@@ -1,11 +1,11 @@
 // The combine puzzle: dealing the components and judging an answer.
-#include "dictionary/Dictionary.h"
 #include "games/combine/CombineQuestion.h"
+
+#include "dictionary/Dictionary.h"
 #include "platform/Random.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace {

@@ -54,8 +54,9 @@ using HistoryFileTest = DataDirTest;
 
 TEST_F(HistoryFileTest, RowLineIsExactAndReadsBack)
 {
-    HistoryRow r{QStringLiteral("2006/01/15"), QStringLiteral("21:03:15"), QStringLiteral("25"), 20, 5,
-                 QStringLiteral("25"), QStringLiteral("80.0%"), QStringLiteral("0.42/秒"), QStringLiteral("60秒")};
+    HistoryRow r{
+        QStringLiteral("2006/01/15"), QStringLiteral("21:03:15"), QStringLiteral("25"),  20, 5, QStringLiteral("25"),
+        QStringLiteral("80.0%"),      QStringLiteral("0.42/秒"),  QStringLiteral("60秒")};
     EXPECT_EQ(r.line(), QStringLiteral("\"2006/01/15\",\"21:03:15\",25,20,5,25,\"80.0%\",\"0.42/秒\",\"60秒\"\r\n"));
     ASSERT_TRUE(history::append(QStringLiteral("h.txt"), r).ok);
     ASSERT_TRUE(history::append(QStringLiteral("h.txt"), r).ok);

@@ -12,7 +12,7 @@
 namespace {
 const QString HistoryFile = QStringLiteral("合体履歴.txt");
 const QString SettingsFile = QStringLiteral("合体設定.txt");
-}
+}  // namespace
 
 using CombineWindowTest = GameFixture;
 

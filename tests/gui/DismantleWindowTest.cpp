@@ -2,6 +2,7 @@
 // answer's flash, give-up by a click, the kanji counted into the history,
 // and the time-out that shows every component.
 #include "games/dismantle/DismantleWindow.h"
+
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
 #include "games/frame/HistoryFile.h"

@@ -5,7 +5,6 @@
 #include "support/RecordGenerator.h"
 
 #include <QDir>
-
 #include <QLineEdit>
 
 namespace {

@@ -50,8 +50,7 @@ protected:
         return *window;
     }
 
-    template <typename T = QWidget>
-    T* find(const char* name)
+    template <typename T = QWidget> T* find(const char* name)
     {
         T* w = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;

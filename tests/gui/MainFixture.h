@@ -2,14 +2,15 @@
 // A main window started on a data directory the test prepares.
 #include "app/DayView.h"
 #include "app/MainWindow.h"
-#include "platform/MonthCalendar.h"
 #include "dictionary/Dictionary.h"
 #include "platform/Clock.h"
+#include "platform/MonthCalendar.h"
 #include "support/TempDir.h"
 
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
 #include <memory>
 
 class MainFixture : public DataDirTest {
@@ -33,8 +34,7 @@ protected:
         window->StartUp();
         return *window;
     }
-    template <typename T = QWidget>
-    T* find(const char* name)
+    template <typename T = QWidget> T* find(const char* name)
     {
         T* w = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;

@@ -33,10 +33,9 @@ TEST_F(MainWindowTest, EmptyLogShowsTheRestingFaceWhiteLampsAndTheDefaultCaption
 
 TEST_F(MainWindowTest, DayWithTwoKindsListsThemInItemOrderWithSmileAndTwoLamps)
 {
-    writeText(recordfile::FileName, rec("2024/04/30", "08:00:00", "発掘", "60") +
-                                        rec("2024/05/01", "09:00:00", "連結", "40") +
-                                        rec("2024/05/01", "10:00:00", "合体", "10.5") +
-                                        rec("2024/05/01", "11:00:00", "合体", "10.5"));
+    writeText(recordfile::FileName,
+              rec("2024/04/30", "08:00:00", "発掘", "60") + rec("2024/05/01", "09:00:00", "連結", "40") +
+                  rec("2024/05/01", "10:00:00", "合体", "10.5") + rec("2024/05/01", "11:00:00", "合体", "10.5"));
     start();
     auto* list = find<Grid>("msgDayList");
     auto* total = find<Grid>("msgDayTotal");

@@ -81,8 +81,8 @@ TEST_F(NotesTest, FifteenRecordsFitSixteenScrollToTheNewest)
 
 TEST_F(NotesTest, SavingRewritesOnlyTheChosenNoteAndQuotesCannotBreakTheLine)
 {
-    writeText(recordfile::FileName, recs(2) + QStringLiteral(
-        "\"2024/05/02\",\"10:00:00\",\"発掘\",60.5,\"秒数 : 60.5   答数 : 14   コマ数 : 18   ヒント有り\",\r\n"));
+    writeText(recordfile::FileName, recs(2) + QStringLiteral("\"2024/05/02\",\"10:00:00\",\"発掘\",60.5,\"秒数 : 60.5  "
+                                                             " 答数 : 14   コマ数 : 18   ヒント有り\",\r\n"));
     enter();
     const auto before = recordfile::read();
     select(2);
@@ -201,5 +201,6 @@ TEST_F(NotesTest, TheScreenExplainsItselfWhenTheTourIsOn)
     enter();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, QStringLiteral("ヘルプツアー"));
-    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("一回一回の記録ごとにちょっとしたコメントを残すことができます。\r\n")));
+    EXPECT_TRUE(
+        boxes[0].text.startsWith(QStringLiteral("一回一回の記録ごとにちょっとしたコメントを残すことができます。\r\n")));
 }

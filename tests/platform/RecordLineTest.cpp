@@ -57,11 +57,8 @@ TEST(RecordLine, NumbersAreShortestAndPlain)
 
 TEST(RecordLine, WriterQuotesTextAndSafeTextCannotBreakTheLine)
 {
-    const QString line = recordline::LineWriter()
-                             .quoted(recordline::safeText(u"彼は\"はい\"と\r\n言った"))
-                             .num(60)
-                             .empty()
-                             .text();
+    const QString line =
+        recordline::LineWriter().quoted(recordline::safeText(u"彼は\"はい\"と\r\n言った")).num(60).empty().text();
     EXPECT_EQ(line, QStringLiteral("\"彼は＂はい＂と 言った\",60,\r\n"));
     EXPECT_EQ(items(line.chopped(2)).size(), 3u);
 }

@@ -16,7 +16,9 @@ TEST(Sjis, InvalidBytesBecomeReplacementCharactersAndDecodingGoesOn)
 {
     QByteArray bytes("A\x81");  // a lead byte cut off at the end
     EXPECT_EQ(sjis::decode(bytes), QStringLiteral("A\uFFFD"));
-    bytes = QByteArray("\xFF\xFF" "B", 3);
+    bytes = QByteArray("\xFF\xFF"
+                       "B",
+                       3);
     const QString s = sjis::decode(bytes);
     EXPECT_TRUE(s.endsWith(u'B'));
     EXPECT_TRUE(s.contains(QChar(0xFFFD)));

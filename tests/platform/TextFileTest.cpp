@@ -4,14 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+
 #include <unistd.h>
 
 using TextFile = DataDirTest;
 
-TEST_F(TextFile, MissingFileReadsAsNothing)
-{
-    EXPECT_FALSE(textfile::read(QStringLiteral("none.txt")).has_value());
-}
+TEST_F(TextFile, MissingFileReadsAsNothing) { EXPECT_FALSE(textfile::read(QStringLiteral("none.txt")).has_value()); }
 
 TEST_F(TextFile, ReplaceWritesCp932AndLeavesNoTemporaryFile)
 {

@@ -39,8 +39,8 @@ TEST_F(RecordFile, AppendedAndRewrittenRecordsReadBackEqual)
 TEST_F(RecordFile, MissingFileIsEmptyAndDamagedLinesDoNotStopTheReader)
 {
     EXPECT_TRUE(recordfile::read()->empty());
-    writeBytes(recordfile::FileName, cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\r\n"))
-                                         + QByteArray("\"2006/01/16\",\"\xFF\xFF\",\"x\r\n\"cut"));
+    writeBytes(recordfile::FileName, cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\r\n")) +
+                                         QByteArray("\"2006/01/16\",\"\xFF\xFF\",\"x\r\n\"cut"));
     auto t = recordfile::read();
     ASSERT_EQ(t->size(), 3);
     EXPECT_EQ(t->records()[2].date, u"cut");
@@ -70,12 +70,11 @@ TEST_F(RecordFile, AHundredThousandRecordsReadWhole)
 
 TEST_F(RecordFile, ReadingOneDayFindsItsLinesAndTheFirstDate)
 {
-    writeText(recordfile::FileName,
-              QStringLiteral("\r\n\"2024/04/30\",\"08:00:00\",\"発掘\",60,\"a\",\r\n"
-                             "\"2024/05/01\",\"09:00:00\",\"連結\",40,\"b\",\r\n"
-                             "  2024/05/01 ,\"10:00:00\",\"合体\",10.5,\"c\",\"\"\r\n"
-                             "\"2024/05/011\",\"11:00:00\",\"合体\",1,\"not that day\",\r\n"
-                             "\"2024/05/01\",\"12:00:00\",\"解体\",5,\"last line\","));
+    writeText(recordfile::FileName, QStringLiteral("\r\n\"2024/04/30\",\"08:00:00\",\"発掘\",60,\"a\",\r\n"
+                                                   "\"2024/05/01\",\"09:00:00\",\"連結\",40,\"b\",\r\n"
+                                                   "  2024/05/01 ,\"10:00:00\",\"合体\",10.5,\"c\",\"\"\r\n"
+                                                   "\"2024/05/011\",\"11:00:00\",\"合体\",1,\"not that day\",\r\n"
+                                                   "\"2024/05/01\",\"12:00:00\",\"解体\",5,\"last line\","));
     const recordfile::DayRecords day = recordfile::readDay(QStringLiteral("2024/05/01"));
     EXPECT_EQ(day.firstDate, QStringLiteral("2024/04/30"));
     ASSERT_EQ(day.table->size(), 3);

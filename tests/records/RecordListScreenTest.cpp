@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include <QStringList>
+
 #include <numeric>
 #include <random>
 #include <string>
@@ -88,8 +89,7 @@ TEST_F(RecordListScreenTest, TextColumnsCompareByCharacterCode)
     screen.SortRecordList(2);  // 項目: し (U+3057) < 合 (U+5408) < 解 (U+89E3) < 連 (U+9023)
     EXPECT_EQ(column(3), QStringList({"しりとり", "合体", "合体", "解体", "連結"}));
     screen.SortRecordList(4);  // 一言日記: empty first, upper case before lower
-    EXPECT_EQ(column(5),
-              QStringList({"", "Abd", "abc", "秒数 : 3   答数 : 10", "秒数 : 3   答数 : 2"}));
+    EXPECT_EQ(column(5), QStringList({"", "Abd", "abc", "秒数 : 3   答数 : 10", "秒数 : 3   答数 : 2"}));
     screen.SortRecordList(4);
     EXPECT_EQ(column(5).first(), QStringLiteral("秒数 : 3   答数 : 2"));
 }
@@ -129,8 +129,8 @@ TEST_F(RecordListScreenTest, EmptyFileGivesAHeaderOnlyGridThatSortsLeaveAlone)
 // UTF-16 order differs from code-point order).
 TEST(RecordListSortOrder, TextOrderMatchesAStableSortByCodePoint)
 {
-    const QString alphabet[] = {QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("秒"),
-                                QStringLiteral(" "), QStringLiteral("\uFF02"), QStringLiteral("😀"),
+    const QString alphabet[] = {QStringLiteral("a"),      QStringLiteral("A"),      QStringLiteral("秒"),
+                                QStringLiteral(" "),      QStringLiteral("\uFF02"), QStringLiteral("😀"),
                                 QStringLiteral("\uE000"), QStringLiteral("0")};
     std::mt19937 rng(7);
     for (int round = 0; round < 20; ++round) {

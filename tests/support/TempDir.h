@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
