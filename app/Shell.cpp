@@ -1,6 +1,7 @@
 #include "app/Shell.h"
 
 #include "app/MainWindow.h"
+#include "platform/HelpViewer.h"
 
 #include <QWidget>
 
@@ -27,6 +28,13 @@ MainWindow* Shell::showMain()
             open(dictionaryWindow_);
     });
     connect(w, &MainWindow::programEndRequested, this, &Shell::programEndRequested);
+    // Closed by its frame with no game or dictionary window taking over: the
+    // program ends, and an open help window must not keep it alive.
+    connect(w, &QObject::destroyed, this, [this](QObject* gone) {
+        const bool replaced = main_ && main_.data() != gone;
+        if (!replaced && (!other_ || !other_->isVisible()))
+            help::closeAll();
+    });
     w->StartUp();
     return main_;
 }

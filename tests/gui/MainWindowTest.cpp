@@ -1,9 +1,12 @@
 #include "app/Pictures.h"
+#include "app/Shell.h"
 #include "gui/MainFixture.h"
 #include "platform/Grid.h"
+#include "platform/HelpViewer.h"
 #include "records/RecordFile.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 
 namespace {
@@ -139,4 +142,21 @@ TEST_F(MainWindowTest, AMissingDictionaryIsReportedInJapanese)
     EXPECT_EQ(boxes[0].kind, msgbox::Kind::Warning);
     EXPECT_TRUE(boxes[0].text.contains(Dictionary::KanjiFileName));
     EXPECT_EQ(dictionary.kanjiCount(), 0);
+}
+
+TEST_F(MainWindowTest, HelpOpensOurPagesAndClosingTheLastWindowClosesIt)
+{
+    QDir().mkpath(QStringLiteral("FernoaHelp"));
+    writeText(QStringLiteral("FernoaHelp/index.html"), QStringLiteral("<p>help</p>"));
+    help::setSearchPaths({QDir::currentPath()});
+    Shell shell;
+    MainWindow* main = shell.showMain();
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+    EXPECT_TRUE(help::isOpen());
+    QPointer<MainWindow> alive(main);
+    main->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_FALSE(help::isOpen());
+    help::setSearchPaths({});
 }
