@@ -2,30 +2,13 @@
 
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
+#include "games/frame/ClickFilter.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
-
-// A label that reports clicks: lblKanjiK is also the give-up button.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            emit clicked();
-        QLabel::mousePressEvent(event);
-    }
-};
 
 namespace {
 constexpr int WrongPauseMs = 1000;
@@ -105,7 +88,7 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     answerBox->setFixedSize(150, 150);
     auto* boxLayout = new QHBoxLayout(answerBox);
     boxLayout->setContentsMargins(1, 1, 1, 1);
-    lblKanjiK = new ClickLabel(answerBox);
+    lblKanjiK = new QLabel(answerBox);
     lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
     QFont answerFont = font();
     answerFont.setPointSize(60);
@@ -117,7 +100,8 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     lblKanjiK->setPalette(p);
     boxLayout->addWidget(lblKanjiK);
     layout->addWidget(answerBox, 0, Qt::AlignVCenter);
-    connect(lblKanjiK, &ClickLabel::clicked, this, &CombineWindow::lblKanjiK_Click);
+    // lblKanjiK is also the give-up button.
+    onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
 
     Form_Load();
     if (dictionary().kanjiCount() == 0)
@@ -236,4 +220,3 @@ void CombineWindow::GiveUp()
     (void)letEventsRun();
 }
 
-#include "CombineWindow.moc"

@@ -8,7 +8,6 @@
 
 #include <array>
 
-class ClickLabel;
 class QGroupBox;
 class QLabel;
 
@@ -53,5 +52,5 @@ private:
     int answerShown_ = 0;
     QGroupBox* fraGattai;
     std::array<QLabel*, CombineQuestion::MaxComponents> lblKanjiP{};
-    ClickLabel* lblKanjiK;
+    QLabel* lblKanjiK;
 };
