@@ -6,6 +6,7 @@
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
 #include "games/frame/HistoryFile.h"
+#include "gui/GameWindowFixture.h"
 #include "platform/Clock.h"
 #include "platform/Grid.h"
 #include "platform/Random.h"
@@ -32,41 +33,15 @@ const QString Shi = QStringLiteral("士");
 const QString Kuchi = QStringLiteral("口");
 }  // namespace
 
-class DismantleWindowTest : public DataDirTest {
+class DismantleWindowTest : public GameWindowFixture<DismantleWindow, 2> {
 protected:
     void SetUp() override
     {
-        DataDirTest::SetUp();
-        Clock::install(&clock);
-        Random::instance().seed(1);
-        PlayFrame::gameMode = 1;
+        GameWindowFixture::SetUp();
         dictionary.setTables({{Musubu, QStringLiteral("糸士口")}}, {});
-    }
-    void TearDown() override
-    {
-        delete window.data();
-        Clock::install(nullptr);
-        PlayFrame::gameMode = 1;
-        DataDirTest::TearDown();
-    }
-
-    void open(const QString& settingsLine = {})
-    {
-        if (!settingsLine.isEmpty())
-            writeText(QStringLiteral("解体設定.txt"), settingsLine);
-        window = new DismantleWindow(GameContext{dictionary, tour, [](QWidget* w) { w->close(); }, false});
-        window->show();
-    }
-    void startPlay()
-    {
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdStart")), Qt::LeftButton);
-        for (int i = 0; i < 3 && !window->play().playing(); ++i)
-            window->tmrStart_Timer();
-        ASSERT_TRUE(window->play().playing());
     }
 
     QLabel* label(const QString& name) { return window->findChild<QLabel*>(name); }
-    QString text(const char* name) { return label(QString::fromLatin1(name))->text(); }
     QLabel* slotLabel(int i) { return label(QStringLiteral("lblKanjiP_%1").arg(i)); }
     QLabel* slotOf(const QString& part) { return slotLabel(int(window->question().parts().indexOf(part)) + 1); }
     static QColor ink(QLabel* l) { return l->palette().color(QPalette::WindowText); }
@@ -93,34 +68,6 @@ protected:
             s += std::find(found.begin(), found.end(), part) != found.end() ? u'g' : u'o';
         return s;
     }
-
-    AnswerBox* answerBox() { return window->findChild<AnswerBox*>(QStringLiteral("txtKaitou")); }
-    // Japanese arrives through the input method: its commit, then Enter.
-    void commit(const QString& answer)
-    {
-        QInputMethodEvent done;
-        done.setCommitString(answer);
-        QCoreApplication::sendEvent(answerBox(), &done);
-        QCoreApplication::processEvents();
-    }
-    void enter() { QTest::keyClick(answerBox(), Qt::Key_Return); }
-    void typeAnswer(const QString& answer)
-    {
-        commit(answer);
-        enter();
-    }
-    // `during` runs inside the pause that the answer brings.
-    void typeAnswer(const QString& answer, const std::function<void()>& during)
-    {
-        commit(answer);
-        QTimer::singleShot(0, window, during);
-        enter();
-    }
-
-    ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
-    HelpTour tour;
-    Dictionary dictionary;
-    QPointer<DismantleWindow> window;
 };
 
 TEST_F(DismantleWindowTest, OpensWithTheSampleShowingEveryComponentInGreen)

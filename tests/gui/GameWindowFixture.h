@@ -1,0 +1,113 @@
+#pragma once
+// A game window on a data directory the test prepares, with a manual clock
+// and a seeded random source; the timers' handlers are called by the test
+// instead of waiting for them.
+#include "dictionary/Dictionary.h"
+#include "games/frame/AnswerBox.h"
+#include "games/frame/GameWindow.h"
+#include "games/frame/HistoryArea.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "records/GameItems.h"
+#include "records/HelpTour.h"
+#include "support/TempDir.h"
+
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Window is the game's window class, Item its item number.
+template <typename Window, int Item> class GameWindowFixture : public DataDirTest {
+protected:
+    void SetUp() override
+    {
+        DataDirTest::SetUp();
+        Clock::install(&clock);
+        Random::instance().seed(1);
+        PlayFrame::gameMode = 1;
+    }
+    void TearDown() override
+    {
+        delete window.data();
+        Clock::install(nullptr);
+        PlayFrame::gameMode = 1;
+        DataDirTest::TearDown();
+    }
+
+    Window& open(const QString& settingsLine = {})
+    {
+        if (!settingsLine.isEmpty())
+            writeText(items::settingsFile(Item), settingsLine);
+        window = new Window(GameContext{dictionary, tour,
+                                        [this](QWidget* w) {
+                                            ++returns;
+                                            w->close();
+                                        },
+                                        false});
+        window->show();
+        return *window;
+    }
+
+    template <typename T = QWidget> T* find(const char* name)
+    {
+        T* w = window->template findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* label) { return find<QLabel>(label)->text(); }
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    void choose(const char* combo, const QString& item)
+    {
+        auto* box = find<QComboBox>(combo);
+        const int i = box->findText(item);
+        ASSERT_GE(i, 0) << combo << " " << item.toStdString();
+        box->setCurrentIndex(i);
+        emit box->activated(i);
+    }
+    AnswerBox* answerBox() { return find<AnswerBox>("txtKaitou"); }
+
+    // Start, then the countdown's steps until the first question stands.
+    void startPlay()
+    {
+        click("cmdStart");
+        for (int i = 0; i < 3 && !window->play().playing(); ++i)
+            window->tmrStart_Timer();
+        ASSERT_TRUE(window->play().playing());
+    }
+    // Japanese arrives through the input method: a composition, its commit,
+    // then the Enter that answers.
+    void commit(const QString& answer)
+    {
+        QInputMethodEvent compose(answer, {});
+        QCoreApplication::sendEvent(answerBox(), &compose);
+        QInputMethodEvent done;
+        done.setCommitString(answer);
+        QCoreApplication::sendEvent(answerBox(), &done);
+        QCoreApplication::processEvents();
+    }
+    void typeAnswer(const QString& text)
+    {
+        commit(text);
+        QTest::keyClick(answerBox(), Qt::Key_Return);
+    }
+    // `during` runs inside the pause that the answer brings.
+    void typeAnswer(const QString& text, const std::function<void()>& during)
+    {
+        commit(text);
+        QTimer::singleShot(0, window, during);
+        QTest::keyClick(answerBox(), Qt::Key_Return);
+    }
+    void escape() { QTest::keyClick(answerBox(), Qt::Key_Escape); }
+
+    ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
+    HelpTour tour;
+    Dictionary dictionary;
+    QPointer<Window> window;
+    int returns = 0;
+};
