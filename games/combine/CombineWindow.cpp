@@ -3,7 +3,6 @@
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
 #include "games/frame/ClickFilter.h"
-#include "platform/MessageBox.h"
 #include "platform/Random.h"
 
 #include <QGroupBox>
@@ -104,18 +103,7 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
 
     Form_Load();
-    if (dictionary().kanjiCount() == 0)
-        msgbox::warning(this, gameDefinition().windowTitle, EmptyDictionaryText);
-    else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
-        msgbox::information(this, gameDefinition().windowTitle, NoSampleText);
-}
-
-bool CombineWindow::canPlay(QString* reason) const
-{
-    if (dictionary().kanjiCount() > 0)
-        return true;
-    *reason = EmptyDictionaryText;
-    return false;
+    warnAboutKanjiTable();
 }
 
 void CombineWindow::ClearQuestion()
@@ -219,4 +207,3 @@ void CombineWindow::GiveUp()
     txtKaitou->setFocus();
     (void)letEventsRun();
 }
-

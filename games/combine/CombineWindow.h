@@ -18,10 +18,6 @@ public:
     static QString helpLines();
     static inline const QColor RightColor = QColor(0, 192, 0);
     static inline const QColor WrongColor = QColor(255, 0, 0);
-    static inline const QString EmptyDictionaryText =
-        QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
-    static inline const QString NoSampleText =
-        QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部品の少ない漢字を表示します。");
 
     explicit CombineWindow(GameContext context, QWidget* parent = nullptr);
 
@@ -39,7 +35,7 @@ protected:
     void revealAtTimeOut() override;
     void clearAnswerLabel() override;
     QString helpText() const override { return helpLines(); }
-    bool canPlay(QString* reason) const override;
+    bool canPlay(QString* reason) const override { return kanjiTableUsable(reason); }
 
 private:
     void showQuestion(const CombineQuestion& q);

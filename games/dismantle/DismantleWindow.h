@@ -20,10 +20,6 @@ public:
     static inline const QColor FoundColor = QColor(0, 192, 0);
     static inline const QColor GivenUpColor = QColor(255, 0, 0);
     static inline const QColor WrongFlashColor = QColor(255, 192, 192);
-    static inline const QString EmptyDictionaryText =
-        QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
-    static inline const QString NoSampleText = QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部"
-                                                              "品の少ない漢字を表示します。");
 
     explicit DismantleWindow(GameContext context, QWidget* parent = nullptr);
 
@@ -44,7 +40,7 @@ protected:
     void revealAtTimeOut() override;
     void clearAnswerLabel() override;
     QString helpText() const override { return helpLines(); }
-    bool canPlay(QString* reason) const override;
+    bool canPlay(QString* reason) const override { return kanjiTableUsable(reason); }
     QString sixthValue() const override { return QString::number(kanjiDone()); }
 
 private:

@@ -10,6 +10,7 @@
 #include "platform/Grid.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
+#include "platform/Random.h"
 #include "platform/RecordLine.h"
 #include "records/GameItems.h"
 #include "records/HelpTour.h"
@@ -585,4 +586,20 @@ void GameWindow::cmdClear_Click()
     if (play_.running())
         return;
     history_->cmdClear_Click();
+}
+
+void GameWindow::warnAboutKanjiTable()
+{
+    if (dictionary().kanjiCount() == 0)
+        msgbox::warning(this, def_.windowTitle, EmptyKanjiTableText);
+    else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
+        msgbox::information(this, def_.windowTitle, NoSampleText);
+}
+
+bool GameWindow::kanjiTableUsable(QString* reason) const
+{
+    if (dictionary().kanjiCount() > 0)
+        return true;
+    *reason = EmptyKanjiTableText;
+    return false;
 }

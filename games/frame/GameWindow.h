@@ -52,6 +52,11 @@ class GameWindow : public QWidget {
 public:
     static QStringList timeChoices();  // 10, 20, ..., 180
     static QStringList countRange(int from, int to);
+    // What a game drawing from the kanji table says about an unusable one.
+    static inline const QString EmptyKanjiTableText =
+        QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
+    static inline const QString NoSampleText =
+        QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部品の少ない漢字を表示します。");
 
     const GameDefinition& definition() const { return def_; }
     PlayFrame& play() { return play_; }
@@ -99,6 +104,12 @@ protected:
     virtual QString sixthValue() const { return QString::number(play_.answers()); }
     virtual QString noteSuffix() const { return {}; }
     virtual void hintChanged() {}
+
+    // For the games that draw from the kanji table: a warning when the
+    // window opens on an empty table (or a note when no entry has the three
+    // components a sample wants), and the refusal to start without entries.
+    void warnAboutKanjiTable();
+    bool kanjiTableUsable(QString* reason) const;
 
     // For the games.
     QWidget* gameArea() const { return gameArea_; }

@@ -293,7 +293,7 @@ TEST_F(CombineWindowTest, EmptyDictionaryWarnsAndRefusesToStart)
     dictionary.setTables({}, {});
     open();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, CombineWindow::EmptyDictionaryText);
+    EXPECT_EQ(boxes[0].text, GameWindow::EmptyKanjiTableText);
     click("cmdStart");
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_FALSE(window->play().running());
@@ -305,7 +305,7 @@ TEST_F(CombineWindowTest, DictionaryWithoutThreeComponentEntriesStillOpensAndPla
     dictionary.setTables({{QStringLiteral("明"), QStringLiteral("日月")}}, {});
     open();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, CombineWindow::NoSampleText);
+    EXPECT_EQ(boxes[0].text, GameWindow::NoSampleText);
     EXPECT_EQ(text("lblKanjiK"), QStringLiteral("明"));
     startPlay();
     typeAnswer(QStringLiteral("明"));
