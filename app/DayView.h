@@ -21,7 +21,6 @@ public:
     void InitMainScreenGrids();
     void RebuildMainScreen();
     MonthCalendar& calendar() { return *mtvmain; }
-    std::int64_t dayTotalSeconds() const { return dayTotalSeconds_; }
 
     // The day-view chart kinds.
     void cmdDay_Click();

@@ -33,7 +33,6 @@ public:
     int compoundCount() const { return int(compounds_.size()); }
     const QString& kansei(int i) const { return kanji_[size_t(i - 1)].kansei; }
     const QString& kousei(int i) const { return kanji_[size_t(i - 1)].kousei; }
-    const KanjiEntry& entry(int i) const { return kanji_[size_t(i - 1)]; }
     const QString& compound(int j) const { return compounds_[size_t(j - 1)]; }
 
     // Replaces the tables directly (tests, and callers that build entries).
