@@ -27,7 +27,8 @@ Chart::Chart(const QString& objectName, QWidget* parent) : QChartView(parent)
     c->addSeries(series);
     categories_ = new QBarCategoryAxis;
     values_ = new QValueAxis;
-    values_->setLabelFormat(QStringLiteral("%.0f"));
+    // %g: whole seconds show whole, small rates (0.42/秒) keep their decimals.
+    values_->setLabelFormat(QStringLiteral("%g"));
     c->addAxis(categories_, Qt::AlignBottom);
     c->addAxis(values_, Qt::AlignLeft);
     series->attachAxis(categories_);

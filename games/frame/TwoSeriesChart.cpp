@@ -70,7 +70,7 @@ void TwoSeriesChart::redraw()
     xAxis->append(labels);
     auto* yAxis = new QValueAxis;
     yAxis->setRange(0, top > 0 ? top : 1);
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    yAxis->setLabelFormat(QStringLiteral("%g"));
     c->addAxis(xAxis, Qt::AlignBottom);
     c->addAxis(yAxis, Qt::AlignLeft);
     series->attachAxis(xAxis);
