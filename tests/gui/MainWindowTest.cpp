@@ -160,3 +160,18 @@ TEST_F(MainWindowTest, HelpOpensOurPagesAndClosingTheLastWindowClosesIt)
     EXPECT_FALSE(help::isOpen());
     help::setSearchPaths({});
 }
+
+TEST_F(MainWindowTest, ScreensStillToComeExplainThemselvesOnTheHelpTour)
+{
+    writeText(QStringLiteral("設定.TXT"), QStringLiteral("\"ヘルプツアー\",1\r\n"));
+    tour.introShown = true;
+    start();
+    click("cmdSyuukei");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("プレイしたデータを月別、日別の集計結果で見ることができます。\r\n\r\n"));
+    click("cmdCale");
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[1].text.startsWith(QStringLiteral("実施状況を色と数字で把握できるカレンダーです。")));
+    EXPECT_TRUE(find("fraCale")->isVisible());
+    EXPECT_FALSE(find("fraSyuukei")->isVisible());
+}
