@@ -38,53 +38,49 @@ QString WriteResult::message(const QString& fileName) const
     return QStringLiteral("%1 に書き込めませんでした。\r\n\r\n%2").arg(fileName, error);
 }
 
-WriteResult replace(const QString& path, QStringView text)
+namespace {
+// Encodes `text` and hands the bytes to `write`, which returns whether the
+// write succeeded and sets the file's reason when not. Nothing is written
+// when a character cannot be encoded.
+template <typename Write> WriteResult encodeAndWrite(QStringView text, Write&& write)
 {
     WriteResult result;
-    sjis::Encoded enc = sjis::encode(text);
+    const sjis::Encoded enc = sjis::encode(text);
     if (!enc.ok()) {
         result.unrepresentable = enc.unrepresentable;
         return result;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (file.write(enc.bytes) != enc.bytes.size()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
+    result.ok = write(enc.bytes, result.error);
     return result;
+}
+}  // namespace
+
+WriteResult replace(const QString& path, QStringView text)
+{
+    return encodeAndWrite(text, [&](const QByteArray& bytes, QString& error) {
+        QSaveFile file(path);
+        bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        if (!ok)
+            file.cancelWriting();
+        ok = ok && file.commit();
+        if (!ok)
+            error = file.errorString();
+        return ok;
+    });
 }
 
 WriteResult append(const QString& path, QStringView text)
 {
-    WriteResult result;
-    sjis::Encoded enc = sjis::encode(text);
-    if (!enc.ok()) {
-        result.unrepresentable = enc.unrepresentable;
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        result.error = file.errorString();
-        return result;
-    }
-    // One write call for the whole line keeps a partial line unlikely; flush
-    // reports a full disk here rather than at close.
-    if (file.write(enc.bytes) != enc.bytes.size() || !file.flush()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return encodeAndWrite(text, [&](const QByteArray& bytes, QString& error) {
+        QFile file(path);
+        // One write call for the whole line keeps a partial line unlikely;
+        // flush reports a full disk here rather than at close.
+        const bool ok =
+            file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size() && file.flush();
+        if (!ok)
+            error = file.errorString();
+        return ok;
+    });
 }
 
 }  // namespace textfile

@@ -9,10 +9,7 @@ CombineQuestion CombineQuestion::fromEntry(const Dictionary& dictionary, int ent
     if (entry < 1 || entry > dictionary.kanjiCount())
         return q;
     q.answer = dictionary.kansei(entry);
-    QStringList parts = Dictionary::components(dictionary.kousei(entry));
-    if (parts.size() > MaxComponents)
-        parts = parts.mid(0, MaxComponents);
-    q.parts = shuffleIntoSlots(parts, random);
+    q.parts = dealComponents(dictionary, entry, MaxComponents, random);
     return q;
 }
 
@@ -23,8 +20,5 @@ CombineQuestion CombineQuestion::draw(const Dictionary& dictionary, Random& rand
 
 CombineQuestion CombineQuestion::sample(const Dictionary& dictionary, Random& random)
 {
-    int entry = dictionary.randomKanjiWithAtLeast(3, random);
-    if (entry == 0)
-        entry = dictionary.randomKanji(random);
-    return fromEntry(dictionary, entry, random);
+    return fromEntry(dictionary, sampleEntry(dictionary, random), random);
 }

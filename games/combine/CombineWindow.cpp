@@ -14,12 +14,6 @@ constexpr int WrongPauseMs = 1000;
 constexpr int RightPauseMs = 700;
 constexpr int GiveUpPauseMs = 700;
 
-void setForeground(QLabel* label, const QColor& color)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
-}
 }  // namespace
 
 const GameDefinition& CombineWindow::gameDefinition()
@@ -46,10 +40,7 @@ QString CombineWindow::helpLines()
         QString(),
         QStringLiteral("ギブアップ時はＥＳＣキーを押すか漢字欄をクリックしてください。"),
     };
-    QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
-    return text;
+    return joinHelpLines(lines);
 }
 
 CombineWindow::CombineWindow(GameContext context, QWidget* parent)
@@ -71,9 +62,7 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
         l->setFixedSize(72, 72);
         l->setFrameShape(QFrame::Box);
         l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, Qt::white);
-        l->setPalette(p);
+        setLabelColor(l, QPalette::Window, Qt::white);
         parts->addWidget(l);
         lblKanjiP[size_t(i)] = l;
     }
@@ -94,9 +83,7 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     lblKanjiK->setFont(answerFont);
     lblKanjiK->setAlignment(Qt::AlignCenter);
     lblKanjiK->setAutoFillBackground(true);
-    QPalette p = lblKanjiK->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    lblKanjiK->setPalette(p);
+    setLabelColor(lblKanjiK, QPalette::Window, Qt::white);
     boxLayout->addWidget(lblKanjiK);
     layout->addWidget(answerBox, 0, Qt::AlignVCenter);
     // lblKanjiK is also the give-up button.
@@ -138,7 +125,7 @@ void CombineWindow::showAnswer(const QColor& color)
 {
     ++answerShown_;
     lblKanjiK->setText(question_.answer);
-    setForeground(lblKanjiK, color);
+    setLabelColor(lblKanjiK, QPalette::WindowText, color);
 }
 
 void CombineWindow::emptyAnswerLabel()

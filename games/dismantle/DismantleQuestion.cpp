@@ -31,10 +31,7 @@ DismantleQuestion DismantleQuestion::fromEntry(const Dictionary& dictionary, int
     if (entry < 1 || entry > dictionary.kanjiCount())
         return q;
     q.kanji_ = dictionary.kansei(entry);
-    QStringList parts = Dictionary::components(dictionary.kousei(entry));
-    if (parts.size() > MaxComponents)
-        parts = parts.mid(0, MaxComponents);
-    q.parts_ = shuffleIntoSlots(parts, random);
+    q.parts_ = dealComponents(dictionary, entry, MaxComponents, random);
     q.slots_.assign(size_t(q.parts_.size()), Slot::Open);
     return q;
 }
@@ -46,10 +43,7 @@ DismantleQuestion DismantleQuestion::draw(const Dictionary& dictionary, Random& 
 
 DismantleQuestion DismantleQuestion::sample(const Dictionary& dictionary, Random& random)
 {
-    int entry = dictionary.randomKanjiWithAtLeast(3, random);
-    if (entry == 0)
-        entry = dictionary.randomKanji(random);
-    DismantleQuestion q = fromEntry(dictionary, entry, random);
+    DismantleQuestion q = fromEntry(dictionary, sampleEntry(dictionary, random), random);
     q.reveal();
     return q;
 }

@@ -14,12 +14,6 @@ constexpr int WrongFlashMs = 200;
 constexpr int CompletePauseMs = 500;
 constexpr int GiveUpPauseMs = 700;
 
-void setColor(QLabel* label, QPalette::ColorRole role, const QColor& color)
-{
-    QPalette p = label->palette();
-    p.setColor(role, color);
-    label->setPalette(p);
-}
 }  // namespace
 
 const GameDefinition& DismantleWindow::gameDefinition()
@@ -48,10 +42,7 @@ QString DismantleWindow::helpLines()
         QString(),
         QStringLiteral("ギブアップ時はＥＳＣキーを押すか漢字欄をクリックしてください。"),
     };
-    QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
-    return text;
+    return joinHelpLines(lines);
 }
 
 DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
@@ -71,8 +62,8 @@ DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
     lblKanjiK->setFixedSize(150, 150);
     lblKanjiK->setFrameShape(QFrame::Box);
     lblKanjiK->setAutoFillBackground(true);
-    setColor(lblKanjiK, QPalette::WindowText, Qt::black);
-    setColor(lblKanjiK, QPalette::Window, Qt::white);
+    setLabelColor(lblKanjiK, QPalette::WindowText, Qt::black);
+    setLabelColor(lblKanjiK, QPalette::Window, Qt::white);
     layout->addWidget(lblKanjiK, 0, Qt::AlignVCenter);
     onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
 
@@ -93,8 +84,8 @@ DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
         l->setFrameShadow(QFrame::Sunken);
         l->setLineWidth(2);
         l->setAutoFillBackground(true);
-        setColor(l, QPalette::Window, Qt::white);
-        setColor(l, QPalette::WindowText, FoundColor);  // the idle sample shows in green
+        setLabelColor(l, QPalette::Window, Qt::white);
+        setLabelColor(l, QPalette::WindowText, FoundColor);  // the idle sample shows in green
         row->addWidget(l);
         lblKanjiP[size_t(i)] = l;
         onLeftClick(l, [this, i] { lblKanjiP_Click(i + 1); });
@@ -144,11 +135,11 @@ void DismantleWindow::showSlots()
         case DismantleQuestion::Slot::Shown:
             break;
         }
-        setColor(lblKanjiP[size_t(i)], QPalette::WindowText, color);
+        setLabelColor(lblKanjiP[size_t(i)], QPalette::WindowText, color);
     }
 }
 
-void DismantleWindow::setKanjiBackground(const QColor& color) { setColor(lblKanjiK, QPalette::Window, color); }
+void DismantleWindow::setKanjiBackground(const QColor& color) { setLabelColor(lblKanjiK, QPalette::Window, color); }
 
 void DismantleWindow::NextQuestion() { showQuestion(DismantleQuestion::draw(dictionary(), Random::instance())); }
 

@@ -603,3 +603,18 @@ bool GameWindow::kanjiTableUsable(QString* reason) const
     *reason = EmptyKanjiTableText;
     return false;
 }
+
+QString GameWindow::joinHelpLines(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+void GameWindow::setLabelColor(QLabel* label, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette p = label->palette();
+    p.setColor(role, color);
+    label->setPalette(p);
+}

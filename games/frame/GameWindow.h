@@ -5,6 +5,7 @@
 // window. A game derives from it, fills gameArea() and supplies the hooks.
 #include "games/frame/PlayFrame.h"
 
+#include <QPalette>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -52,6 +53,10 @@ class GameWindow : public QWidget {
 public:
     static QStringList timeChoices();  // 10, 20, ..., 180
     static QStringList countRange(int from, int to);
+    // A help text: each line followed by CR LF (an empty string for an empty line).
+    static QString joinHelpLines(const QStringList& lines);
+    // A label's colour for one palette role (text or background).
+    static void setLabelColor(QLabel* label, QPalette::ColorRole role, const QColor& color);
     // What a game drawing from the kanji table says about an unusable one.
     static inline const QString EmptyKanjiTableText =
         QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");

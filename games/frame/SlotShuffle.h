@@ -6,3 +6,13 @@
 class Random;
 
 QStringList shuffleIntoSlots(QStringList items, Random& random);
+
+class Dictionary;
+
+// The components of kanji entry `entry`, at most `slotCount` of them, dealt into
+// slots in random order; empty for an index outside the table.
+QStringList dealComponents(const Dictionary& dictionary, int entry, int slotCount, Random& random);
+
+// The entry of an idle sample: one with at least three components when the
+// table has any, otherwise any entry (0 for an empty table).
+int sampleEntry(const Dictionary& dictionary, Random& random);
