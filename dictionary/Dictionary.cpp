@@ -144,6 +144,20 @@ QStringList Dictionary::components(QStringView kousei)
     return list;
 }
 
+QString Dictionary::componentKey(QStringView kousei)
+{
+    QStringList list = components(kousei);
+    list.sort();
+    return list.join(QString());
+}
+
+bool Dictionary::buildsFrom(QStringView kanji, QStringView kousei) const
+{
+    const QString key = componentKey(kousei);
+    return std::any_of(kanji_.begin(), kanji_.end(),
+                       [&](const KanjiEntry& e) { return e.kansei == kanji && componentKey(e.kousei) == key; });
+}
+
 QString Dictionary::componentSet(QStringView kanji) const
 {
     QStringList set;

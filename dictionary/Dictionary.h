@@ -57,6 +57,17 @@ public:
     // The components of a component string, one character each.
     static QStringList components(QStringView kousei);
 
+    // An entry whose component string is its own kanji (日 = 日). It stays for
+    // the compounds; the kanji games never draw it as a question and the
+    // board games never count it as a solution.
+    bool isPrimitive(int i) const { return kousei(i) == kansei(i); }
+    // The components of `kousei` in code point order: equal for any order of
+    // the same components (困 口木 and 束 木口 share it).
+    static QString componentKey(QStringView kousei);
+    // Whether some entry of `kanji` is built of exactly `kousei`, in any
+    // order: any kanji with the shown components is a right answer.
+    bool buildsFrom(QStringView kanji, QStringView kousei) const;
+
 private:
     std::vector<KanjiEntry> kanji_;
     std::vector<QString> compounds_;
