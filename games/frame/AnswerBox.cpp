@@ -47,3 +47,23 @@ void AnswerBox::keyPressEvent(QKeyEvent* event)
     justCommitted_ = false;
     QLineEdit::keyPressEvent(event);
 }
+
+void AnswerBox::beginJudging(const QString& judged) { judged_ = judged; }
+
+void AnswerBox::endJudging() { judged_.reset(); }
+
+void AnswerBox::clear()
+{
+    if (!judged_) {
+        QLineEdit::clear();
+        return;
+    }
+    // A judged text the player has edited meanwhile is theirs now: left alone.
+    const QString now = text();
+    if (!judged_->isEmpty() && now.startsWith(*judged_)) {
+        const QString typedAfter = now.mid(judged_->size());
+        setText(typedAfter);
+        setCursorPosition(int(typedAfter.size()));
+    }
+    judged_ = QString();
+}

@@ -5,11 +5,21 @@
 // whether the input method swallows that key or passes it on after the commit.
 #include <QLineEdit>
 
+#include <optional>
+
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit AnswerBox(QWidget* parent = nullptr);
     bool composing() const { return composing_; }
+
+    // While an answer or a give-up is worked through, the player may already
+    // type the next answer. Between these two calls clear() takes away only
+    // the judged text at the front of the box, once; what was typed after it
+    // stays. Outside them clear() empties the box.
+    void beginJudging(const QString& judged);
+    void endJudging();
+    void clear();
 
 signals:
     // Enter on committed, non-empty text.
@@ -26,4 +36,6 @@ private:
     // Set by a commit and cleared once the events of that moment are through:
     // an Enter arriving with the commit is the input method's.
     bool justCommitted_ = false;
+    // The text being judged; empty once cleared, unset outside a judgement.
+    std::optional<QString> judged_;
 };

@@ -232,6 +232,9 @@ void GameWindow::buildControls()
     col->addWidget(cmdClear);
     col->addStretch(1);
 
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton* b : {cmdStart, cmdEnd, cmdHozon, cmdClear})
+        b->setAutoDefault(true);
     connect(cmdStart, &QPushButton::clicked, this, &GameWindow::cmdStart_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &GameWindow::cmdEnd_Click);
     connect(cmdHozon, &QPushButton::clicked, this, &GameWindow::cmdHozon_Click);
@@ -285,6 +288,7 @@ void GameWindow::Form_Load()
     barFullWidth_ = shpJikanK->width();
     for (QLabel* l : {lblOk, lblNg, lblMoji_T, lblByou, lblRitu, lblJikan})
         l->clear();
+    cmdStart->setFocus();  // Enter starts a play
     loading_ = false;
 }
 
@@ -377,6 +381,7 @@ void GameWindow::cmdStart_Click()
         return;
     }
     play_.start();
+    txtKaitou->endJudging();
     shpJikanK->resize(barFullWidth_, shpJikanK->height());
     history_->LayoutHistoryCompact();
     ClearQuestion();
@@ -389,6 +394,8 @@ void GameWindow::cmdStart_Click()
     lblJikan->setText(play_.timeMode() ? cboJikan->currentText() : QStringLiteral("0.0"));
     cmdStart->setEnabled(false);
     cmdClear->setEnabled(false);
+    // The keys of the countdown already go to the answer box, never to "戻り".
+    txtKaitou->setFocus();
     // Restarted so that the steps fall one, two and three seconds after the click.
     tmrStart.start();
 }
@@ -445,7 +452,8 @@ void GameWindow::FinishPlay(PlayFrame::End end)
     const PlayResult& r = play_.finish(end, rateNumerator(), sixthValue(), noteSuffix());
     cmdStart->setEnabled(true);
     cmdClear->setEnabled(true);
-    history_->msgRireki->setFocus();
+    // Enter starts the next play.
+    cmdStart->setFocus();
     showAnswerCount();
     if (!r.timeMode)
         lblJikan->setText(r.secondsText);  // the figure the rate is worked out from
@@ -480,10 +488,15 @@ void GameWindow::txtKaitou_KeyPress(int key)
 {
     const bool escape = key == Qt::Key_Escape;
     if (play_.playing()) {
-        if (escape)
+        if (escape) {
             giveUpRequested();
-        else if (!judging_ && !txtKaitou->text().isEmpty())
-            checkAnswer(txtKaitou->text());
+        } else if (!judging_ && !txtKaitou->text().isEmpty()) {
+            QPointer<AnswerBox> box = txtKaitou;
+            box->beginJudging(box->text());
+            checkAnswer(box->text());
+            if (box)
+                box->endJudging();
+        }
         return;
     }
     if (play_.countingDown())
@@ -497,8 +510,13 @@ void GameWindow::txtKaitou_KeyPress(int key)
 void GameWindow::giveUpRequested()
 {
     if (play_.playing()) {
-        if (!judging_)
+        if (!judging_) {
+            QPointer<AnswerBox> box = txtKaitou;
+            box->beginJudging(box->text());
             GiveUp();
+            if (box)
+                box->endJudging();
+        }
         return;
     }
     if (play_.countingDown())

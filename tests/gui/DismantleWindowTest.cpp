@@ -190,6 +190,15 @@ TEST_F(DismantleWindowTest, TimeOutShowsEveryComponentInGreenAndEndsAFlashCutSho
     EXPECT_EQ(window->kanjiDone(), 0);
 }
 
+TEST_F(DismantleWindowTest, TheWindowsOwnTimersRunAPlayFromStartToTheTimeOut)
+{
+    open();
+    playByTheRealTimers([this] { typeAnswer(Shi); });
+    EXPECT_EQ(window->play().result().okCount, 1);
+    EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
+    EXPECT_EQ(history::read(HistoryFile).size(), 1u);
+}
+
 TEST_F(DismantleWindowTest, AnswersDuringAPauseAreNotJudgedAndAClosedWindowEndsItQuietly)
 {
     open();

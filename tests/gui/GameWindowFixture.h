@@ -12,6 +12,8 @@
 #include "records/HelpTour.h"
 #include "support/TempDir.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -104,6 +106,32 @@ protected:
         QTest::keyClick(answerBox(), Qt::Key_Return);
     }
     void escape() { QTest::keyClick(answerBox(), Qt::Key_Escape); }
+
+    // The window as the player has it: active, keys going to the focus.
+    void activate()
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    void press(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
+
+    // A time-mode play left to the window's own timers: Start, the first
+    // question after the three countdown steps, and the time-out. The manual
+    // clock is moved on once the play runs, so only the countdown is waited
+    // for in real time.
+    void playByTheRealTimers(const std::function<void()>& whilePlaying = {})
+    {
+        QTest::mouseClick(find<QAbstractButton>("optMode_1"), Qt::LeftButton);
+        choose("cboJikan", QStringLiteral("10"));
+        click("cmdStart");
+        ASSERT_TRUE(window->play().countingDown());
+        ASSERT_TRUE(window->play().timeMode());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->play().playing(); }, 5000));
+        if (whilePlaying)
+            whilePlaying();
+        clock.advance(10000);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window->play().running(); }, 3000));
+    }
 
     ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
     HelpTour tour;

@@ -1,0 +1,66 @@
+// A game window played from the keyboard alone, and the frame's own timers
+// left to run a play from Start to the time-out.
+#include "gui/GameFixture.h"
+
+#include <QTimer>
+
+using KeyboardPlayTest = GameFixture;
+
+TEST_F(KeyboardPlayTest, EnterStartsAnswersAndStartsAgainWhileEscGivesUp)
+{
+    open(QStringLiteral("2,60,\"答数\",1\r\n"));
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), find("cmdStart"));
+    press(Qt::Key_Return);
+    ASSERT_TRUE(window->play().countingDown());
+    // The countdown's keys go to the answer box: a Space there leaves nothing.
+    EXPECT_EQ(QApplication::focusWidget(), answerBox());
+    press(Qt::Key_Space);
+    EXPECT_EQ(returns, 0);
+    EXPECT_TRUE(window->play().countingDown());
+
+    for (int i = 0; i < 3; ++i)
+        window->tmrStart_Timer();
+    ASSERT_TRUE(window->play().playing());
+    EXPECT_EQ(QApplication::focusWidget(), answerBox());
+    typeAnswer(window->currentAnswer());
+    EXPECT_EQ(window->play().okCount(), 1);
+    escape();
+    EXPECT_FALSE(window->play().running());
+    EXPECT_EQ(window->play().ngCount(), 1);
+
+    EXPECT_EQ(QApplication::focusWidget(), find("cmdStart"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(window->play().countingDown());
+    EXPECT_EQ(QApplication::focusWidget(), answerBox());
+}
+
+TEST_F(KeyboardPlayTest, TextTypedWhileAnAnswerIsJudgedIsKeptWhenTheJudgedTextGoes)
+{
+    open();
+    activate();
+    startPlay();
+    // Wrong: the answer stays in the box a second, while the player goes on typing.
+    typeAnswer(QStringLiteral("x"), [this] { commit(QStringLiteral("明")); });
+    EXPECT_EQ(window->play().ngCount(), 1);
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("明"));
+
+    // Give-up by ESC: what was in the box goes, what came after it stays.
+    QTimer::singleShot(0, window, [this] { commit(QStringLiteral("日")); });
+    escape();
+    EXPECT_EQ(window->play().ngCount(), 2);
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("日"));
+
+    // The player rubbed the judged text out and typed anew: their text stays.
+    typeAnswer(QStringLiteral("y"), [this] { answerBox()->setText(QStringLiteral("土")); });
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("土"));
+}
+
+TEST_F(KeyboardPlayTest, TheWindowsOwnTimersRunAPlayFromStartToTheTimeOut)
+{
+    open();
+    playByTheRealTimers([this] { typeAnswer(window->currentAnswer()); });
+    EXPECT_EQ(window->play().result().okCount, 1);
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("0"));
+    EXPECT_EQ(history::read(QStringLiteral("合体履歴.txt")).size(), 1u);
+}
