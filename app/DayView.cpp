@@ -95,6 +95,7 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     layout->addLayout(left, 0);
     layout->addLayout(right, 1);
     msgDayTotal->setMinimumHeight(150);
+    InitMainScreenGrids();  // the header's height is known once it has its columns
     // Nine plays fit; from the tenth on the list scrolls to the newest.
     msgDayList->setFixedHeight(msgDayList->horizontalHeader()->sizeHint().height() +
                                msgDayList->verticalHeader()->defaultSectionSize() * 9 + 2 * msgDayList->frameWidth() +
@@ -105,7 +106,14 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     connect(cmdTotal, &QPushButton::clicked, this, &DayView::cmdTotal_Click);
     connect(cmdJikan, &QPushButton::clicked, this, &DayView::cmdJikan_Click);
     connect(mtvmain, &QCalendarWidget::clicked, this, [this] { emit dayClicked(); });
-    InitMainScreenGrids();
+    // The arrow and page keys move the chosen day as a click does.
+    connect(mtvmain, &QCalendarWidget::selectionChanged, this, &DayView::showChosenDay);
+}
+
+void DayView::showChosenDay()
+{
+    if (mtvmain->value() != shownDay_)
+        RebuildMainScreen();
 }
 
 void DayView::InitMainScreenGrids()
@@ -145,7 +153,8 @@ void DayView::RebuildMainScreen()
     mcrMain->setValueMax(0);
 
     const QStringList& names = items::names();
-    const QString day = dateText(mtvmain->value());
+    shownDay_ = mtvmain->value();
+    const QString day = dateText(shownDay_);
     const recordfile::DayRecords records = recordfile::readDay(day);
     if (records.firstDate.isEmpty() && records.table->empty()) {
         state_.noData = true;

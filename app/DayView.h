@@ -3,6 +3,8 @@
 // per-game totals, the total time, the face, the lamps and the day's chart.
 #include "records/MainState.h"
 
+#include <QDate>
+
 #include <array>
 
 class Chart;
@@ -20,6 +22,8 @@ public:
 
     void InitMainScreenGrids();
     void RebuildMainScreen();
+    // Rebuilds for the calendar's day unless that day is already shown.
+    void showChosenDay();
     MonthCalendar& calendar() { return *mtvmain; }
 
     // The day-view chart kinds.
@@ -51,4 +55,5 @@ private:
     QPushButton* cmdTotal;
     QPushButton* cmdJikan;
     std::int64_t dayTotalSeconds_ = 0;
+    QDate shownDay_;
 };

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <map>
@@ -192,7 +193,10 @@ void MainWindow::StartUp()
     setWindowState(Qt::WindowNoState);
     loading_ = true;
     HideAllFrames();
-    fraMain->calendar().setValue(Clock::instance().now().date());
+    {
+        const QSignalBlocker quiet(fraMain->calendar());  // rebuilt below, once
+        fraMain->calendar().setValue(Clock::instance().now().date());
+    }
     state_.nickname = nickname::read();
     setWindowTitle(nickname::windowTitle(state_.nickname));
     fraMain->InitMainScreenGrids();
@@ -239,6 +243,7 @@ void MainWindow::ShowGamePanel()
 {
     const QDate today = Clock::instance().now().date();
     if (!state_.firstRecordDate.isEmpty() && fraMain->calendar().value() != today) {
+        const QSignalBlocker quiet(fraMain->calendar());
         fraMain->calendar().setValue(today);
         fraMain->RebuildMainScreen();
     }
@@ -278,6 +283,8 @@ void MainWindow::ToggleHelpTour()
 
 void MainWindow::DayClicked()
 {
-    fraMain->RebuildMainScreen();
+    // A click on another day has already rebuilt the view through the
+    // calendar's selection.
+    fraMain->showChosenDay();
     cmdMain->setFocus();
 }

@@ -24,7 +24,9 @@ int main(int argc, char* argv[])
     mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fernoa2"));
-    QApplication::setApplicationDisplayName(QStringLiteral("フェルノア２"));
+    // No display name: the platform would append it to every window title,
+    // and the titles are the program's own.
+    QApplication::setDesktopFileName(QStringLiteral("fernoa2"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QTranslator qtTexts;

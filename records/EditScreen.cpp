@@ -24,6 +24,7 @@ EditScreen::EditScreen(MainState& state, QWidget* parent) : Screen(parent), stat
     msgHenList = new Grid(QStringLiteral("msgHenList"), this);
     cmdRowDel = new QPushButton(QStringLiteral("個別削除"), this);
     cmdRowDel->setObjectName(QStringLiteral("cmdRowDel"));
+    cmdRowDel->setAutoDefault(true);  // Enter deletes, as Space does
     cmdNew1 = new QPushButton(QStringLiteral("新規スタート（全削除）"), this);
     cmdNew1->setObjectName(QStringLiteral("cmdNew1"));
     txtPriData = new QLineEdit(this);
@@ -48,6 +49,17 @@ EditScreen::EditScreen(MainState& state, QWidget* parent) : Screen(parent), stat
     layout->addWidget(nameBox);
 
     connect(msgHenList, &Grid::cellClicked, this, [this](int row, int) { SelectEditRow(row); });
+    // From the keyboard: the arrow keys choose a row, Enter goes on to "個別削除".
+    connect(msgHenList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (msgHenList->hasFocus() && current.isValid())
+                    SelectEditRow(current.row() + 1);
+            });
+    connect(msgHenList, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        SelectEditRow(index.row() + 1);
+        if (cmdRowDel->isEnabled())
+            cmdRowDel->setFocus();
+    });
     connect(cmdRowDel, &QPushButton::clicked, this, &EditScreen::DeleteOneRecord);
     connect(cmdNew1, &QPushButton::clicked, this, &EditScreen::DeleteAllData);
     connect(cmdPHozon1, &QPushButton::clicked, this, &EditScreen::SaveNickname);

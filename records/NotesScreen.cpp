@@ -62,6 +62,9 @@ NotesScreen::NotesScreen(QWidget* parent) : Screen(parent)
     layout->setRowStretch(2, 1);
 
     connect(msgMemoList, &Grid::cellClicked, this, [this](int row, int) { SelectDiaryRow(row); });
+    // From the keyboard: Enter on a row chooses it.
+    connect(msgMemoList, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { SelectDiaryRow(index.row() + 1); });
     connect(cmdMemoHozon, &QPushButton::clicked, this, &NotesScreen::SaveDiary);
     connect(txtMemo, &QLineEdit::returnPressed, this, &NotesScreen::SaveDiary);
     connect(cmdKizukiHozon, &QPushButton::clicked, this, &NotesScreen::SaveMemo);
