@@ -1,6 +1,7 @@
 #include "app/DataDirectory.h"
 #include "app/Shell.h"
 #include "games/combine/CombineWindow.h"
+#include "games/compound/CompoundWindow.h"
 #include "games/dismantle/DismantleWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
@@ -65,6 +66,9 @@ int main(int argc, char* argv[])
     });
     shell.registerGame(2, [](Shell& s) -> QWidget* {
         return new DismantleWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+    });
+    shell.registerGame(3, [](Shell& s) -> QWidget* {
+        return new CompoundWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
     });
     shell.showMain();
     return app.exec();

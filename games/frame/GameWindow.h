@@ -65,6 +65,7 @@ public:
 
     const GameDefinition& definition() const { return def_; }
     PlayFrame& play() { return play_; }
+    const PlayFrame& play() const { return play_; }
     HistoryArea& history() { return *history_; }
 
     // Handlers of the frame's controls and timers.

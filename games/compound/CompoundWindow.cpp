@@ -1,0 +1,241 @@
+#include "games/compound/CompoundWindow.h"
+
+#include "dictionary/Dictionary.h"
+#include "games/frame/AnswerBox.h"
+#include "games/frame/ClickFilter.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+constexpr int WrongPauseMs = 1000;
+constexpr int RightPauseMs = 700;
+constexpr int GiveUpPauseMs = 700;
+constexpr int LabelsPerRow = 6;
+
+}  // namespace
+
+const GameDefinition& CompoundWindow::gameDefinition()
+{
+    static const GameDefinition def{3,
+                                    QStringLiteral("frmG3"),
+                                    QStringLiteral("熟語合体タイピング"),
+                                    QStringLiteral("答数"),
+                                    GameWindow::countRange(1, 30),
+                                    QStringLiteral("文字数"),
+                                    true};
+    return def;
+}
+
+QString CompoundWindow::helpLines()
+{
+    const QStringList lines = {
+        QStringLiteral("このゲームは『熟語合体タイピング』です。"),
+        QString(),
+        QStringLiteral("４～１２文字の漢字（カタカナ）が出題されます。"),
+        QStringLiteral("その文字が合体したらなんと言う熟語（２文字）になるかを入力します。"),
+        QString(),
+        QStringLiteral("例えば…「日」「十」「寸」「言」「土」と出題されたら「時計」とタイプします。"),
+        QString(),
+        QStringLiteral("※「ヒント有り」にチェックを入れると色分けして出題されます。"),
+        QString(),
+        QStringLiteral("ギブアップ時はＥＳＣキーを押すか漢字欄をクリックしてください。"),
+    };
+    return joinHelpLines(lines);
+}
+
+CompoundWindow::CompoundWindow(GameContext context, QWidget* parent)
+    : GameWindow(gameDefinition(), std::move(context), parent), rules_(play())
+{
+    QWidget* area = gameArea();
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    fraGattai = new QGroupBox(QStringLiteral("漢字構成部品"), area);
+    fraGattai->setObjectName(QStringLiteral("fraGattai"));
+    // Two rows of six: labels 1 to 6 above, 7 to 12 below.
+    auto* parts = new QGridLayout(fraGattai);
+    parts->setSpacing(6);
+    QFont partFont = font();
+    partFont.setPointSize(26);
+    for (int i = 0; i < CompoundQuestion::MaxComponents; ++i) {
+        auto* l = new QLabel(fraGattai);
+        l->setObjectName(QStringLiteral("lblKanjiP_%1").arg(i + 1));
+        l->setFont(partFont);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFixedSize(62, 62);
+        l->setFrameShape(QFrame::Box);
+        l->setAutoFillBackground(true);
+        setLabelColor(l, QPalette::Window, Qt::white);
+        // A hidden label keeps its place, so the rows do not shift.
+        QSizePolicy keep = l->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(keep);
+        parts->addWidget(l, i / LabelsPerRow, i % LabelsPerRow);
+        lblKanjiP[size_t(i)] = l;
+    }
+    parts->setColumnStretch(LabelsPerRow, 1);
+    layout->addWidget(fraGattai, 1, Qt::AlignVCenter);
+
+    // The box keeps its black outline while the word in it turns green or red.
+    auto* answerBox = new QFrame(area);
+    answerBox->setObjectName(QStringLiteral("fraKanjiK"));
+    answerBox->setFrameShape(QFrame::Box);
+    answerBox->setFixedSize(176, 150);
+    auto* boxLayout = new QHBoxLayout(answerBox);
+    boxLayout->setContentsMargins(1, 1, 1, 1);
+    lblKanjiK = new QLabel(answerBox);
+    lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
+    QFont answerFont = font();
+    answerFont.setPointSize(44);
+    lblKanjiK->setFont(answerFont);
+    lblKanjiK->setAlignment(Qt::AlignCenter);
+    lblKanjiK->setAutoFillBackground(true);
+    setLabelColor(lblKanjiK, QPalette::Window, Qt::white);
+    boxLayout->addWidget(lblKanjiK);
+    layout->addWidget(answerBox, 0, Qt::AlignVCenter);
+    // lblKanjiK is also the give-up button.
+    onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
+
+    Form_Load();
+    if (rules_.words().empty())
+        msgbox::warning(this, definition().windowTitle, NoWordsText);
+}
+
+bool CompoundWindow::canPlay(QString* reason) const
+{
+    if (!rules_.words().empty())
+        return true;
+    *reason = NoWordsText;
+    return false;
+}
+
+QString CompoundWindow::noteSuffix() const { return play().settings.hintOn != 0 ? HintSuffix : QString(); }
+
+void CompoundWindow::ClearQuestion()
+{
+    for (QLabel* l : lblKanjiP) {
+        l->clear();
+        l->hide();
+    }
+    txtKaitou->clear();
+}
+
+void CompoundWindow::showQuestion(CompoundQuestion q)
+{
+    ClearQuestion();
+    rules_.setQuestion(std::move(q));
+    const QStringList& shown = rules_.question().parts;
+    for (int i = 0; i < shown.size(); ++i) {
+        lblKanjiP[size_t(i)]->setText(shown[i]);
+        lblKanjiP[size_t(i)]->show();
+    }
+    applyHint();
+}
+
+void CompoundWindow::applyHint()
+{
+    const bool on = play().settings.hintOn != 0;
+    const std::vector<int> owner = rules_.question().hintKanji();
+    for (size_t i = 0; i < lblKanjiP.size(); ++i) {
+        const int kanji = on && i < owner.size() ? owner[i] : 0;
+        const QColor back = kanji == 1 ? FirstKanjiColor : kanji == 2 ? SecondKanjiColor : QColor(Qt::white);
+        setLabelColor(lblKanjiP[i], QPalette::Window, back);
+        setLabelColor(lblKanjiP[i], QPalette::WindowText, kanji != 0 ? QColor(Qt::white) : QColor(Qt::black));
+    }
+}
+
+void CompoundWindow::NextQuestion() { showQuestion(rules_.words().draw(Random::instance())); }
+
+void CompoundWindow::ShowIdleSample()
+{
+    // The tables are final once the window has loaded them.
+    rules_.setWords(CompoundWords(dictionary()));
+    showQuestion(rules_.words().draw(Random::instance()));
+    ++answerShown_;
+    lblKanjiK->setText(currentAnswer());
+}
+
+void CompoundWindow::showAnswer(const QColor& color)
+{
+    ++answerShown_;
+    lblKanjiK->setText(currentAnswer());
+    setLabelColor(lblKanjiK, QPalette::WindowText, color);
+}
+
+void CompoundWindow::emptyAnswerLabel()
+{
+    ++answerShown_;
+    lblKanjiK->clear();
+}
+
+void CompoundWindow::clearAnswerLabel() { emptyAnswerLabel(); }
+
+void CompoundWindow::revealAtTimeOut()
+{
+    ++answerShown_;
+    lblKanjiK->setText(currentAnswer());  // in the colour it last had
+}
+
+void CompoundWindow::nextAfterAnswer()
+{
+    NextQuestion();
+    txtKaitou->clear();
+    txtKaitou->setFocus();
+}
+
+void CompoundWindow::checkAnswer(const QString& answer)
+{
+    bool right = false;
+    {
+        Judging judging(*this);
+        right = rules_.answer(answer);
+        showAnswer(right ? RightColor : WrongColor);
+        showCounts();
+        if (!letEventsRun())
+            return;
+        showAnswerCount();
+        if (endIfCountReached())
+            return;
+        if (!right) {
+            // The wrong answer stays in red for a moment before the next question.
+            if (!pause(WrongPauseMs))
+                return;
+            emptyAnswerLabel();
+        }
+        nextAfterAnswer();
+        if (!letEventsRun())
+            return;
+    }
+    if (right) {
+        // The next question is already up; the green word stays beside it a while.
+        const int shown = answerShown_;
+        if (!pause(RightPauseMs))
+            return;
+        if (shown == answerShown_)
+            emptyAnswerLabel();
+    }
+}
+
+void CompoundWindow::GiveUp()
+{
+    Judging judging(*this);
+    rules_.giveUp();
+    showAnswer(WrongColor);
+    showCounts();
+    if (!letEventsRun())
+        return;
+    showAnswerCount();
+    // A give-up that reaches the count ends the play with the characters
+    // typed so far: it adds none of its own.
+    if (endIfCountReached())
+        return;
+    if (!pause(GiveUpPauseMs))
+        return;
+    emptyAnswerLabel();
+    nextAfterAnswer();
+    (void)letEventsRun();
+}

@@ -1,0 +1,67 @@
+#pragma once
+// frmG3, the compound combine game (熟語合体): the components of a two-kanji
+// word's two kanji are shown mixed together and the player types the word.
+// The hint colours each component by the kanji it belongs to.
+#include "games/compound/CompoundPlay.h"
+#include "games/frame/GameWindow.h"
+
+#include <QColor>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+
+class CompoundWindow : public GameWindow {
+    Q_OBJECT
+public:
+    static const GameDefinition& gameDefinition();
+    static QString helpLines();
+    static inline const QColor RightColor = QColor(0, 192, 0);
+    static inline const QColor WrongColor = QColor(255, 0, 0);
+    // Under the hint, white text on the colour of the component's kanji.
+    static inline const QColor FirstKanjiColor = QColor(255, 128, 128);
+    static inline const QColor SecondKanjiColor = QColor(128, 128, 255);
+    static inline const QString HintSuffix = QStringLiteral("   ヒント有り");
+    static inline const QString NoWordsText =
+        QStringLiteral("熟語辞書に、２文字とも漢字辞書に登録されている熟語がひとつもないため、"
+                       "ゲームを始められません。");
+
+    explicit CompoundWindow(GameContext context, QWidget* parent = nullptr);
+
+    const QString& currentAnswer() const { return rules_.question().answer; }
+    const CompoundQuestion& question() const { return rules_.question(); }
+    int typedChars() const { return rules_.typedChars(); }
+
+    void lblKanjiK_Click() { giveUpRequested(); }
+
+protected:
+    void ClearQuestion() override;
+    void NextQuestion() override;
+    void ShowIdleSample() override;
+    void checkAnswer(const QString& answer) override;
+    void GiveUp() override;
+    void revealAtTimeOut() override;
+    void clearAnswerLabel() override;
+    void hintChanged() override { applyHint(); }
+    QString helpText() const override { return helpLines(); }
+    bool canPlay(QString* reason) const override;
+    int rateNumerator() const override { return typedChars(); }
+    QString sixthValue() const override { return QString::number(typedChars()); }
+    QString noteSuffix() const override;
+
+private:
+    void showQuestion(CompoundQuestion q);
+    void applyHint();
+    void showAnswer(const QColor& color);
+    void emptyAnswerLabel();
+    void nextAfterAnswer();
+
+    CompoundPlay rules_;
+    // Counts what lblKanjiK has been told to show, so that the end of a
+    // pause empties it only when nothing newer stands there.
+    int answerShown_ = 0;
+    QGroupBox* fraGattai;
+    std::array<QLabel*, CompoundQuestion::MaxComponents> lblKanjiP{};
+    QLabel* lblKanjiK;
+};

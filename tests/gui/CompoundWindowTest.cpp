@@ -1,0 +1,221 @@
+// frmG3 played through its controls: the shuffled components with and
+// without the hint, right and wrong words, give-up, the characters counted
+// into the history, a dictionary with nothing to set, and the way there from
+// the game panel and back to the day view.
+#include "games/compound/CompoundWindow.h"
+
+#include "app/Shell.h"
+#include "games/frame/HistoryFile.h"
+#include "gui/GameWindowFixture.h"
+#include "platform/Grid.h"
+#include "records/RecordFile.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+
+namespace {
+const QString HistoryFile = QStringLiteral("熟語合体履歴.txt");
+const QString SettingsFile = QStringLiteral("熟語合体設定.txt");
+QString s(const char16_t* text) { return QString::fromUtf16(text); }
+}  // namespace
+
+class CompoundWindowTest : public GameWindowFixture<CompoundWindow, 3> {
+protected:
+    void SetUp() override
+    {
+        GameWindowFixture::SetUp();
+        dictionary.setTables({{s(u"時"), s(u"日土寸")}, {s(u"計"), s(u"言十")}}, {s(u"時計")});
+    }
+    QLabel* part(int i) { return window->findChild<QLabel*>(QStringLiteral("lblKanjiP_%1").arg(i)); }
+    QLabel* partShowing(const QString& component) { return part(int(window->question().parts.indexOf(component)) + 1); }
+    static QColor back(QLabel* l) { return l->palette().color(QPalette::Window); }
+    static QColor ink(QLabel* l) { return l->palette().color(QPalette::WindowText); }
+    void expectHintColours()
+    {
+        for (const QString& c : {s(u"日"), s(u"土"), s(u"寸")}) {
+            EXPECT_EQ(back(partShowing(c)), CompoundWindow::FirstKanjiColor) << c.toStdString();
+            EXPECT_EQ(ink(partShowing(c)), QColor(Qt::white));
+        }
+        for (const QString& c : {s(u"言"), s(u"十")})
+            EXPECT_EQ(back(partShowing(c)), CompoundWindow::SecondKanjiColor) << c.toStdString();
+    }
+    void expectPlainColours()
+    {
+        for (int i = 1; i <= 5; ++i) {
+            EXPECT_EQ(back(part(i)), QColor(Qt::white)) << i;
+            EXPECT_EQ(ink(part(i)), QColor(Qt::black)) << i;
+        }
+    }
+    QString reversed(const QString& word) { return QString(word[1]) + word[0]; }
+};
+
+TEST_F(CompoundWindowTest, OpensWithTheSampleWordAndTheStoredHint)
+{
+    open(QStringLiteral("3,60,1,\"答数\",1\r\n"));
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmG3"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("熟語合体タイピング"));
+    EXPECT_EQ(find<QGroupBox>("fraGattai")->title(), QStringLiteral("漢字構成部品"));
+    EXPECT_EQ(find<QPushButton>("cmdMoji")->text(), QStringLiteral("文字数"));
+    EXPECT_EQ(find<QCheckBox>("chkHint")->text(), QStringLiteral("ヒント有り"));
+    EXPECT_TRUE(find<QCheckBox>("chkHint")->isChecked());
+    EXPECT_EQ(text("lblKanjiK"), s(u"時計"));
+    for (int i = 1; i <= CompoundQuestion::MaxComponents; ++i)
+        EXPECT_EQ(part(i)->isVisible(), i <= 5) << i;
+    expectHintColours();
+    EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("3,60,1,\"答数\",1\r\n")));
+    EXPECT_TRUE(CompoundWindow::helpLines().startsWith(
+        QStringLiteral("このゲームは『熟語合体タイピング』です。\r\n\r\n４～１２文字")));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CompoundWindowTest, CountModePlayTakesTheReversedWordAndStoresTheCharactersTyped)
+{
+    dictionary.setTables({{s(u"会"), s(u"人云")}, {s(u"社"), s(u"示土")}}, {s(u"会社"), s(u"社会")});
+    open(QStringLiteral("3,60,0,\"答数\",1\r\n"));
+    startPlay();
+    EXPECT_TRUE(text("lblKanjiK").isEmpty());
+    clock.advance(2000);
+
+    // Both words have the shown components: the other one is right too.
+    const QString word = window->currentAnswer();
+    QString during;
+    QColor colour;
+    typeAnswer(reversed(word), [&] {
+        during = text("lblKanjiK");
+        colour = ink(find<QLabel>("lblKanjiK"));
+    });
+    EXPECT_EQ(during, word);
+    EXPECT_EQ(colour, CompoundWindow::RightColor);
+    EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
+    EXPECT_TRUE(text("lblKanjiK").isEmpty());
+
+    typeAnswer(s(u"会"));  // only one kanji: wrong, one character
+    EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
+    EXPECT_EQ(window->typedChars(), 3);
+
+    escape();  // the give-up that reaches the count ends the play, adding no characters
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(text("lblKanjiK"), window->currentAnswer());
+    EXPECT_EQ(ink(find<QLabel>("lblKanjiK")), CompoundWindow::WrongColor);
+    EXPECT_EQ(window->typedChars(), 3);
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("3.7"));
+    EXPECT_EQ(text("lblByou"), QStringLiteral("0.81/秒"));
+    EXPECT_EQ(readBytes(HistoryFile),
+              cp932(QStringLiteral("\"2024/05/01\",\"21:00:03\",3,1,2,3,\"33.3%\",\"0.81/秒\",\"3.7秒\"\r\n")));
+    EXPECT_EQ(readBytes(recordfile::FileName),
+              cp932(QStringLiteral("\"2024/05/01\",\"21:00:03\",\"熟語合体\",3.7,\"秒数 : 3.7   答数 : 3\",\r\n")));
+}
+
+TEST_F(CompoundWindowTest, HintFollowsTheBoxAtOnceDuringAPlayAndMarksTheStoredNote)
+{
+    open(QStringLiteral("1,60,0,\"答数\",1\r\n"));
+    startPlay();
+    expectPlainColours();
+    find<QCheckBox>("chkHint")->click();
+    expectHintColours();
+    EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("1,60,1,\"答数\",1\r\n")));
+
+    clock.advance(1500);
+    typeAnswer(s(u"時計"));
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(readBytes(recordfile::FileName),
+              cp932(QStringLiteral(
+                  "\"2024/05/01\",\"21:00:01\",\"熟語合体\",1.5,\"秒数 : 1.5   答数 : 1   ヒント有り\",\r\n")));
+
+    find<QCheckBox>("chkHint")->click();
+    expectPlainColours();
+    EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("1,60,0,\"答数\",1\r\n")));
+}
+
+TEST_F(CompoundWindowTest, TheWordBoxGivesUpOnlyInPlayAndTheTimeOutRevealsTheLastWord)
+{
+    open(QStringLiteral("10,10,0,\"秒数\",1\r\n"));
+    answerBox()->setText(QStringLiteral("abc"));
+    QTest::mouseClick(find<QLabel>("lblKanjiK"), Qt::LeftButton);
+    EXPECT_TRUE(answerBox()->text().isEmpty());
+    EXPECT_EQ(text("lblKanjiK"), s(u"時計"));
+
+    startPlay();
+    QTest::mouseClick(find<QLabel>("lblKanjiK"), Qt::LeftButton);
+    EXPECT_EQ(window->play().ngCount(), 1);
+    EXPECT_EQ(window->typedChars(), 0);
+    EXPECT_TRUE(text("lblKanjiK").isEmpty());  // the next word waits
+
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(text("lblKanjiK"), s(u"時計"));
+    EXPECT_EQ(text("lblByou"), QStringLiteral("0.00/秒"));
+    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("0"));
+}
+
+TEST_F(CompoundWindowTest, WordsWithAKanjiMissingAreNeverSetAndWithNoneStartIsRefused)
+{
+    dictionary.setTables({{s(u"時"), s(u"日土寸")}}, {s(u"時計"), s(u"時")});
+    open();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, CompoundWindow::NoWordsText);
+    EXPECT_TRUE(text("lblKanjiK").isEmpty());
+    EXPECT_FALSE(part(1)->isVisible());
+    click("cmdStart");
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, CompoundWindow::NoWordsText);
+    EXPECT_FALSE(window->play().running());
+    EXPECT_TRUE(find<QPushButton>("cmdStart")->isEnabled());
+}
+
+// From the game panel's 熟語合体 to the game and back to the day view.
+
+class CompoundLauncherTest : public CompoundWindowTest {
+protected:
+    void SetUp() override
+    {
+        CompoundWindowTest::SetUp();
+        writeText(Dictionary::KanjiFileName, QStringLiteral("時,日土寸\r\n計,言十\r\n"));
+        writeText(Dictionary::CompoundFileName, QStringLiteral("時計\r\n"));
+        writeText(SettingsFile, QStringLiteral("1,60,0,\"答数\",1\r\n"));
+        shell.registerGame(3, [](Shell& s) -> QWidget* {
+            return new CompoundWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        });
+        shell.showMain();
+    }
+    void TearDown() override
+    {
+        delete shell.otherWindow();
+        delete shell.mainWindow();
+        CompoundWindowTest::TearDown();
+    }
+    QPushButton* mainButton(const char* name)
+    {
+        return shell.mainWindow()->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    Shell shell;
+};
+
+TEST_F(CompoundLauncherTest, APlayOfTheGameShowsInTheRebuiltDayView)
+{
+    QTest::mouseClick(mainButton("cmdGame"), Qt::LeftButton);
+    EXPECT_EQ(mainButton("cmdG3")->text(), QStringLiteral("熟語合体"));
+    QTest::mouseClick(mainButton("cmdG3"), Qt::LeftButton);
+    settle();
+    window = qobject_cast<CompoundWindow*>(shell.otherWindow());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(text("lblKanjiK"), s(u"時計"));
+
+    startPlay();
+    clock.advance(4000);
+    typeAnswer(s(u"時計"));
+    ASSERT_FALSE(window->play().running());
+    click("cmdEnd");
+    settle();
+    EXPECT_TRUE(window.isNull());
+    auto* list = shell.mainWindow()->findChild<Grid*>(QStringLiteral("msgDayList"));
+    ASSERT_EQ(list->rows(), 2);
+    QStringList cells;
+    for (int c = 0; c < list->cols(); ++c)
+        cells << list->text(1, c);
+    EXPECT_TRUE(cells.contains(QStringLiteral("熟語合体"))) << cells.join(u'|').toStdString();
+}
