@@ -3,6 +3,8 @@
 #include "games/combine/CombineWindow.h"
 #include "games/compound/CompoundWindow.h"
 #include "games/dismantle/DismantleWindow.h"
+#include "games/excavation/ExcavationWindow.h"
+#include "games/landfill/LandfillWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 
@@ -69,6 +71,12 @@ int main(int argc, char* argv[])
     });
     shell.registerGame(3, [](Shell& s) -> QWidget* {
         return new CompoundWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+    });
+    shell.registerGame(4, [](Shell& s) -> QWidget* {
+        return new ExcavationWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+    });
+    shell.registerGame(5, [](Shell& s) -> QWidget* {
+        return new LandfillWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
     });
     shell.showMain();
     return app.exec();

@@ -150,8 +150,9 @@ void GameWindow::buildControls()
     connect(txtKaitou, &AnswerBox::enterPressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Return); });
     connect(txtKaitou, &AnswerBox::escapePressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Escape); });
 
-    history_ =
-        new HistoryArea(this, items::historyFile(def_.item), def_.sixthHeading, def_.countChoices, timeChoices());
+    const QStringList& historyCounts =
+        def_.historyCountChoices.isEmpty() ? def_.countChoices : def_.historyCountChoices;
+    history_ = new HistoryArea(this, items::historyFile(def_.item), def_.sixthHeading, historyCounts, timeChoices());
     history_->setColumn(LeftX, LeftWidth);
 
     // The right column.
@@ -340,6 +341,8 @@ void GameWindow::cboKaisu_Click(int index)
         return;
     play_.settings.answerTarget = int(recordline::toInteger(cboKaisu->itemText(index)));
     writeSettings();
+    if (!loading_)
+        countChanged();
 }
 
 void GameWindow::optMode_Click(int index)

@@ -34,6 +34,9 @@ struct GameDefinition {
     QStringList countChoices;  // cboKaisu and cboKaisu2
     QString sixthHeading;      // the history's sixth column and cmdMoji
     bool hasHint = false;      // chkHint "ヒント有り" and a five-item settings file
+    // The history's count filter cboKaisu2 when it lists other numbers than
+    // cboKaisu (the board games choose a tile count but filter by answers).
+    QStringList historyCountChoices = {};
 };
 
 // What a game window is given by whoever opens it.
@@ -110,6 +113,8 @@ protected:
     virtual QString sixthValue() const { return QString::number(play_.answers()); }
     virtual QString noteSuffix() const { return {}; }
     virtual void hintChanged() {}
+    // cboKaisu was changed by the user (not while the window opens).
+    virtual void countChanged() {}
 
     // For the games that draw from the kanji table: a warning when the
     // window opens on an empty table (or a note when no entry has the three
