@@ -49,7 +49,7 @@ protected:
     // components from; none when only the answer's own kanji counts.
     virtual const Dictionary* anyOrderTable() const { return nullptr; }
 
-    Board& board() { return board_; }
+    Board& editBoard() { return board_; }
     void showColours();
 
     void ClearQuestion() override;

@@ -43,7 +43,7 @@ void LandfillWindow::lblKanjiP_Click(int tile)
 {
     if (tile < 1 || tile > board().tileCount())
         return;
-    board().setColour(tile - 1, tilecolour::White);
+    editBoard().setColour(tile - 1, tilecolour::White);
     showColours();
 }
 
