@@ -39,8 +39,7 @@ constexpr int KanjiColumnWidth = 400;
 constexpr int PartsColumnWidth = 1570;
 
 // The captions beside the counters; a click on one shows every answer.
-constexpr const char* CounterCaptions[] = {"lblOkTitle", "lblNgTitle", "lblMojiTitle", "lblRituTitle",
-                                           "lblByouTitle"};
+constexpr const char* CounterCaptions[] = {"lblOkTitle", "lblNgTitle", "lblMojiTitle", "lblRituTitle", "lblByouTitle"};
 
 QRect twipsRect(int x, int y, int w, int h)
 {

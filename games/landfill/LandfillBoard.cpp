@@ -73,8 +73,8 @@ std::optional<Board> draw(const BoardIndex& index, int tiles, Random& random, QS
         }
         return Board(shuffleIntoSlots(parts, random), std::move(hidden));
     }
-    return refuse(
-        QStringLiteral("漢字辞書の漢字では%1コマの盤面をちょうど埋められないため、ゲームを始められません。").arg(tiles));
+    return refuse(QStringLiteral("漢字辞書の漢字では%1コマの盤面をちょうど埋められないため、ゲームを始められません。")
+                      .arg(tiles));
 }
 
 void applyHint(Board& board, bool on)

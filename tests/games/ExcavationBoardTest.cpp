@@ -1,10 +1,11 @@
 // The excavation board without a window: drawing distinct tiles with a
 // bounded number of attempts, the answers a board holds, the yellow hint
 // and the green marks; and the board's answer check shared with landfill.
+#include "games/excavation/ExcavationBoard.h"
+
 #include "dictionary/Dictionary.h"
 #include "games/board/Board.h"
 #include "games/board/BoardIndex.h"
-#include "games/excavation/ExcavationBoard.h"
 #include "platform/Random.h"
 
 #include <QSet>

@@ -2,10 +2,11 @@
 // one tile left over and never for ever; blackening, the per-kanji hint and
 // its renumbering; a kanji of the same components standing in for a
 // hidden one.
+#include "games/landfill/LandfillBoard.h"
+
 #include "dictionary/Dictionary.h"
 #include "games/board/Board.h"
 #include "games/board/BoardIndex.h"
-#include "games/landfill/LandfillBoard.h"
 #include "platform/Colors.h"
 #include "platform/Random.h"
 
@@ -154,11 +155,8 @@ TEST(LandfillBoard, HintColoursPastTheTableEndRepeatItsLastColourAndSkipTheKanji
 
 TEST(LandfillBoard, AKanjiOfExactlyTheSameComponentsCountsAsTheHiddenOne)
 {
-    const Dictionary d = table({{s("困"), s("口木")},
-                                {s("束"), s("木口")},
-                                {s("杏"), s("木口口")},
-                                {s("口"), s("口")},
-                                {s("明"), s("日月")}});
+    const Dictionary d = table(
+        {{s("困"), s("口木")}, {s("束"), s("木口")}, {s("杏"), s("木口口")}, {s("口"), s("口")}, {s("明"), s("日月")}});
     Board b({s("口"), s("木"), s("日"), s("月")}, {{s("困"), s("口木")}, {s("明"), s("日月")}});
     EXPECT_EQ(b.judge(s("束")).verdict, Board::Verdict::Wrong);  // only with the table
     const Board::Judgement j = b.judge(s("束"), &d);

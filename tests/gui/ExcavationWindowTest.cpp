@@ -19,7 +19,7 @@ const QString HistoryFile = s("発掘履歴.txt");
 
 // Exactly twelve components, so a twelve-tile board shows all of them and
 // its answers are known: 困 明 信 結 好 男 林 (口 is primitive).
-const std::vector<KanjiEntry> Twelve = {{s("困"), s("口木")}, {s("明"), s("日月")}, {s("口"), s("口")},
+const std::vector<KanjiEntry> Twelve = {{s("困"), s("口木")}, {s("明"), s("日月")},   {s("口"), s("口")},
                                         {s("信"), s("亻言")}, {s("結"), s("糸士口")}, {s("好"), s("女子")},
                                         {s("男"), s("田力")}, {s("林"), s("木木")}};
 const QStringList Answers = {s("困"), s("明"), s("信"), s("結"), s("好"), s("男"), s("林")};
@@ -153,9 +153,16 @@ TEST_F(ExcavationWindowTest, ACounterCaptionRevealsAndTheAnswerHeadingGivesUpCou
 
 TEST_F(ExcavationWindowTest, TimeModeCompletionStoresTheSecondsPlayedAndTimeOutCountsTheRest)
 {
-    dictionary.setTables({{s("困"), s("口木")}, {s("明"), s("日月")}, {s("亻"), s("亻")}, {s("言"), s("言")},
-                          {s("糸"), s("糸")}, {s("士"), s("士")}, {s("女"), s("女")}, {s("子"), s("子")},
-                          {s("田"), s("田")}, {s("力"), s("力")}},
+    dictionary.setTables({{s("困"), s("口木")},
+                          {s("明"), s("日月")},
+                          {s("亻"), s("亻")},
+                          {s("言"), s("言")},
+                          {s("糸"), s("糸")},
+                          {s("士"), s("士")},
+                          {s("女"), s("女")},
+                          {s("子"), s("子")},
+                          {s("田"), s("田")},
+                          {s("力"), s("力")}},
                          {});
     open(QStringLiteral("12,60,0,\"秒数\",1\r\n"));
     startPlay();

@@ -17,10 +17,9 @@ QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 const QString HistoryFile = s("埋立履歴.txt");
 
 // Two components each: a twelve-tile board hides six of them.
-const std::vector<KanjiEntry> Pairs = {{s("困"), s("口木")}, {s("明"), s("日月")}, {s("信"), s("亻言")},
-                                       {s("好"), s("女子")}, {s("男"), s("田力")}, {s("林"), s("木木")},
-                                       {s("休"), s("亻木")}, {s("岩"), s("山石")}, {s("加"), s("力口")},
-                                       {s("口"), s("口")}};
+const std::vector<KanjiEntry> Pairs = {
+    {s("困"), s("口木")}, {s("明"), s("日月")}, {s("信"), s("亻言")}, {s("好"), s("女子")}, {s("男"), s("田力")},
+    {s("林"), s("木木")}, {s("休"), s("亻木")}, {s("岩"), s("山石")}, {s("加"), s("力口")}, {s("口"), s("口")}};
 }  // namespace
 
 class LandfillWindowTest : public GameWindowFixture<LandfillWindow, 5> {
