@@ -5,6 +5,8 @@
 #include "games/dismantle/DismantleWindow.h"
 #include "games/excavation/ExcavationWindow.h"
 #include "games/landfill/LandfillWindow.h"
+#include "games/link/LinkWindow.h"
+#include "games/shiritori/ShiritoriWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 
@@ -77,6 +79,12 @@ int main(int argc, char* argv[])
     });
     shell.registerGame(5, [](Shell& s) -> QWidget* {
         return new LandfillWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+    });
+    shell.registerGame(6, [](Shell& s) -> QWidget* {
+        return new LinkWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+    });
+    shell.registerGame(7, [](Shell& s) -> QWidget* {
+        return new ShiritoriWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
     });
     shell.showMain();
     return app.exec();

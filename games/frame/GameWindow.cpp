@@ -639,3 +639,19 @@ void GameWindow::setLabelColor(QLabel* label, QPalette::ColorRole role, const QC
     p.setColor(role, color);
     label->setPalette(p);
 }
+
+void GameWindow::finishByGiveUp(bool counted)
+{
+    if (counted) {
+        FinishPlay(PlayFrame::End::Completed);
+        return;
+    }
+    if (!play_.playing())
+        return;
+    tmrPlay.stop();
+    tmrBp.stop();
+    play_.abandon();
+    cmdStart->setEnabled(true);
+    cmdClear->setEnabled(true);
+    history_->msgRireki->setFocus();
+}

@@ -122,6 +122,11 @@ protected:
     void warnAboutKanjiTable();
     bool kanjiTableUsable(QString* reason) const;
 
+    // A give-up that ends the play (the chain games). With something
+    // `counted` the play ends as by the game's own rule; otherwise the
+    // results stay blank and there is nothing to store.
+    void finishByGiveUp(bool counted);
+
     // For the games.
     QWidget* gameArea() const { return gameArea_; }
     Dictionary& dictionary() const { return ctx_.dictionary; }

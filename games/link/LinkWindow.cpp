@@ -1,0 +1,95 @@
+#include "games/link/LinkWindow.h"
+
+#include "dictionary/Dictionary.h"
+#include "games/frame/AnswerBox.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+
+const GameDefinition& LinkWindow::gameDefinition()
+{
+    static const GameDefinition def{6,
+                                    QStringLiteral("frmG6"),
+                                    QStringLiteral("連結タイピング"),
+                                    QStringLiteral("マス数"),
+                                    {QStringLiteral("8"), QStringLiteral("16"), QStringLiteral("24"),
+                                     QStringLiteral("32"), QStringLiteral("40"), QStringLiteral("48")},
+                                    QStringLiteral("マス数"),
+                                    false,
+                                    GameWindow::countRange(1, LinkChain::CellCount)};
+    return def;
+}
+
+QString LinkWindow::helpLines()
+{
+    const QStringList lines = {
+        QStringLiteral("このゲームは『連結タイピング』です。"),
+        QString(),
+        QStringLiteral("漢字１文字が出題されます。"),
+        QStringLiteral("その漢字に含まれている部品（漢字）を使う別の漢字を入力します。"),
+        QString(),
+        QStringLiteral("同じようにまた別の漢字を入力しながら次々と連結させていきます。"),
+        QString(),
+        QStringLiteral("例）理→珠→皇→明…"),
+        QString(),
+        QStringLiteral("ギブアップ時はＥＳＣキーを押すか解答見出し欄をクリックしてください。"),
+    };
+    return joinHelpLines(lines);
+}
+
+namespace {
+ChainLayout linkLayout()
+{
+    const Qt::Alignment centre = Qt::AlignCenter;
+    return ChainLayout{LinkChain::CellCount,
+                       8,
+                       0,
+                       20,
+                       {{QStringLiteral("入力"), 970, centre}, {QStringLiteral("部品"), 1000, centre}}};
+}
+}  // namespace
+
+LinkWindow::LinkWindow(GameContext context, QWidget* parent)
+    : ChainWindow(gameDefinition(), std::move(context), linkLayout(), parent), rules_(dictionary())
+{
+    Form_Load();
+    ShowCells();
+    if (dictionary().kanjiCount() == 0)
+        msgbox::warning(this, gameDefinition().windowTitle, EmptyKanjiTableText);
+}
+
+void LinkWindow::ClearLinkCells()
+{
+    rules_.clear();
+    ResetAnswerGrid();
+    ShowCells();
+    txtKaitou->clear();
+}
+
+void LinkWindow::StartLinkChain()
+{
+    rules_.start(Random::instance());
+    ResetAnswerGrid();
+    ShowCells();
+    showKensu();
+}
+
+bool LinkWindow::canPlay(QString* reason) const
+{
+    if (!kanjiTableUsable(reason))
+        return false;
+    if (!rules_.startEntries().empty())
+        return true;
+    *reason = NoLinkText;
+    return false;
+}
+
+void LinkWindow::checkAnswer(const QString& answer)
+{
+    const LinkChain::Link link = rules_.answer(answer);
+    countAnswer(link.right());
+    if (link.right()) {
+        addAnswerRow({answer, link.component});
+        ShowCells();
+    }
+    answered(rules_.goesOn(play().timeMode(), cellTarget()));
+}
