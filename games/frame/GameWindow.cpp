@@ -653,5 +653,5 @@ void GameWindow::finishByGiveUp(bool counted)
     play_.abandon();
     cmdStart->setEnabled(true);
     cmdClear->setEnabled(true);
-    history_->msgRireki->setFocus();
+    cmdStart->setFocus();  // Enter starts the next play
 }

@@ -160,3 +160,15 @@ TEST_F(LinkWindowTest, GiveUpByTheHeadingEndsThePlayAndStoresOnlyWhatWasAnswered
     EXPECT_EQ(rows[0].seconds, QStringLiteral("10秒"));
     EXPECT_FALSE(cell(2)->text().isEmpty());  // the chain stays to be looked at
 }
+
+TEST_F(LinkWindowTest, TimeOutByTheWindowsOwnTimersKeepsTheChainInView)
+{
+    open(QStringLiteral("8,60,\"マス数\",1\r\n"));
+    playByTheRealTimers([this] {
+        typeAnswer(nextLink());
+        typeAnswer(nextLink());
+    });
+    EXPECT_EQ(text("lblByou"), QStringLiteral("0.20/秒"));
+    EXPECT_FALSE(text("lblKanjiP_3").isEmpty());
+    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("3"));
+}

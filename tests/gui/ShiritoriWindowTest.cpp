@@ -102,12 +102,11 @@ TEST_F(ShiritoriWindowTest, GiveUpAfterOnlyWrongWordsStoresNothingAndTimeOutCoun
     EXPECT_TRUE(text("lblRitu").isEmpty());
     EXPECT_TRUE(history::read(HistoryFile).empty());
 
-    startPlay();
-    typeAnswer(QStringLiteral("始業式"));
-    typeAnswer(QStringLiteral("式"));
-    clock.advance(10000);
-    window->tmrBp_Timer();
-    EXPECT_FALSE(window->play().running());
+    playByTheRealTimers([this] {
+        typeAnswer(QStringLiteral("始業式"));
+        typeAnswer(QStringLiteral("式"));
+    });
     EXPECT_EQ(text("lblByou"), QStringLiteral("0.40/秒"));  // four characters in ten seconds
+    EXPECT_EQ(text("lblRitu"), QStringLiteral("100.0%"));
     EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("5"));
 }
