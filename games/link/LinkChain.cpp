@@ -35,7 +35,14 @@ QStringList LinkChain::componentsOf(const QString& kanji) const
     return Dictionary::components(dictionary_.componentSet(kanji));
 }
 
-std::vector<int> LinkChain::startEntries() const
+const std::vector<int>& LinkChain::startEntries() const
+{
+    if (!startEntries_)
+        startEntries_ = findStartEntries();
+    return *startEntries_;
+}
+
+std::vector<int> LinkChain::findStartEntries() const
 {
     // One pass over the table: the component set of every kanji, and for
     // every component up to two of the kanji built with it, enough to tell
@@ -97,7 +104,7 @@ std::vector<int> LinkChain::startEntries() const
 
 bool LinkChain::start(Random& random)
 {
-    const std::vector<int> entries = startEntries();
+    const std::vector<int>& entries = startEntries();
     if (entries.empty()) {
         clear();
         return false;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class ComponentVariants;
@@ -32,8 +33,10 @@ public:
                                    const ComponentVariants& variants);
 
     // The entries a chain may start from: not primitive, and sharing a
-    // component with some other kanji of the table, so that the chain can go on.
-    std::vector<int> startEntries() const;
+    // component with some other kanji of the table, so that the chain can go
+    // on. Worked out on first use and kept: the table does not change while
+    // a game window is open.
+    const std::vector<int>& startEntries() const;
     // Starts a chain from a random entry of startEntries(); false, with no
     // chain, when there is none.
     bool start(Random& random);
@@ -60,10 +63,12 @@ public:
 
 private:
     QStringList componentsOf(const QString& kanji) const;
+    std::vector<int> findStartEntries() const;
 
     const Dictionary& dictionary_;
     const ComponentVariants& variants_;
     ChainBoard board_{CellCount};
     QString current_;
     QStringList currentSet_;
+    mutable std::optional<std::vector<int>> startEntries_;
 };
