@@ -119,13 +119,13 @@ QString ChainWindow::noteSuffix() const { return QStringLiteral("   マス数 : 
 
 void ChainWindow::ResetAnswerGrid() { msgKaitou->setColumns(answerColumns_); }
 
-bool ChainWindow::timeModeShown()
+bool ChainWindow::timeModeShown() const
 {
     // A running play keeps the mode it started in; otherwise the mode chosen.
     return play().running() ? play().timeMode() : play().settings.modeCaption == GameSettings::TimeModeCaption;
 }
 
-int ChainWindow::cellTarget() { return std::clamp(play().settings.answerTarget, 1, boardCells_); }
+int ChainWindow::cellTarget() const { return std::clamp(play().settings.answerTarget, 1, boardCells_); }
 
 void ChainWindow::ShowCells()
 {

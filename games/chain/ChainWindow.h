@@ -37,7 +37,7 @@ protected:
 
     virtual const ChainBoard& chain() const = 0;
     // Whether a give-up has anything to count and store.
-    virtual bool givenUpCounts() = 0;
+    virtual bool givenUpCounts() const = 0;
 
     void ShowIdleSample() override {}
     void GiveUp() override { finishByGiveUp(givenUpCounts()); }
@@ -57,8 +57,8 @@ protected:
     // After an answer: the count labels, the input emptied, and the end of
     // the play when the chain `goesOn` no more.
     void answered(bool goesOn);
-    bool timeModeShown();
-    int cellTarget();
+    bool timeModeShown() const;
+    int cellTarget() const;
 
 private:
     int boardCells_;

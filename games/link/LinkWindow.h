@@ -23,7 +23,7 @@ protected:
     QString helpText() const override { return helpLines(); }
     bool canPlay(QString* reason) const override;
     const ChainBoard& chain() const override { return rules_.board(); }
-    bool givenUpCounts() override { return play().answers() > 0; }
+    bool givenUpCounts() const override { return play().answers() > 0; }
 
 private:
     void StartLinkChain();

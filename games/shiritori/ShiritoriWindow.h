@@ -24,7 +24,7 @@ protected:
     // The per-second figure counts characters, not answers.
     int rateNumerator() const override { return rules_.typedChars(); }
     const ChainBoard& chain() const override { return rules_.board(); }
-    bool givenUpCounts() override { return rules_.typedChars() > 0; }
+    bool givenUpCounts() const override { return rules_.typedChars() > 0; }
 
 private:
     void StartShiritoriChain();
