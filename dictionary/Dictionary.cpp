@@ -96,6 +96,7 @@ QString Dictionary::load(const QString& folder)
         messages << describe(p, KanjiFileName);
     }
     kanji_ = std::move(kanji);
+    indexQuestions();
     return messages.join(QStringLiteral("\r\n"));
 }
 
@@ -103,9 +104,23 @@ void Dictionary::setTables(std::vector<KanjiEntry> kanji, std::vector<QString> c
 {
     kanji_ = std::move(kanji);
     compounds_ = std::move(compounds);
+    indexQuestions();
+}
+
+void Dictionary::indexQuestions()
+{
+    questions_.clear();
+    for (int i = 1; i <= kanjiCount(); ++i)
+        if (!isPrimitive(i))
+            questions_.push_back(i);
 }
 
 int Dictionary::randomKanji(Random& random) const { return kanji_.empty() ? 0 : random.index1(kanjiCount()); }
+
+int Dictionary::randomQuestion(Random& random) const
+{
+    return questions_.empty() ? 0 : questions_[size_t(random.index1(questionCount()) - 1)];
+}
 
 int Dictionary::randomKanjiWithAtLeast(int m, Random& random) const
 {

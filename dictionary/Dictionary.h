@@ -40,6 +40,10 @@ public:
 
     // 1..kanjiCount, independent of earlier picks; 0 when the table is empty.
     int randomKanji(Random& random) const;
+    // A question of the kanji games: uniform over the entries that are not
+    // primitive, independent of earlier picks; 0 when there is none.
+    int randomQuestion(Random& random) const;
+    int questionCount() const { return int(questions_.size()); }
     // A random entry with at least m components; 0 when no entry has that
     // many (the pick is then never attempted, so it cannot loop for ever).
     int randomKanjiWithAtLeast(int m, Random& random) const;
@@ -69,8 +73,11 @@ public:
     bool buildsFrom(QStringView kanji, QStringView kousei) const;
 
 private:
+    void indexQuestions();
+
     std::vector<KanjiEntry> kanji_;
     std::vector<QString> compounds_;
+    std::vector<int> questions_;  // the entries that are not primitive
 };
 
 // Entries drawn without replacement: each draw takes a uniform position in

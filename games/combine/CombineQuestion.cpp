@@ -15,7 +15,14 @@ CombineQuestion CombineQuestion::fromEntry(const Dictionary& dictionary, int ent
 
 CombineQuestion CombineQuestion::draw(const Dictionary& dictionary, Random& random)
 {
-    return fromEntry(dictionary, dictionary.randomKanji(random), random);
+    return fromEntry(dictionary, dictionary.randomQuestion(random), random);
+}
+
+bool CombineQuestion::isRight(const QString& typed, const Dictionary& dictionary) const
+{
+    if (empty())
+        return false;
+    return typed == answer || dictionary.buildsFrom(typed, parts.join(QString()));
 }
 
 CombineQuestion CombineQuestion::sample(const Dictionary& dictionary, Random& random)

@@ -121,10 +121,10 @@ void CombineWindow::ShowIdleSample()
     lblKanjiK->setText(question_.answer);
 }
 
-void CombineWindow::showAnswer(const QColor& color)
+void CombineWindow::showAnswer(const QColor& color, const QString& kanji)
 {
     ++answerShown_;
-    lblKanjiK->setText(question_.answer);
+    lblKanjiK->setText(kanji);
     setLabelColor(lblKanjiK, QPalette::WindowText, color);
 }
 
@@ -144,10 +144,12 @@ void CombineWindow::revealAtTimeOut()
 
 void CombineWindow::checkAnswer(const QString& answer)
 {
-    const bool right = question_.isRight(answer);
+    const bool right = question_.isRight(answer, dictionary());
     {
         Judging judging(*this);
-        showAnswer(right ? RightColor : WrongColor);
+        // A right answer shows the kanji the player typed: another kanji of
+        // the same components is as right as the one drawn.
+        showAnswer(right ? RightColor : WrongColor, right ? answer : question_.answer);
         countAnswer(right);
         if (!letEventsRun())
             return;
@@ -179,7 +181,7 @@ void CombineWindow::checkAnswer(const QString& answer)
 void CombineWindow::GiveUp()
 {
     Judging judging(*this);
-    showAnswer(WrongColor);
+    showAnswer(WrongColor, question_.answer);
     countAnswer(false);
     if (!letEventsRun())
         return;

@@ -35,11 +35,11 @@ protected:
     void revealAtTimeOut() override;
     void clearAnswerLabel() override;
     QString helpText() const override { return helpLines(); }
-    bool canPlay(QString* reason) const override { return kanjiTableUsable(reason); }
+    bool canPlay(QString* reason) const override { return questionTableUsable(reason); }
 
 private:
     void showQuestion(const CombineQuestion& q);
-    void showAnswer(const QColor& color);
+    void showAnswer(const QColor& color, const QString& kanji);
     void emptyAnswerLabel();
 
     CombineQuestion question_;

@@ -1,14 +1,15 @@
 #include "games/dismantle/DismantleQuestion.h"
 
+#include "dictionary/ComponentVariants.h"
 #include "dictionary/Dictionary.h"
 #include "games/frame/SlotShuffle.h"
 
 #include <algorithm>
 
-int DismantleQuestion::fill(const QString& typed)
+int DismantleQuestion::fill(const QString& typed, const ComponentVariants& variants)
 {
     for (int i = 0; i < slotCount(); ++i) {
-        if (slots_[size_t(i)] == Slot::Open && parts_[i] == typed) {
+        if (slots_[size_t(i)] == Slot::Open && variants.matches(typed, parts_[i])) {
             slots_[size_t(i)] = Slot::Found;
             return i;
         }
@@ -38,7 +39,7 @@ DismantleQuestion DismantleQuestion::fromEntry(const Dictionary& dictionary, int
 
 DismantleQuestion DismantleQuestion::draw(const Dictionary& dictionary, Random& random)
 {
-    return fromEntry(dictionary, dictionary.randomKanji(random), random);
+    return fromEntry(dictionary, dictionary.randomQuestion(random), random);
 }
 
 DismantleQuestion DismantleQuestion::sample(const Dictionary& dictionary, Random& random)

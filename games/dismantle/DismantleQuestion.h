@@ -1,6 +1,8 @@
 #pragma once
 // The dismantle puzzle without a window: one finished kanji and its
 // components dealt into slots, each slot open until its component is typed.
+#include "dictionary/ComponentVariants.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,10 +28,11 @@ public:
     int slotCount() const { return int(parts_.size()); }
     Slot slot(int i) const { return slots_[size_t(i)]; }  // 0-based
 
-    // Fills the first open slot, in slot order, whose component is exactly
-    // `typed` (no trimming, no folding, so two components at once match
-    // none). Returns its index, or -1 when no open slot matches.
-    int fill(const QString& typed);
+    // Fills the first open slot, in slot order, whose component is `typed`
+    // or one of its listed variants (氵 for 水, ウ for 宀); no trimming, no
+    // folding, so two components at once match none. Returns its index, or
+    // -1 when no open slot matches.
+    int fill(const QString& typed, const ComponentVariants& variants = ComponentVariants::shipped());
     // No slot is open.
     bool complete() const;
     void giveUp();  // every slot turns red
@@ -38,7 +41,8 @@ public:
     // The question of dictionary entry `entry` (1-based), its components
     // dealt into the slots at random, all open.
     static DismantleQuestion fromEntry(const Dictionary& dictionary, int entry, Random& random);
-    // A question drawn from the whole table; empty when the table is.
+    // A question drawn from the entries that are not primitive; empty when
+    // the table has none.
     static DismantleQuestion draw(const Dictionary& dictionary, Random& random);
     // The sample shown while idle, every component showing: an entry of at
     // least three components, or any entry when the table has none that big.

@@ -40,7 +40,7 @@ protected:
     void revealAtTimeOut() override;
     void clearAnswerLabel() override;
     QString helpText() const override { return helpLines(); }
-    bool canPlay(QString* reason) const override { return kanjiTableUsable(reason); }
+    bool canPlay(QString* reason) const override { return questionTableUsable(reason); }
     QString sixthValue() const override { return QString::number(kanjiDone()); }
 
 private:

@@ -625,6 +625,16 @@ bool GameWindow::kanjiTableUsable(QString* reason) const
     return false;
 }
 
+bool GameWindow::questionTableUsable(QString* reason) const
+{
+    if (!kanjiTableUsable(reason))
+        return false;
+    if (dictionary().questionCount() > 0)
+        return true;
+    *reason = NoQuestionText;
+    return false;
+}
+
 QString GameWindow::joinHelpLines(const QStringList& lines)
 {
     QString text;

@@ -63,6 +63,8 @@ public:
     // What a game drawing from the kanji table says about an unusable one.
     static inline const QString EmptyKanjiTableText =
         QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
+    static inline const QString NoQuestionText =
+        QStringLiteral("漢字辞書に出題できる漢字（部品が漢字そのものでない項目）がないため、ゲームを始められません。");
     static inline const QString NoSampleText =
         QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部品の少ない漢字を表示します。");
 
@@ -121,6 +123,9 @@ protected:
     // components a sample wants), and the refusal to start without entries.
     void warnAboutKanjiTable();
     bool kanjiTableUsable(QString* reason) const;
+    // For the games that set one entry as a question: an entry that is its
+    // own only component is never asked.
+    bool questionTableUsable(QString* reason) const;
 
     // A give-up that ends the play (the chain games). With something
     // `counted` the play ends as by the game's own rule; otherwise the

@@ -23,5 +23,5 @@ QStringList dealComponents(const Dictionary& dictionary, int entry, int slotCoun
 int sampleEntry(const Dictionary& dictionary, Random& random)
 {
     const int entry = dictionary.randomKanjiWithAtLeast(3, random);
-    return entry != 0 ? entry : dictionary.randomKanji(random);
+    return entry != 0 ? entry : dictionary.randomQuestion(random);
 }

@@ -14,5 +14,5 @@ class Dictionary;
 QStringList dealComponents(const Dictionary& dictionary, int entry, int slotCount, Random& random);
 
 // The entry of an idle sample: one with at least three components when the
-// table has any, otherwise any entry (0 for an empty table).
+// table has any, otherwise any entry that is not primitive (0 when none is).
 int sampleEntry(const Dictionary& dictionary, Random& random);

@@ -1,6 +1,7 @@
 #include "dictionary/ComponentVariants.h"
 
 #include "dictionary/Dictionary.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -37,4 +38,22 @@ TEST(DictionaryRules, PrimitiveEntriesAndAnyOrderOfTheSameComponents)
     EXPECT_TRUE(d.buildsFrom(u"困", u"木口"));
     EXPECT_FALSE(d.buildsFrom(u"時", u"日土"));
     EXPECT_FALSE(d.buildsFrom(u"未", u"木口"));
+}
+
+TEST(DictionaryRules, QuestionsAreDrawnEvenlyFromTheEntriesThatAreNotPrimitive)
+{
+    Dictionary d;
+    d.setTables({{"日", "日"}, {"明", "日月"}, {"月", "月"}, {"林", "木木"}, {"木", "木"}}, {});
+    EXPECT_EQ(d.questionCount(), 2);
+    Random& random = Random::instance();
+    random.seed(1);
+    int counts[6] = {};
+    for (int n = 0; n < 2000; ++n)
+        ++counts[d.randomQuestion(random)];
+    EXPECT_EQ(counts[0] + counts[1] + counts[3] + counts[5], 0);
+    EXPECT_GT(counts[2], 800);
+    EXPECT_GT(counts[4], 800);
+
+    d.setTables({{"日", "日"}}, {});
+    EXPECT_EQ(d.randomQuestion(random), 0);
 }

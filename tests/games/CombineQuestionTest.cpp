@@ -35,9 +35,37 @@ TEST(CombineQuestion, ComponentsAreDealtInEveryOrderAndOnlyTheExactKanjiIsRight)
     EXPECT_EQ(orders.size(), 6u);
 
     const CombineQuestion q = CombineQuestion::fromEntry(d, 1, Random::instance());
-    EXPECT_TRUE(q.isRight(QStringLiteral("時")));
-    EXPECT_FALSE(q.isRight(QStringLiteral("時 ")));
-    EXPECT_FALSE(q.isRight(QStringLiteral("日土寸")));
+    EXPECT_TRUE(q.isRight(QStringLiteral("時"), d));
+    EXPECT_FALSE(q.isRight(QStringLiteral("時 "), d));
+    EXPECT_FALSE(q.isRight(QStringLiteral("日土寸"), d));
+}
+
+TEST(CombineQuestion, AnyKanjiOfTheShownComponentsIsRightWhicheverWasDrawn)
+{
+    const Dictionary d = table({{QStringLiteral("困"), QStringLiteral("口木")},
+                                {QStringLiteral("束"), QStringLiteral("木口")},
+                                {QStringLiteral("杏"), QStringLiteral("木口")},
+                                {QStringLiteral("呆"), QStringLiteral("口木木")},
+                                {QStringLiteral("末"), QStringLiteral("一木")}});
+    const CombineQuestion q = CombineQuestion::fromEntry(d, 1, Random::instance());
+    for (const char16_t* right : {u"困", u"束", u"杏"})
+        EXPECT_TRUE(q.isRight(QString::fromUtf16(right), d)) << QString::fromUtf16(right).toStdString();
+    // Same characters but another count, another component, or not a kanji of the table.
+    for (const char16_t* wrong : {u"呆", u"末", u"木", u"困束", u"果"})
+        EXPECT_FALSE(q.isRight(QString::fromUtf16(wrong), d)) << QString::fromUtf16(wrong).toStdString();
+    EXPECT_FALSE(CombineQuestion().isRight(QString(), d));
+}
+
+TEST(CombineQuestion, APrimitiveEntryIsNeverAsked)
+{
+    const Dictionary d = table({{QStringLiteral("日"), QStringLiteral("日")},
+                                {QStringLiteral("明"), QStringLiteral("日月")},
+                                {QStringLiteral("月"), QStringLiteral("月")}});
+    Random::instance().seed(11);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(CombineQuestion::draw(d, Random::instance()).answer, QStringLiteral("明"));
+    EXPECT_TRUE(
+        CombineQuestion::draw(table({{QStringLiteral("日"), QStringLiteral("日")}}), Random::instance()).empty());
 }
 
 TEST(CombineQuestion, ARepeatedComponentFillsTwoSlots)

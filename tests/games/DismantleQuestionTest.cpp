@@ -62,6 +62,35 @@ TEST(DismantleQuestion, OnlyOneOpenSlotHoldingExactlyTheTextIsFilled)
         EXPECT_EQ(q.slot(i), i == slotOf(q, Kuchi) ? Slot::Found : Slot::Open);
 }
 
+TEST(DismantleQuestion, WhatAnInputMethodOffersForAComponentFillsItsSlot)
+{
+    // 海 as stored (水 for さんずい, a katakana look-alike for the top of 毎).
+    const Dictionary umi = table({{QStringLiteral("海"), QStringLiteral("水ノ一母")}});
+    DismantleQuestion q = question(umi);
+    EXPECT_EQ(q.fill(QStringLiteral("氵")), slotOf(q, QStringLiteral("水")));  // さんずい as typed
+    EXPECT_EQ(q.fill(QStringLiteral("丿")), slotOf(q, QStringLiteral("ノ")));
+    EXPECT_EQ(q.fill(QStringLiteral("毋")), slotOf(q, QStringLiteral("母")));
+    EXPECT_EQ(q.fill(QStringLiteral("氵")), -1);  // its slot is already found
+    EXPECT_EQ(q.fill(QStringLiteral("二")), -1);  // not a form of 一
+    EXPECT_EQ(q.fill(QStringLiteral("一")), slotOf(q, QStringLiteral("一")));
+    EXPECT_TRUE(q.complete());
+
+    // 阝 on the right stands for 邑: its right-hand form counts, the left-hand one does not.
+    const Dictionary gun = table({{QStringLiteral("郡"), QStringLiteral("君邑")}});
+    DismantleQuestion r = question(gun);
+    EXPECT_EQ(r.fill(QStringLiteral("⻖")), -1);
+    EXPECT_EQ(r.fill(QStringLiteral("阝")), slotOf(r, QStringLiteral("邑")));
+}
+
+TEST(DismantleQuestion, APrimitiveEntryIsNeverAsked)
+{
+    const Dictionary d = table({{Ki, Ki}, {QStringLiteral("林"), QStringLiteral("木木")}});
+    Random::instance().seed(4);
+    for (int n = 0; n < 50; ++n)
+        ASSERT_EQ(DismantleQuestion::draw(d, Random::instance()).kanji(), QStringLiteral("林"));
+    EXPECT_TRUE(DismantleQuestion::draw(table({{Ki, Ki}}), Random::instance()).empty());
+}
+
 TEST(DismantleQuestion, ARepeatedComponentNeedsTwoAnswersInSlotOrder)
 {
     DismantleQuestion q = question(Hayashi);

@@ -311,3 +311,26 @@ TEST_F(CombineWindowTest, DictionaryWithoutThreeComponentEntriesStillOpensAndPla
     typeAnswer(QStringLiteral("明"));
     EXPECT_EQ(window->play().okCount(), 1);
 }
+
+TEST_F(CombineWindowTest, AnotherKanjiOfTheSameComponentsCountsRightAndShowsInGreen)
+{
+    dictionary.setTables(
+        {{QStringLiteral("困"), QStringLiteral("口木")}, {QStringLiteral("束"), QStringLiteral("木口")}}, {});
+    open(QStringLiteral("1,60,\"答数\",0\r\n"));
+    startPlay();
+    const QString other = window->currentAnswer() == QStringLiteral("困") ? QStringLiteral("束") : QStringLiteral("困");
+    typeAnswer(other);
+    EXPECT_EQ(window->play().okCount(), 1);
+    EXPECT_EQ(text("lblKanjiK"), other);
+    EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), CombineWindow::RightColor);
+}
+
+TEST_F(CombineWindowTest, DictionaryOfPrimitiveEntriesOnlyRefusesToStart)
+{
+    dictionary.setTables({{QStringLiteral("日"), QStringLiteral("日")}}, {});
+    open();
+    click("cmdStart");
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, GameWindow::NoQuestionText);
+    EXPECT_FALSE(window->play().running());
+}
