@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 const ComponentVariants& ComponentVariants::shipped()
 {
     static const ComponentVariants table = [] {
@@ -15,26 +17,36 @@ const ComponentVariants& ComponentVariants::shipped()
 
 ComponentVariants ComponentVariants::parse(QStringView text)
 {
-    ComponentVariants t;
+    QList<QList<QStringView>> lines;
+    QSet<char32_t> stored;
     for (QStringView line : text.split(u'\n')) {
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
-        const QList<QStringView> items = line.split(u',');
-        const QString stored = items[0].trimmed().toString();
-        const QList<uint> s = stored.toUcs4();
+        lines << line.split(u',');
+        const QList<uint> s = lines.back()[0].trimmed().toUcs4();
+        if (s.size() == 1)
+            stored.insert(char32_t(s[0]));
+    }
+
+    ComponentVariants t;
+    for (const QList<QStringView>& items : std::as_const(lines)) {
+        const QString form = items[0].trimmed().toString();
+        const QList<uint> s = form.toUcs4();
         if (s.size() != 1)
             continue;
-        QStringList& list = t.variants_[stored];
-        if (list.isEmpty() && !t.order_.contains(stored))
-            t.order_ << stored;
+        QStringList& list = t.variants_[form];
+        if (!t.order_.contains(form))
+            t.order_ << form;
         for (qsizetype i = 1; i < items.size(); ++i) {
             const QString v = items[i].trimmed().toString();
             const QList<uint> u = v.toUcs4();
             if (u.size() != 1 || u[0] == s[0])
                 continue;
             t.pairs_.insert({char32_t(u[0]), char32_t(s[0])});
-            if (!t.toStored_.contains(char32_t(u[0])))
+            // A look-alike that is itself stored (口 for 囗) is accepted in the
+            // slot but stays itself everywhere else.
+            if (!stored.contains(char32_t(u[0])) && !t.toStored_.contains(char32_t(u[0])))
                 t.toStored_.insert(char32_t(u[0]), char32_t(s[0]));
             if (!list.contains(v))
                 list << v;

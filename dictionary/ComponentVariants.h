@@ -18,7 +18,9 @@ public:
     static const ComponentVariants& shipped();
 
     // Lines "stored,variant,variant…" of UTF-8 text; "#" starts a comment
-    // line. A variant listed for two stored forms keeps the first.
+    // line. canonical() maps a variant listed for two stored forms to the
+    // first, and never maps a character that is stored itself (口, listed
+    // for 囗, stays 口) although it matches both.
     static ComponentVariants parse(QStringView text);
 
     // The stored form of one typed character; the character itself when

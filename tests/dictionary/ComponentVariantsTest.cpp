@@ -57,3 +57,13 @@ TEST(DictionaryRules, QuestionsAreDrawnEvenlyFromTheEntriesThatAreNotPrimitive)
     d.setTables({{"日", "日"}}, {});
     EXPECT_EQ(d.randomQuestion(random), 0);
 }
+
+TEST(ComponentVariants, AStoredLookAlikeMatchesTheRadicalButStaysItself)
+{
+    const ComponentVariants t = ComponentVariants::parse(u"囗,口,⼞\n口,⼝\n宀,ウ,⼧\n");
+    EXPECT_TRUE(t.matches(u"口", u"囗"));  // くにがまえ typed as the everyday 口
+    EXPECT_TRUE(t.matches(u"⼞", u"囗"));
+    EXPECT_FALSE(t.matches(u"囗", u"口"));
+    EXPECT_EQ(t.canonical(QStringView(u"口")), QStringLiteral("口"));
+    EXPECT_EQ(t.canonical(QStringView(u"⼝ウ")), QStringLiteral("口宀"));
+}

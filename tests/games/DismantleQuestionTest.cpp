@@ -64,14 +64,14 @@ TEST(DismantleQuestion, OnlyOneOpenSlotHoldingExactlyTheTextIsFilled)
 
 TEST(DismantleQuestion, WhatAnInputMethodOffersForAComponentFillsItsSlot)
 {
-    // 海 as stored (水 for さんずい, a katakana look-alike for the top of 毎).
-    const Dictionary umi = table({{QStringLiteral("海"), QStringLiteral("水ノ一母")}});
+    // 海 as stored: 水 for さんずい, the radicals 丿 and 毋.
+    const Dictionary umi = table({{QStringLiteral("海"), QStringLiteral("水丿一毋")}});
     DismantleQuestion q = question(umi);
     EXPECT_EQ(q.fill(QStringLiteral("氵")), slotOf(q, QStringLiteral("水")));  // さんずい as typed
-    EXPECT_EQ(q.fill(QStringLiteral("丿")), slotOf(q, QStringLiteral("ノ")));
-    EXPECT_EQ(q.fill(QStringLiteral("毋")), slotOf(q, QStringLiteral("母")));
-    EXPECT_EQ(q.fill(QStringLiteral("氵")), -1);  // its slot is already found
-    EXPECT_EQ(q.fill(QStringLiteral("二")), -1);  // not a form of 一
+    EXPECT_EQ(q.fill(QStringLiteral("ノ")), slotOf(q, QStringLiteral("丿")));  // its katakana look-alike
+    EXPECT_EQ(q.fill(QStringLiteral("母")), slotOf(q, QStringLiteral("毋")));  // the everyday kanji of its shape
+    EXPECT_EQ(q.fill(QStringLiteral("氵")), -1);                               // its slot is already found
+    EXPECT_EQ(q.fill(QStringLiteral("二")), -1);                               // not a form of 一
     EXPECT_EQ(q.fill(QStringLiteral("一")), slotOf(q, QStringLiteral("一")));
     EXPECT_TRUE(q.complete());
 

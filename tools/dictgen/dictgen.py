@@ -6,6 +6,9 @@ Sources (fetched once into a cache directory, checked against their hashes):
   npm   joyo-kanji 0.2.1   the 2,136 jōyō kanji
   deb   kanjidic 2022.08.23   stroke counts and grades (KANJIDIC, EUC-JP)
   deb   edict 2021.02.03-1    common words, "(P)" (EDICT, EUC-JP)
+  deb   mecab-ipadic 2.7.0-20070801+main-3   word costs, the frequency signal of the compounds
+  deb   skkdic 20230109-1, skkdic-extra 20230109-1   readings an input method offers each component under
+  deb   unicode-data 15.0.0-1   the radical code points and their unified ideographs
 
 Run through tools/dictgen/generate. Every rule the games rely on is checked;
 the script exits non-zero when one fails and prints the statistics otherwise.
@@ -42,6 +45,10 @@ DEB_SOURCES = {
                                     "7c6c23db82dd6c1ad4827c7180967c2e4b6276ccb9795a68e455868eca4b618b"),
     "edict_2021.02.03-1_all.deb": ("edict=2021.02.03-1",
                                    "f1d50611cd5486d30a4bdd56447bcfa1ee5084da7909340f5da3e1abc0b97b3b"),
+    "mecab-ipadic_2.7.0-20070801+main-3_all.deb": ("mecab-ipadic=2.7.0-20070801+main-3", "2a59bb65193b605cec3e5540e69e7d3ce8db4624744f8686f419aa0cf3f327f2"),
+    "skkdic_20230109-1_all.deb": ("skkdic=20230109-1", "b20f505f685f4c46eb8815ac0efab133536f345ccbb99991adc423274a01a4a3"),
+    "skkdic-extra_20230109-1_all.deb": ("skkdic-extra=20230109-1", "d66e75c10b0a08381fbd10f1bb59c0e3a69fb2e1b4f52e3154cf5850faa7a6ef"),
+    "unicode-data_15.0.0-1_all.deb": ("unicode-data=15.0.0-1", "5efef23bbb1c6a133ecbdd63a2cfa07159ccacf5466a49e2426101c5ecd691fc"),
 }
 
 # The four jōyō kanji outside code page 932 and the forms we ship instead.
@@ -49,7 +56,8 @@ CP932_FORM = {"𠮟": "叱", "塡": "填", "剝": "剥", "頰": "頬"}
 
 # Radical forms that code page 932 lacks (or that nobody types) and what the
 # dictionary writes for them.  The full form where it carries the meaning,
-# a katakana look-alike for shapes that exist only as parts.
+# a katakana look-alike for shapes that exist only as parts.  A radical that
+# code page 932 has is stored as itself.
 SUBSTITUTE = {
     "亻": "人", "⺅": "人", "𠆢": "人",
     "氵": "水", "⺡": "水", "氺": "水",
@@ -72,18 +80,28 @@ SUBSTITUTE = {
     "⺹": "老", "耂": "老",
     "⺮": "竹",
     "⻊": "足",
-    "⺊": "ト",
-    "宀": "ウ", "冖": "ワ", "厶": "ム", "匕": "ヒ", "卜": "ト", "儿": "ル",
+    "⺊": "卜",
     "⺍": "ツ", "⺌": "ツ", "⺤": "ツ", "爫": "ツ",
-    "彐": "ヨ", "⺕": "ヨ", "彑": "ヨ",
-    "勹": "ク", "𠂊": "ク", "⺈": "ク", "⺆": "ク",
-    "丷": "ソ", "𠂇": "ナ", "乂": "メ", "丿": "ノ",
-    "囗": "口",
-    "亅": "ノ",
-    "攴": "攵", "巛": "川", "毋": "母",
+    "彐": "ヨ", "⺕": "ヨ",
+    "𠂊": "ク", "⺈": "ク", "⺆": "ク",
+    "丷": "ソ", "𠂇": "ナ",
     "疒": "广冫",                    # no typeable やまいだれ: its two halves
 }
 KATAKANA_PARTS = "ウワムヒトルツヨクソナメノマユコホキラリハフ"
+
+# One shape, one writing: a katakana look-alike of a radical that code page
+# 932 holds becomes the radical wherever an entry or an override writes it.
+SAME_SHAPE = {"ウ": "宀", "ワ": "冖", "ム": "厶", "ヒ": "匕", "ト": "卜", "ル": "儿",
+              "ノ": "丿", "メ": "乂", "ハ": "八"}
+
+# What a learner may type for a stored radical besides its Unicode forms: its
+# katakana look-alike, or the everyday kanji of the same shape.  A stored
+# form listed here is accepted in the slot but never rewritten to it.
+LOOKALIKE = {
+    "宀": "ウ", "冖": "ワ", "厶": "ム", "匕": "ヒ", "卜": "ト", "儿": "ル", "勹": "ク",
+    "丿": "ノ", "乂": "メ", "彑": "ヨ", "八": "ハ",
+    "囗": "口", "毋": "母", "巛": "川", "攴": "攵",
+}
 
 # Radicals that code page 932 has and that an IME offers under their
 # radical names; they stand for shapes with no kanji or katakana look-alike.
@@ -96,6 +114,17 @@ RADICAL_NAMED = {
     "廾": "にじゅうあし", "虍": "とらかんむり", "凵": "うけばこ", "豕": "いのこ",
     "幺": "いとがしら", "聿": "ふでづくり", "豸": "むじなへん", "弋": "しきがまえ",
     "舛": "まいあし", "韋": "なめしがわ", "爿": "しょうへん",
+    "宀": "うかんむり", "冖": "わかんむり", "勹": "つつみがまえ", "儿": "にんにょう",
+    "匕": "さじ", "厶": "む", "卜": "ぼく", "丿": "へつ", "亅": "はねぼう", "乂": "がい",
+    "攴": "ぼくにょう", "巛": "まがりがわ", "毋": "なかれ", "彑": "けいがしら", "囗": "くにがまえ",
+}
+# The name a learner looks a radical up by, for the help page; the reading
+# that the checks confirm may be another.
+RADICAL_READING = {
+    "水": "さんずい", "人": "にんべん", "手": "てへん", "心": "りっしんべん", "艸": "くさかんむり",
+    "之": "しんにょう", "阜": "こざとへん", "邑": "おおざと", "刀": "りっとう", "示": "しめすへん",
+    "衣": "ころもへん", "犬": "けものへん", "火": "れっか", "食": "しょくへん", "四": "あみがしら",
+    "竹": "たけ", "糸": "いと", "言": "ごん", "金": "かね", "老": "おい", "足": "あし",
 }
 # Non-jōyō kanji used as full forms; the reading that brings them up.
 EXTRA_KANJI = {"艸": "くさ", "邑": "ゆう", "之": "の", "乃": "の", "已": "い",
@@ -109,6 +138,8 @@ EXTRA_STROKES = {
     "ソ": 2, "ナ": 2, "メ": 2, "ノ": 1, "ユ": 2, "コ": 2, "ホ": 4, "キ": 3, "ラ": 2,
     "リ": 2, "ハ": 2, "フ": 1,
     # radical forms as written in today's kanji (the files list older counts)
+    "氵": 3, "扌": 3, "忄": 3, "犭": 3, "礻": 4, "衤": 5, "飠": 8, "亻": 2, "刂": 2,
+    "灬": 4, "罒": 5, "阝": 3, "⺡": 3, "⺘": 3, "⺖": 3, "⺅": 2, "⺉": 2, "⺭": 4, "⻂": 5,
     "艹": 3, "辶": 3, "耂": 4, "糹": 6, "訁": 7, "釒": 8, "⺼": 4, "⺮": 6, "⻊": 7,
 }
 
@@ -161,6 +192,29 @@ def fetch():
     return d
 
 
+def deb_members(path, wanted):
+    """The files of a .deb's data archive whose names `wanted` accepts, by name."""
+    with open(path, "rb") as f:
+        blob = f.read()
+    if blob[:8] != b"!<arch>\n":
+        raise Fail("%s is not an ar archive" % path)
+    pos = 8
+    while pos < len(blob):
+        header = blob[pos:pos + 60]
+        name = header[:16].decode().strip().rstrip("/")
+        size = int(header[48:58].decode().strip())
+        body = blob[pos + 60:pos + 60 + size]
+        pos += 60 + size + (size & 1)
+        if name.startswith("data.tar"):
+            out = {}
+            with tarfile.open(fileobj=io.BytesIO(body)) as t:
+                for m in t.getmembers():
+                    if m.isfile() and wanted(m.name):
+                        out[m.name] = t.extractfile(m).read()
+            return out
+    raise Fail("no data archive in %s" % path)
+
+
 def deb_member(path, wanted):
     """Returns the bytes of file `wanted` inside a .deb's data.tar.xz."""
     with open(path, "rb") as f:
@@ -201,6 +255,45 @@ class Sources:
                 self.grade[f[0]] = int(g[0][1:])
         self.edict = deb_member(os.path.join(d, "edict_2021.02.03-1_all.deb"),
                                 "./usr/share/edict/edict").decode("euc-jp")
+        self.freq, self.readings = {}, {}
+        for line in kd.splitlines():
+            if line.startswith("#"):
+                continue
+            f = line.split()
+            fr = [x for x in f if re.fullmatch(r"F\d+", x)]
+            if fr:
+                self.freq[f[0]] = int(fr[0][1:])
+            names = [i for i, x in enumerate(f) if x in ("T1", "T2")]
+            own = f[2:names[0]] if names else f[2:]
+            kana = [x for x in own if re.fullmatch(r"[\u3041-\u30ff.\-]+", x)]
+            kun = [x.split(".")[0].strip("-") for x in kana if "\u3041" <= x.strip("-")[0] <= "\u309f"]
+            on = [hiragana(x.strip("-")) for x in kana if "\u30a1" <= x.strip("-")[0] <= "\u30ff"]
+            self.readings[f[0]] = [r for r in kun + on if r]
+        ipadic = deb_members(os.path.join(d, "mecab-ipadic_2.7.0-20070801+main-3_all.deb"),
+                             lambda n: n.endswith(".csv"))
+        self.word_cost = {}
+        for blob in ipadic.values():
+            for line in blob.decode("euc-jp", errors="replace").splitlines():
+                p = line.split(",")
+                if len(p) > 5 and len(p[0]) == 2 and p[5] != "固有名詞":
+                    c = int(p[3])
+                    if c < self.word_cost.get(p[0], 1 << 30):
+                        self.word_cost[p[0]] = c
+        skk = deb_members(os.path.join(d, "skkdic_20230109-1_all.deb"), lambda n: n.endswith("SKK-JISYO.L"))
+        skk.update(deb_members(os.path.join(d, "skkdic-extra_20230109-1_all.deb"),
+                               lambda n: re.search(r"SKK-JISYO\.(S|M|JIS2|JIS3_4|JIS2004)$", n)))
+        self.skk = [b.decode("euc_jis_2004", errors="replace") for b in skk.values()]
+        self.common_words = set()
+        for n, b in skk.items():
+            if re.search(r"SKK-JISYO\.[SM]$", n):
+                for line in b.decode("euc_jis_2004", errors="replace").splitlines():
+                    if not line.startswith(";"):
+                        for cand in line.partition(" ")[2].strip().strip("/").split("/"):
+                            cand = cand.split(";", 1)[0]
+                            if len(cand) == 2:
+                                self.common_words.add(cand)
+        self.equivalent = deb_member(os.path.join(d, "unicode-data_15.0.0-1_all.deb"),
+                                     "./usr/share/unicode/EquivalentUnifiedIdeograph.txt").decode("utf-8")
         self._trees = {}
         self._kd2 = {}
 
@@ -246,6 +339,10 @@ def cp932_ok(c):
 KANGXI = {unicodedata.normalize("NFKC", chr(cp)) for cp in range(0x2F00, 0x2FD6)}
 
 
+def same_shape(kousei):
+    return "".join(SAME_SHAPE.get(c, c) for c in kousei)
+
+
 class Builder:
     def __init__(self, src):
         self.src = src
@@ -258,6 +355,7 @@ class Builder:
     def read_overrides(self):
         out = collections.OrderedDict()
         self.atoms = set()
+        self.whole = set()
         self.splittable = set()
         with open(OVERRIDES, encoding="utf-8") as f:
             for n, line in enumerate(f, 1):
@@ -267,6 +365,9 @@ class Builder:
                 fields = line.split()
                 if fields[0] == "atom":
                     self.atoms |= set("".join(fields[1:]))
+                    continue
+                if fields[0] == "whole":
+                    self.whole |= set("".join(fields[1:]))
                     continue
                 if fields[0] == "split":
                     self.splittable |= set("".join(fields[1:]))
@@ -330,7 +431,7 @@ class Builder:
         e = node.get("element")
         c = self.subst(e, index, siblings)
         usable = c is not None and all(x in self.allowed for x in c)
-        atomic = usable and (c in self.atoms or (c in KANGXI and c not in self.splittable))
+        atomic = usable and (c in self.atoms or c in self.whole or (c in KANGXI and c not in self.splittable))
         if usable and atomic and not top:
             return (c, None)
         kids = self.merged_parts(node)
@@ -413,6 +514,9 @@ class Builder:
         entries = []
         missing = []
         for k in sorted(set(self.joyo)):
+            if k in self.atoms and k not in self.overrides:
+                entries.append((k, k))     # never split, not even in its own entry
+                continue
             if k in self.overrides:
                 for p in self.overrides[k]:
                     entries.append((k, p))
@@ -428,13 +532,168 @@ class Builder:
         for k in extra:
             for p in self.overrides[k]:
                 entries.append((k, p))
-        entries.sort(key=lambda e: (ord(e[0])))
-        return entries, missing
+        entries = [(k, same_shape(p)) for k, p in entries]
+        seen, unique = set(), []
+        for e in entries:
+            if e not in seen:
+                seen.add(e)
+                unique.append(e)
+        unique.sort(key=lambda e: (ord(e[0])))
+        return unique, missing
+
+
+# ---------------------------------------------------------------- readings
+
+def skk_readings(src):
+    """Every single-character candidate of the SKK dictionaries, with the
+    readings it is offered under."""
+    rev = collections.defaultdict(list)
+    for text in src.skk:
+        for line in text.splitlines():
+            if line.startswith(";"):
+                continue
+            head, _, rest = line.partition(" ")
+            if not head or not rest or not ("\u3041" <= head[-1] <= "\u309f"):
+                continue            # okurigana entries (うらなu) and symbols
+            for cand in rest.strip().strip("/").split("/"):
+                cand = cand.split(";", 1)[0]
+                if len(cand) == 1 and head not in rev[cand]:
+                    rev[cand].append(head)
+    return rev
+
+
+def hiragana(text):
+    return "".join(chr(ord(c) - 0x60) if "\u30a1" <= c <= "\u30f6" else c for c in text)
+
+
+def reading_of(component, variants, src, offered):
+    """A reading under which an input method offers the component or one of
+    its variants, and the character it offers; None when there is none."""
+    if is_katakana(component):
+        return (hiragana(component), component)
+    forms = [component] + [v for v in variants if not is_katakana(v)]
+    wanted = [RADICAL_NAMED.get(component), RADICAL_READING.get(component)]
+    wanted += [r for r in src.readings.get(component, [])]
+    for r in wanted:
+        if not r:
+            continue
+        for f in forms:
+            if r in offered.get(f, []):
+                return (r, f)
+    for f in forms:
+        if offered.get(f):
+            return (offered[f][0], f)
+    return None
+
+
+# ---------------------------------------------------------------- variants
+
+def radical_code_points(src):
+    """Kangxi radicals and the CJK radicals supplement, each with the unified
+    ideograph it stands for (NFKC for the Kangxi block, Unicode's list of
+    equivalent ideographs for the supplement)."""
+    out = {}
+    for cp in range(0x2F00, 0x2FD6):
+        out[chr(cp)] = unicodedata.normalize("NFKC", chr(cp))
+    for line in src.equivalent.splitlines():
+        line = line.split("#", 1)[0].strip()
+        if not line:
+            continue
+        cps, uni = [x.strip() for x in line.split(";")]
+        lo, _, hi = cps.partition("..")
+        for cp in range(int(lo, 16), int(hi or lo, 16) + 1):
+            if 0x2E80 <= cp <= 0x2EFF:
+                out[chr(cp)] = chr(int(uni, 16))
+    return out
+
+
+def variant_table(stored, src):
+    """Each stored component and what a learner may type for it, in the order
+    of first appearance in the dictionary."""
+    table = collections.OrderedDict((c, []) for c in stored)
+
+    def add(s, v):
+        if s in table and v != s and v not in table[s]:
+            table[s].append(v)
+
+    for s, v in LOOKALIKE.items():
+        add(s, v)
+    for form, written in SUBSTITUTE.items():
+        if len(written) == 1 and len(form) == 1 and not ("\u2e80" <= form <= "\u2fdf"):
+            add(written, form)
+    add("阜", "阝")
+    add("邑", "阝")
+    for rad, uni in sorted(radical_code_points(src).items()):
+        written = SUBSTITUTE.get(rad) or SUBSTITUTE.get(uni) or uni
+        if len(written) == 1:
+            add(written, rad)
+    # Unicode forms of one stored component never stand for another: a
+    # variant that is itself stored is a look-alike, listed by hand.
+    return table
+
+
+def variant_lines(table):
+    lines = [
+        "# 部品の異体：辞書に保存された部品,学習者が入力してよい文字,…",
+        "# tools/dictgen/generate が書く。手で直さないこと。",
+        "# 行の先頭が保存形（辞書のすべての部品）。入力メソッドが出す部首形（CP932にない文字を含む）やカタカナの似た字を後ろに並べる。",
+        "# UTF-8 で書く（CP932 では書けない文字があるため）。",
+    ]
+    for s, vs in table.items():
+        lines.append(",".join([s] + vs))    # every stored form, so none is taken for a variant
+    return lines
+
+
+# ---------------------------------------------------------------- help page
+
+HELP_PAGE = os.path.join(REPO, "data", "FernoaHelp", "parts.html")
+
+
+def html(text):
+    return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+
+
+def help_page(order, table, readings, users, strokes):
+    """The help page "部品の入力": every stored component, katakana first and
+    then by strokes, as a radical table is ordered."""
+    rows = []
+    for c in sorted(order, key=lambda c: (not is_katakana(c), strokes(c) or 99, c)):
+        vs = table.get(c, [])
+        shown = [v for v in vs if not ("\u2e80" <= v <= "\u2fdf")]
+        radical_forms = [v for v in vs if "\u2e80" <= v <= "\u2fdf"]
+        reading, offered = readings[c]
+        how = "カタカナで「%s」" % c if is_katakana(c) else "「%s」→ %s" % (reading, offered)
+        rows.append("<tr><td class=\"big\">%s</td><td>%s</td><td>%s</td><td>%d</td></tr>" % (
+            html(c), html(" ".join(shown + radical_forms)), html(how), len(users[c])))
+    return """<!DOCTYPE html>
+<html lang="ja"><head><meta charset="utf-8"><title>部品の入力</title>
+<link rel="stylesheet" href="style.css"></head><body>
+<p class="nav"><a href="index.html">はじめに</a> | <a href="games.html">ゲームの遊び方</a> | <a href="screens.html">記録を見る画面</a> | <a href="data.html">データとライセンス</a> | <a href="parts.html">部品の入力</a></p>
+<h1>部品の入力</h1>
+<p>漢字辞書は、漢字を組み立てる部品を Shift-JIS で書ける文字で保存しています。部首の形（宀 冖 勹 儿 囗 …）が Shift-JIS にあればその字を、ないもの（氵 亻 扌 辶 …）は意味の通じる元の字（水 人 手 之 …）を、部品でしか現れない形はカタカナの似た字（ツ ヨ ク ソ ナ …）を使います。</p>
+<p>解体ゲームなど部品を入力する場面では、下の表の「入力してもよい文字」も正解になります。日本語入力で「さんずい」と変換して出る 氵 も、水 と同じに数えます。カタカナの部品は、読みを入力してカタカナに変換してください（「う」→ ウ）。</p>
+<p>「入力のしかた」は、日本語入力の辞書（SKK の辞書で確かめた読み）で部品を出すための読みと、出てくる字です。</p>
+<table>
+<tr><th>保存される部品</th><th>入力してもよい文字</th><th>入力のしかた</th><th>使う漢字の数</th></tr>
+%s
+</table>
+</body></html>
+""" % "\n".join(rows)
 
 
 # --------------------------------------------------------------- compounds
 
+COMPOUNDS_KEPT = 6100
+
+
 def compounds(src, finished):
+    """The common two-kanji words of EDICT ("(P)") whose kanji both have an
+    entry, ranked by how common they are, the first COMPOUNDS_KEPT kept in
+    code point order.  Rank: words of SKK's small and medium dictionaries
+    first, then the sum of two shares: the word's cost in mecab-ipadic (its
+    ordinary, not proper-noun, entries) and the newspaper rank of its rarer
+    kanji in KANJIDIC; a kanji beyond primary school counts against it.
+    Words without an ordinary ipadic entry are dropped."""
     words = set()
     for line in src.edict.splitlines():
         if "/(P)/" not in line and not line.rstrip().endswith("(P)/"):
@@ -444,7 +703,76 @@ def compounds(src, finished):
             w = w.split("(", 1)[0]
             if len(w) == 2 and w[0] in finished and w[1] in finished:
                 words.add(w)
-    return sorted(words)
+    words = sorted(w for w in words if w in src.word_cost)
+    if not words:
+        return []
+
+    def rarer(w):
+        return max(src.freq.get(c, 3000) for c in w)
+    by_cost = {w: i / len(words) for i, w in enumerate(sorted(words, key=lambda w: (src.word_cost[w], w)))}
+    by_kanji = {w: i / len(words) for i, w in enumerate(sorted(words, key=lambda w: (rarer(w), w)))}
+
+    def score(w):
+        late = any(src.grade.get(c, 9) > 6 for c in w)
+        return (w not in src.common_words, by_cost[w] + by_kanji[w] + (0.5 if late else 0), w)
+    return sorted(sorted(words, key=score)[:COMPOUNDS_KEPT])
+
+
+def simulate(entries, rng):
+    distinct = []
+    seen = set()
+    for _, p in entries:
+        for c in p:
+            if c not in seen:
+                seen.add(c)
+                distinct.append(c)
+    # A primitive entry is never a board's answer.
+    questions = [(k, p) for k, p in entries if p != k]
+    sets = [set(p) for _, p in questions]
+    out = {}
+    for n in (12, 18, 24):
+        solvable = 0
+        answers = 0
+        for _ in range(TRIALS):
+            board = set(rng.sample(distinct, n))
+            a = sum(1 for s in sets if s <= board)
+            if a:
+                solvable += 1
+                answers += a
+        out["excavation", n] = (solvable / TRIALS, answers / solvable if solvable else 0.0)
+    for n in (12, 18, 24):
+        closed = 0
+        worst = 0
+        for _ in range(TRIALS):
+            cand = list(range(len(questions)))
+            used = set()
+            total = 0
+            draws = 0
+            while total != n and cand and draws < 1000:
+                draws += 1
+                i = int(len(cand) * rng.random())
+                k, p = questions[cand[i]]
+                if k in used:
+                    continue
+                used.add(k)
+                del cand[i]
+                v = total + len(p)
+                if v == n or v < n - 1:
+                    total = v
+            if total == n:
+                closed += 1
+                worst = max(worst, draws)
+        out["landfill", n] = (closed / TRIALS, worst)
+    compset = collections.defaultdict(set)
+    for k, p in entries:
+        compset[k] |= set(p)
+    users = collections.defaultdict(set)
+    for k, s in compset.items():
+        for c in s:
+            users[c].add(k)
+    lonely = [k for k, s in compset.items() if all(users[c] == {k} for c in s)]
+    out["link"] = (len(lonely), len(compset), lonely)
+    return out
 
 
 # ------------------------------------------------------------------ checks
@@ -487,7 +815,7 @@ def check(entries, words, builder, problems):
     for w in words:
         if len(w) != 2 or w[0] not in finished or w[1] not in finished:
             problems.append("compound %s has a kanji without entry" % w)
-    if len(words) < 8000:
+    if len(words) < 6000:
         problems.append("only %d compounds" % len(words))
     for n in (len(entries), len(words)):
         if n > 32766:
@@ -504,60 +832,6 @@ def check_file_format(path, records, problems):
     lines = text.split("\r\n")[:-1]
     if lines != records:
         problems.append("%s does not read back as written" % path)
-
-
-# ------------------------------------------------------------- simulation
-
-def simulate(entries, rng):
-    distinct = []
-    seen = set()
-    for _, p in entries:
-        for c in p:
-            if c not in seen:
-                seen.add(c)
-                distinct.append(c)
-    sets = [set(p) for _, p in entries]
-    out = {}
-    for n in (12, 18, 24):
-        ok = 0
-        for _ in range(TRIALS):
-            board = set(rng.sample(distinct, n))
-            if any(s <= board for s in sets):
-                ok += 1
-        out["excavation", n] = ok / TRIALS
-    for n in (12, 18, 24):
-        closed = 0
-        worst = 0
-        for _ in range(TRIALS):
-            cand = list(range(len(entries)))
-            used = set()
-            total = 0
-            draws = 0
-            while total != n and cand and draws < 1000:
-                draws += 1
-                i = int(len(cand) * rng.random())
-                k, p = entries[cand[i]]
-                if k in used:
-                    continue
-                used.add(k)
-                del cand[i]
-                v = total + len(p)
-                if v == n or v < n - 1:
-                    total = v
-            if total == n:
-                closed += 1
-                worst = max(worst, draws)
-        out["landfill", n] = (closed / TRIALS, worst)
-    compset = collections.defaultdict(set)
-    for k, p in entries:
-        compset[k] |= set(p)
-    users = collections.defaultdict(set)
-    for k, s in compset.items():
-        for c in s:
-            users[c].add(k)
-    lonely = [k for k, s in compset.items() if all(users[c] == {k} for c in s)]
-    out["link"] = (len(lonely), len(compset), lonely)
-    return out
 
 
 def statistics(entries, words):
@@ -579,36 +853,121 @@ def statistics(entries, words):
     return users, hist, once, pairs
 
 
-def main(argv):
+STROKE_EXCEPTIONS = os.path.join(HERE, "strokes.txt")
+VARIANT_FILE = os.path.join(REPO, "data", "部品異体.txt")
+
+
+def read_stroke_exceptions():
+    """Splits whose strokes do not add up to the whole, each with its reason:
+    "kanji components reason"."""
+    out = {}
+    with open(STROKE_EXCEPTIONS, encoding="utf-8") as f:
+        for n, line in enumerate(f, 1):
+            line = line.split("#", 1)[0].strip()
+            if not line:
+                continue
+            fields = line.split(None, 2)
+            if len(fields) < 3:
+                raise Fail("strokes.txt:%d: kanji, components and a reason" % n)
+            out[fields[0], fields[1]] = fields[2]
+    return out
+
+
+def stroke_options(src, c):
+    """The stroke counts a stored component may stand for: its own, and that
+    of every radical form written as it (水 for the three strokes of 氵)."""
+    out = set()
+    for form in [c] + [r for r, w in SUBSTITUTE.items() if w == c]:
+        n = src.stroke_count(form)
+        if n:
+            out.add(n)
+    return out
+
+
+def possible_sums(options):
+    sums = {0}
+    for o in options:
+        sums = {a + b for a in sums for b in o}
+    return sums
+
+
+def check_strokes(entries, builder, problems):
+    """Every split adds up to the strokes of its kanji, or is listed with a
+    reason.  Returns the number of listed splits in use."""
+    listed = read_stroke_exceptions()
+    used = set()
+    for k, p in entries:
+        if p == k:
+            continue
+        counts = [stroke_options(builder.src, c) for c in p]
+        whole = builder.src.stroke_count(k)
+        if not all(counts) or whole is None:
+            problems.append("%s,%s: no stroke count for a part" % (k, p))
+            continue
+        if whole in possible_sums(counts):
+            continue
+        if (k, p) in listed:
+            used.add((k, p))
+            continue
+        problems.append("%s,%s: %s strokes in the parts, %d in the kanji"
+                        % (k, p, "/".join(map(str, sorted(possible_sums(counts)))), whole))
+    for e in sorted(set(listed) - used):
+        problems.append("strokes.txt lists %s,%s, which is not an entry that needs it" % e)
+    return len(used)
+
+
+def check_atoms(entries, builder, problems):
+    own = collections.defaultdict(list)
+    for k, p in entries:
+        own[k].append(p)
+    for a in sorted(builder.atoms):
+        if a in own and own[a] != [a]:
+            problems.append("%s is kept whole inside other kanji but split in its own entry" % a)
+
+
+def check_shapes(entries, problems):
+    for k, p in entries:
+        for c in p:
+            if c in SAME_SHAPE:
+                problems.append("%s,%s: %s is written %s elsewhere" % (k, p, c, SAME_SHAPE[c]))
+
+
+def main(argv, src=None):
     quiet_list = "--quiet" in argv
     problems = []
     try:
-        src = Sources(fetch())
+        src = src or Sources(fetch())
         b = Builder(src)
         if len(b.joyo) != 2136 or len(set(b.joyo)) != 2136:
             raise Fail("the jōyō list does not hold 2,136 kanji")
-        grades = set()
-        for g in ("01", "02", "03", "04", "05", "06", "08"):
-            grades |= {CP932_FORM.get(c, c) for c in src.grade_list(g)}
-        grades = {CP932_FORM.get(c, {"叱": "叱"}.get(c, c)) for c in grades}
-        if grades != set(b.joyo):
-            diff = sorted(grades ^ set(b.joyo))
-            print("note: grade lists and the jōyō list differ in", "".join(diff), file=sys.stderr)
         entries, missing = b.build()
         for k in missing:
             problems.append("%s: no usable tree; needs an override" % k)
         finished = {k for k, _ in entries}
         words = compounds(src, finished)
         check(entries, words, b, problems)
+        exceptions = check_strokes(entries, b, problems)
+        check_atoms(entries, b, problems)
+        check_shapes(entries, problems)
+        order = []
+        for _, p in entries:
+            for c in p:
+                if c not in order:
+                    order.append(c)
+        table = variant_table(order, src)
+        offered = skk_readings(src)
+        readings = {}
+        for c in order:
+            r = reading_of(c, table[c], src, offered)
+            if r is None:
+                problems.append("component %s: no input method reading offers it" % c)
+            readings[c] = r or ("", "")
     except Fail as e:
         print("error:", e, file=sys.stderr)
         return 1
     if problems and "--draft" in argv:
         for p in problems:
             print("error:", p, file=sys.stderr)
-        entries = [e for e in entries if all(c in b.allowed and cp932_ok(c) for c in e[0] + e[1])
-                   and 1 <= len(e[1]) <= MAX_COMPONENTS]
-        words = compounds(src, {k for k, _ in entries})
         problems = []
     if problems:
         for p in problems:
@@ -624,13 +983,13 @@ def main(argv):
         f.write(encode_lines(words))
     check_file_format(KANJI_FILE, kanji_lines, problems)
     check_file_format(COMPOUND_FILE, words, problems)
+    with open(VARIANT_FILE, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(variant_lines(table)) + "\n")
 
     users, hist, once, pairs = statistics(entries, words)
+    with open(HELP_PAGE, "w", encoding="utf-8", newline="\n") as f:
+        f.write(help_page(order, table, readings, users, src.stroke_count))
     sim = simulate(entries, random.Random(SEED))
-    if sim["excavation", 12] < 0.50:
-        problems.append("excavation N=12 solvable in %.1f %% < 50 %%" % (100 * sim["excavation", 12]))
-    if sim["excavation", 24] < 0.90:
-        problems.append("excavation N=24 solvable in %.1f %% < 90 %%" % (100 * sim["excavation", 24]))
     for n in (12, 18, 24):
         if sim["landfill", n][0] < 1.0:
             problems.append("landfill N=%d closes in only %.1f %%" % (n, 100 * sim["landfill", n][0]))
@@ -638,17 +997,23 @@ def main(argv):
     if lonely > nk / 100:
         problems.append("link: %d of %d kanji share no component" % (lonely, nk))
 
-    print("漢字辞書.TXT: %d entries, %d finished kanji, %d distinct components"
-          % (len(entries), len(set(k for k, _ in entries)), len(users)))
+    primitive = sum(1 for k, p in entries if p == k)
+    print("漢字辞書.TXT: %d entries (%d primitive, never a question), %d finished kanji, %d distinct components"
+          % (len(entries), primitive, len(set(k for k, _ in entries)), len(users)))
     print("components per entry:", ", ".join("%d: %d" % (n, hist[n]) for n in sorted(hist)))
     print("components used by one kanji only: %d%s" % (len(once), (" (" + "".join(once) + ")") if once else ""))
     print("pairs of kanji with identical components: %d" % len(pairs))
     if pairs and not quiet_list:
         print("  " + " ".join("%s/%s(%s)" % p for p in pairs))
+    print("splits whose strokes do not add up, listed with a reason: %d" % exceptions)
+    print("variant table: %d stored components with variants, %d variants"
+          % (sum(1 for v in table.values() if v), sum(len(v) for v in table.values())))
     print("熟語辞書.TXT: %d common two-kanji words" % len(words))
     print("playability (%d trials each, seed %d):" % (TRIALS, SEED))
     for n in (12, 18, 24):
-        print("  excavation N=%d: a solution in %.1f %% of boards" % (n, 100 * sim["excavation", n]))
+        share, mean = sim["excavation", n]
+        print("  excavation N=%d: %.1f %% of draws solvable, %.2f non-trivial answers a solvable board"
+              % (n, 100 * share, mean))
     for n in (12, 18, 24):
         rate, worst = sim["landfill", n]
         print("  landfill N=%d: closed in %.1f %% of trials (at most %d draws)" % (n, 100 * rate, worst))

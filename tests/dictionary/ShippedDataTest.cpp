@@ -1,0 +1,82 @@
+// The dictionaries and the variant table as shipped, read by the program's
+// own loader: what the games rely on holds for the real data.
+#include "dictionary/ComponentVariants.h"
+#include "dictionary/Dictionary.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString DataDir = QStringLiteral(FERNOA2_SOURCE_DATA_DIR);
+
+class ShippedData : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        dictionary = new Dictionary;
+        message = new QString(dictionary->load(DataDir));
+    }
+    static void TearDownTestSuite()
+    {
+        delete dictionary;
+        delete message;
+    }
+    static Dictionary* dictionary;
+    static QString* message;
+};
+Dictionary* ShippedData::dictionary = nullptr;
+QString* ShippedData::message = nullptr;
+}  // namespace
+
+TEST_F(ShippedData, BothDictionariesLoadWholeAndEveryCompoundIsMadeOfKanjiWithAnEntry)
+{
+    EXPECT_TRUE(message->isEmpty()) << message->toStdString();
+    EXPECT_GE(dictionary->kanjiCount(), 2136);
+    EXPECT_GE(dictionary->compoundCount(), 6000);
+    for (int i = 1; i <= dictionary->kanjiCount(); ++i) {
+        const int n = int(Dictionary::components(dictionary->kousei(i)).size());
+        ASSERT_TRUE(n >= 1 && n <= 6) << dictionary->kansei(i).toStdString();
+    }
+    for (int j = 1; j <= dictionary->compoundCount(); ++j) {
+        const QString w = dictionary->compoundText(j);
+        ASSERT_EQ(w.size(), 2);
+        ASSERT_NE(dictionary->findKanji(w.left(1)), 0) << w.toStdString();
+        ASSERT_NE(dictionary->findKanji(w.mid(1)), 0) << w.toStdString();
+    }
+}
+
+TEST_F(ShippedData, EveryComponentIsStoredInItsOwnFormAndListedOnTheHelpPage)
+{
+    const ComponentVariants& variants = ComponentVariants::shipped();
+    QFile page(DataDir + QStringLiteral("/FernoaHelp/parts.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(page.readAll());
+    for (const QString& c : Dictionary::components(dictionary->distinctComponents())) {
+        // A component written in a form the table maps elsewhere could never
+        // be typed as stored.
+        EXPECT_EQ(variants.canonical(QStringView(c)), c) << c.toStdString();
+        EXPECT_TRUE(help.contains(QStringLiteral("<td class=\"big\">%1</td>").arg(c))) << c.toStdString();
+    }
+    // The radical forms an input method gives for the shapes written otherwise.
+    for (const auto& [typed, stored] : {std::pair{u"氵", u"水"},
+                                        {u"宀", u"宀"},
+                                        {u"ウ", u"宀"},
+                                        {u"⺮", u"竹"},
+                                        {u"⼧", u"宀"},
+                                        {u"艹", u"艸"},
+                                        {u"口", u"囗"}})
+        EXPECT_TRUE(variants.matches(typed, stored))
+            << QString::fromUtf16(typed).toStdString() << " " << QString::fromUtf16(stored).toStdString();
+}
+
+TEST_F(ShippedData, NoQuestionShowsItsOwnAnswer)
+{
+    for (int i = 1; i <= dictionary->kanjiCount(); ++i) {
+        if (dictionary->isPrimitive(i))
+            continue;
+        EXPECT_FALSE(Dictionary::components(dictionary->kousei(i)).contains(dictionary->kansei(i)))
+            << dictionary->kansei(i).toStdString();
+    }
+    EXPECT_GT(dictionary->questionCount(), 1900);
+}
