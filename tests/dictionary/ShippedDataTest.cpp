@@ -65,7 +65,8 @@ TEST_F(ShippedData, EveryComponentIsStoredInItsOwnFormAndListedOnTheHelpPage)
                                         {u"⺮", u"竹"},
                                         {u"⼧", u"宀"},
                                         {u"艹", u"艸"},
-                                        {u"口", u"囗"}})
+                                        {u"口", u"囗"},
+                                        {u"攴", u"攵"}})
         EXPECT_TRUE(variants.matches(typed, stored))
             << QString::fromUtf16(typed).toStdString() << " " << QString::fromUtf16(stored).toStdString();
 }
