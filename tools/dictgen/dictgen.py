@@ -547,8 +547,9 @@ class Builder:
 
 def skk_readings(src):
     """Every single-character candidate of the SKK dictionaries, with the
-    readings it is offered under."""
-    rev = collections.defaultdict(list)
+    readings it is offered under and its place among each reading's
+    candidates (0: the first)."""
+    rank = {}
     for text in src.skk:
         for line in text.splitlines():
             if line.startswith(";"):
@@ -556,12 +557,14 @@ def skk_readings(src):
             head, _, rest = line.partition(" ")
             if not head or not rest or not ("\u3041" <= head[-1] <= "\u309f"):
                 continue            # okurigana entries (うらなu) and symbols
-            for cand in rest.strip().strip("/").split("/"):
+            for pos, cand in enumerate(rest.strip().strip("/").split("/")):
                 cand = cand.split(";", 1)[0]
-                if len(cand) == 1 and head not in rev[cand]:
-                    rev[cand].append(head)
+                if len(cand) == 1:
+                    rank[cand, head] = min(pos, rank.get((cand, head), pos))
+    rev = collections.defaultdict(dict)
+    for (cand, head), pos in rank.items():
+        rev[cand][head] = pos
     return rev
-
 
 def hiragana(text):
     return "".join(chr(ord(c) - 0x60) if "\u30a1" <= c <= "\u30f6" else c for c in text)
@@ -573,17 +576,21 @@ def reading_of(component, variants, src, offered):
     if is_katakana(component):
         return (hiragana(component), component)
     forms = [component] + [v for v in variants if not is_katakana(v)]
-    wanted = [RADICAL_NAMED.get(component), RADICAL_READING.get(component)]
-    wanted += [r for r in src.readings.get(component, [])]
-    for r in wanted:
-        if not r:
-            continue
+    # A radical by its name; any other component by a reading of KANJIDIC
+    # of two kana or more under which the input method puts it near the top.
+    for r in (RADICAL_NAMED.get(component), RADICAL_READING.get(component)):
         for f in forms:
-            if r in offered.get(f, []):
+            if r and r in offered.get(f, {}):
                 return (r, f)
+    own = src.readings.get(component, [])
+    for f in forms:
+        found = [r for r in own if r in offered.get(f, {})]
+        if found:
+            r = min(found, key=lambda r: (len(r) < 2, offered[f][r], own.index(r)))
+            return (r, f)
     for f in forms:
         if offered.get(f):
-            return (offered[f][0], f)
+            return (min(offered[f], key=lambda r: (offered[f][r], r)), f)
     return None
 
 
