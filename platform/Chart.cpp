@@ -1,45 +1,34 @@
 #include "platform/Chart.h"
 
+#include "platform/ChartScale.h"
 #include "platform/RecordLine.h"
 
+#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
-
-Chart::Chart(const QString& objectName, QWidget* parent) : QChartView(parent)
-{
-    setObjectName(objectName);
-    setRenderHint(QPainter::Antialiasing);
-    QChart* c = chart();
-    c->legend()->hide();
-    c->setMargins(QMargins(2, 2, 2, 2));
-    c->setBackgroundRoundness(0);
-    // One series, set and pair of axes for the chart's life: a redraw only
-    // replaces values and labels, which is much cheaper than rebuilding them.
-    set_ = new QBarSet(QString());
-    set_->setColor(QColor(0x40, 0x80, 0xC0));
-    auto* series = new QBarSeries;
-    series->append(set_);
-    series->setBarWidth(0.7);
-    c->addSeries(series);
-    categories_ = new QBarCategoryAxis;
-    values_ = new QValueAxis;
-    // %g: whole seconds show whole, small rates (0.42/秒) keep their decimals.
-    values_->setLabelFormat(QStringLiteral("%g"));
-    c->addAxis(categories_, Qt::AlignBottom);
-    c->addAxis(values_, Qt::AlignLeft);
-    series->attachAxis(categories_);
-    series->attachAxis(values_);
-    redraw();
-}
+#include <cmath>
 
 namespace {
-// Categories must be unique, while point labels repeat (合体, 合体, ...): the
-// point's number, written in zero-width characters, keeps them apart
-// without showing.
+const QColor SeriesColors[] = {QColor(0x40, 0x80, 0xC0), QColor(0xD0, 0x50, 0x50), QColor(0x50, 0xA0, 0x50),
+                               QColor(0xE0, 0xA0, 0x30)};
+
+// A bar is at least this wide before points are folded into columns, and a
+// folded column this wide.
+constexpr int MinBarPx = 4;
+constexpr int ColumnPx = 2;
+// The value axis and the margins take this much of the view's width.
+constexpr int AxisRoomPx = 70;
+constexpr int LabelGapPx = 8;
+
+// Categories must be unique, while point labels repeat (合体, 合体, ...) or
+// are left out for room: the point's number, written in zero-width
+// characters, keeps them apart without showing.
 QString invisibleSuffix(size_t n)
 {
     static const char16_t digits[4] = {0x200B, 0x200C, 0x200D, 0x2060};
@@ -50,38 +39,272 @@ QString invisibleSuffix(size_t n)
     } while (n > 0);
     return s;
 }
+
+QString tickFormat(int decimals)
+{
+    return decimals == 0 ? QStringLiteral("%d") : QStringLiteral("%.") + QString::number(decimals) + QLatin1Char('f');
+}
+
+// 1, 2, 5, 10, 20, 50 ... at or above n.
+int roundStep(int n)
+{
+    for (int power = 1;; power *= 10)
+        for (int m : {1, 2, 5})
+            if (m * power >= n)
+                return m * power;
+}
 }  // namespace
 
-void Chart::setPointCount(int count) { points_.resize(size_t(std::max(0, count))); }
+Chart::Chart(const QString& objectName, QWidget* parent, int seriesCount) : QChartView(parent)
+{
+    setObjectName(objectName);
+    setRenderHint(QPainter::Antialiasing);
+    QChart* c = chart();
+    c->legend()->hide();
+    c->legend()->setAlignment(Qt::AlignTop);
+    c->setMargins(QMargins(2, 2, 2, 2));
+    c->setBackgroundRoundness(0);
+    valueAxis_ = new QValueAxis;
+    categoryAxis_ = new QBarCategoryAxis;
+    categoryAxis_->setGridLineVisible(false);
+    numberAxis_ = new QValueAxis;
+    numberAxis_->setGridLineVisible(false);
+    numberAxis_->setTickType(QValueAxis::TicksDynamic);
+    numberAxis_->setTickAnchor(0);
+    numberAxis_->setLabelFormat(QStringLiteral("%d"));
+    c->addAxis(valueAxis_, Qt::AlignLeft);
+    c->addAxis(categoryAxis_, Qt::AlignBottom);
+    c->addAxis(numberAxis_, Qt::AlignBottom);
+    setSeriesCount(seriesCount);
+    redraw();
+}
+
+void Chart::setSeriesCount(int count)
+{
+    values_.resize(size_t(std::max(1, count)), std::vector<double>(labels_.size(), 0.0));
+    names_.resize(values_.size());
+}
+
+void Chart::setSeriesName(int series, const QString& name)
+{
+    if (series >= 1 && series <= seriesCount())
+        names_[size_t(series - 1)] = name;
+}
+
+void Chart::setPointCount(int count)
+{
+    const size_t n = size_t(std::max(0, count));
+    labels_.resize(n);
+    for (auto& v : values_)
+        v.resize(n, 0.0);
+}
 
 void Chart::setPointLabel(int point, const QString& label)
 {
     if (point >= 1 && point <= pointCount())
-        points_[size_t(point - 1)].label = label;
+        labels_[size_t(point - 1)] = label;
 }
 
-void Chart::setPointValue(int point, const QString& valueText)
+QString Chart::pointLabel(int point) const
 {
-    if (point >= 1 && point <= pointCount())
-        points_[size_t(point - 1)].value = recordline::toDouble(valueText);
+    return point >= 1 && point <= pointCount() ? labels_[size_t(point - 1)] : QString();
 }
 
-void Chart::setValueMax(double max) { valueMax_ = max; }
+void Chart::setPointValue(int series, int point, const QString& valueText)
+{
+    setPointValue(series, point, recordline::toDouble(valueText));
+}
+
+void Chart::setPointValue(int series, int point, double value)
+{
+    if (series >= 1 && series <= seriesCount() && point >= 1 && point <= pointCount())
+        values_[size_t(series - 1)][size_t(point - 1)] = std::isfinite(value) ? value : 0.0;
+}
+
+double Chart::value(int series, int point) const
+{
+    if (series >= 1 && series <= seriesCount() && point >= 1 && point <= pointCount())
+        return values_[size_t(series - 1)][size_t(point - 1)];
+    return 0;
+}
+
+// The view's own width is known as soon as it is placed, even hidden.
+int Chart::plotRoom() const { return std::max(300, width() - AxisRoomPx); }
+
+QColor Chart::seriesColor(int series) const { return SeriesColors[size_t(series) % std::size(SeriesColors)]; }
+
+void Chart::setValueScale()
+{
+    double largest = valueMax_;
+    for (const auto& series : values_)
+        for (double v : series)
+            largest = std::max(largest, v);
+    chartscale::Axis a;
+    switch (scale_) {
+    case Scale::Percent:
+        a = {100, 20, 5, 0};
+        break;
+    case Scale::Counts:
+        a = chartscale::countAxis(largest);
+        break;
+    case Scale::Values:
+        a = chartscale::valueAxis(largest);
+        break;
+    }
+    axisTop_ = a.top;
+    axisStep_ = a.step;
+    valueAxis_->setRange(0, a.top);
+    valueAxis_->setTickCount(a.ticks + 1);
+    valueAxis_->setLabelFormat(scale_ == Scale::Percent ? QStringLiteral("%d%%") : tickFormat(a.decimals));
+}
+
+void Chart::addSeries(QAbstractSeries* series, QAbstractAxis* pointAxis)
+{
+    chart()->addSeries(series);
+    series->attachAxis(pointAxis);
+    series->attachAxis(valueAxis_);
+}
+
+QStringList Chart::shownLabels() const
+{
+    QStringList shown;
+    if (categoryAxis_->isVisible())
+        for (const QString& category : categoryAxis_->categories()) {
+            QString s = category;
+            while (!s.isEmpty() && (s.back() == QChar(0x200B) || s.back() == QChar(0x200C) ||
+                                    s.back() == QChar(0x200D) || s.back() == QChar(0x2060)))
+                s.chop(1);
+            shown << s;
+        }
+    return shown;
+}
+
+void Chart::drawBars(int roomPx)
+{
+    const int n = pointCount();
+    columns_ = n;
+    // Labels every `step` points, so that none runs into the next. Points
+    // without labels are numbered, in round steps.
+    const QFontMetrics fm(chart()->font());
+    const bool labelled = std::any_of(labels_.begin(), labels_.end(), [](const QString& l) { return !l.isEmpty(); });
+    int widest = 0;
+    if (labelled) {
+        for (const QString& l : labels_)
+            widest = std::max(widest, fm.horizontalAdvance(l));
+    } else {
+        widest = fm.horizontalAdvance(QString::number(n));
+    }
+    const double room = n > 0 ? double(roomPx) / n : roomPx;
+    int step = chartscale::labelStep(room, widest + LabelGapPx);
+    if (!labelled)
+        step = roundStep(step);
+    QStringList categories;
+    categories.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        QString shown;
+        if (labelled ? i % step == 0 : (i + 1) % step == 0)
+            shown = labelled ? labels_[size_t(i)].toHtmlEscaped() : QString::number(i + 1);
+        categories << shown + invisibleSuffix(size_t(i));
+    }
+    categoryAxis_->setCategories(categories);
+    numberAxis_->hide();
+    categoryAxis_->show();
+
+    if (form_ == Form::Bars) {
+        auto* bars = new QBarSeries;
+        for (int s = 0; s < seriesCount(); ++s) {
+            auto* set = new QBarSet(names_[size_t(s)]);
+            set->setColor(seriesColor(s));
+            set->setBorderColor(seriesColor(s));
+            QList<qreal> v(values_[size_t(s)].begin(), values_[size_t(s)].end());
+            set->append(v);
+            bars->append(set);
+        }
+        bars->setBarWidth(seriesCount() > 1 ? 0.8 : 0.7);
+        addSeries(bars, categoryAxis_);
+        return;
+    }
+    for (int s = 0; s < seriesCount(); ++s) {
+        auto* line = new QLineSeries;
+        line->setName(names_[size_t(s)]);
+        line->setColor(seriesColor(s));
+        line->setPointsVisible(n <= 60);
+        QList<QPointF> pts;
+        pts.reserve(n);
+        for (int i = 0; i < n; ++i)
+            pts << QPointF(i, values_[size_t(s)][size_t(i)]);
+        line->replace(pts);
+        addSeries(line, categoryAxis_);
+    }
+}
+
+void Chart::drawFolded(int roomPx)
+{
+    const int n = pointCount();
+    numberAxis_->setRange(0.5, n + 0.5);
+    numberAxis_->setTickInterval(chartscale::countAxis(n, std::max(2, roomPx / 90)).step);
+    categoryAxis_->hide();
+    numberAxis_->show();
+
+    // Each column shows the range of its points as a pale band, whose top
+    // edge keeps every peak, and their mean as a line.
+    const int columns = std::max(1, roomPx / ColumnPx);
+    for (int s = 0; s < seriesCount(); ++s) {
+        const chartscale::Folded f = chartscale::fold(values_[size_t(s)], columns);
+        columns_ = int(f.peaks.size());
+        auto* upper = new QLineSeries;
+        auto* lower = new QLineSeries;
+        auto* mean = new QLineSeries;
+        QList<QPointF> top, bottom, middle;
+        for (auto* v : {&top, &bottom, &middle})
+            v->reserve(qsizetype(f.peaks.size()) * 2);
+        for (size_t g = 0; g < f.peaks.size(); ++g) {
+            const double from = double(f.firsts[g]) + 0.5;
+            const double to = (g + 1 < f.firsts.size() ? double(f.firsts[g + 1]) : double(n)) + 0.5;
+            top << QPointF(from, f.peaks[g]) << QPointF(to, f.peaks[g]);
+            bottom << QPointF(from, f.lows[g]) << QPointF(to, f.lows[g]);
+            middle << QPointF((from + to) / 2, f.means[g]);
+        }
+        upper->replace(top);
+        lower->replace(bottom);
+        mean->replace(middle);
+        auto* band = new QAreaSeries(upper, lower);
+        QColor pale = seriesColor(s);
+        pale.setAlpha(80);
+        band->setColor(pale);
+        band->setBorderColor(pale);
+        addSeries(band, numberAxis_);
+        mean->setName(names_[size_t(s)]);
+        QPen pen(seriesColor(s));
+        pen.setWidthF(1.5);
+        mean->setPen(pen);
+        addSeries(mean, numberAxis_);
+        for (QLegendMarker* m : chart()->legend()->markers(band))
+            m->setVisible(false);
+    }
+}
 
 void Chart::redraw()
 {
-    QList<qreal> values;
-    QStringList labels;
-    values.reserve(qsizetype(points_.size()));
-    double top = 0;
-    for (size_t i = 0; i < points_.size(); ++i) {
-        values << points_[i].value;
-        top = std::max(top, points_[i].value);
-        labels << points_[i].label + invisibleSuffix(i);
-    }
-    set_->remove(0, set_->count());
-    set_->append(values);
-    categories_->setCategories(labels);
-    const double max = valueMax_ > 0 ? std::max(valueMax_, top) : top;
-    values_->setRange(0, max > 0 ? max : 1);
+    chart()->removeAllSeries();
+    setValueScale();
+    const int room = plotRoom();
+    drawnRoom_ = room;
+    const int n = pointCount();
+    const int fits = form_ == Form::Bars ? std::max(24, room / (MinBarPx * seriesCount())) : room / ColumnPx;
+    if (n <= fits)
+        drawBars(room);
+    else
+        drawFolded(room);
+    const bool named = std::any_of(names_.begin(), names_.end(), [](const QString& s) { return !s.isEmpty(); });
+    chart()->legend()->setVisible(named);
+}
+
+void Chart::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    // Folding and label room follow the width: redraw when it changed much.
+    const int room = plotRoom();
+    if (std::abs(room - drawnRoom_) * 5 > drawnRoom_)
+        redraw();
 }

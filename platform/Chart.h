@@ -1,6 +1,12 @@
 #pragma once
-// A bar chart with one data series, filled point by point: the point count,
-// each point's label, and its value given as text.
+// A chart control in the vocabulary the program is written in: N series
+// over one row of points, filled point by point (point count, each point's
+// label, each series' value given as text), then drawn once by redraw().
+//
+// Drawing is for reading at a glance, whatever the number of points: value
+// axes run from 0 in round steps, labels are thinned so that they never
+// collide, and a series longer than the chart is wide is folded into
+// columns that each show the peak of their points.
 #include <QChartView>
 #include <QString>
 
@@ -9,29 +15,71 @@
 class Chart : public QChartView {
     Q_OBJECT
 public:
-    explicit Chart(const QString& objectName, QWidget* parent = nullptr);
+    enum class Form { Bars, Line };
+    // Values: round steps of any size; Counts: whole steps; Percent: 0-100 %.
+    enum class Scale { Values, Counts, Percent };
 
-    struct Point {
-        QString label;
-        double value = 0;
-    };
+    explicit Chart(const QString& objectName, QWidget* parent = nullptr, int seriesCount = 1);
 
-    void setPointCount(int count);  // points keep their values while count grows
-    int pointCount() const { return int(points_.size()); }
-    void setPointLabel(int point, const QString& label);  // 1-based
-    void setPointValue(int point, const QString& valueText);
-    const std::vector<Point>& points() const { return points_; }
-    // The value axis runs from 0 to max (0 lets the chart choose).
-    void setValueMax(double max);
+    void setSeriesCount(int count);  // points keep the values of the series kept
+    int seriesCount() const { return int(values_.size()); }
+    // A legend shows the names once any series has one.
+    void setSeriesName(int series, const QString& name);
+    void setForm(Form form) { form_ = form; }
+    Form form() const { return form_; }
+    void setScale(Scale scale) { scale_ = scale; }
+    Scale scale() const { return scale_; }
+
+    // Points are 1-based and keep their values while the count grows.
+    void setPointCount(int count);
+    int pointCount() const { return int(labels_.size()); }
+    void setPointLabel(int point, const QString& label);
+    QString pointLabel(int point) const;
+    // The value is read from text as the number it starts with; series 1
+    // when no series is given.
+    void setPointValue(int point, const QString& valueText) { setPointValue(1, point, valueText); }
+    void setPointValue(int series, int point, const QString& valueText);
+    void setPointValue(int series, int point, double value);
+    double value(int point) const { return value(1, point); }
+    double value(int series, int point) const;
+    // The value axis reaches at least this far (0: as far as the values).
+    void setValueMax(double max) { valueMax_ = max; }
     double valueMax() const { return valueMax_; }
 
     // Draws the points as they stand; callers call it once after filling.
     void redraw();
 
+    // What the last redraw put on screen.
+    bool folded() const { return columns_ < pointCount(); }
+    int columnsShown() const { return columns_; }
+    double axisTop() const { return axisTop_; }
+    double axisStep() const { return axisStep_; }
+    // The category labels on show, blank where a label was left out for room.
+    QStringList shownLabels() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    std::vector<Point> points_;
-    class QBarSet* set_ = nullptr;
-    class QBarCategoryAxis* categories_ = nullptr;
-    class QValueAxis* values_ = nullptr;
+    void setValueScale();
+    void drawBars(int roomPx);
+    void drawFolded(int roomPx);
+    void addSeries(class QAbstractSeries* series, class QAbstractAxis* pointAxis);
+    QColor seriesColor(int series) const;
+    int plotRoom() const;
+
+    std::vector<std::vector<double>> values_;
+    std::vector<QString> labels_;
+    std::vector<QString> names_;
+    Form form_ = Form::Bars;
+    Scale scale_ = Scale::Values;
     double valueMax_ = 0;
+    int columns_ = 0;
+    int drawnRoom_ = 0;
+    double axisTop_ = 1;
+    double axisStep_ = 1;
+    // The axes live as long as the chart; a redraw replaces only the series.
+    class QValueAxis* valueAxis_ = nullptr;
+    class QBarCategoryAxis* categoryAxis_ = nullptr;  // labelled points
+    class QValueAxis* numberAxis_ = nullptr;          // point numbers, when folded
 };

@@ -1,8 +1,6 @@
 #include "games/frame/HistoryArea.h"
 
-#include "games/frame/TwoSeriesChart.h"
 #include "platform/ButtonFace.h"
-#include "platform/Chart.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
 #include "platform/MessageBox.h"
@@ -35,9 +33,6 @@ QPushButton* chartButton(QWidget* parent, const char* name, const QString& capti
     b->setAutoFillBackground(true);
     return b;
 }
-
-// The number a cell starts with, as text for the chart.
-QString cellNumber(const QString& cell) { return recordline::number(history::leadingNumber(cell)); }
 }  // namespace
 
 HistoryArea::HistoryArea(QWidget* window, QString historyFile, const QString& sixthHeading,
@@ -55,7 +50,10 @@ HistoryArea::HistoryArea(QWidget* window, QString historyFile, const QString& si
     msgRireki->setFontPointSize(11);
     msgRireki->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
     mcrRireki = new Chart(QStringLiteral("mcrRireki"), fraRireki);
-    mcrRireki2 = new TwoSeriesChart(QStringLiteral("mcrRireki2"), fraRireki);
+    mcrRireki2 = new Chart(QStringLiteral("mcrRireki2"), fraRireki, 2);
+    mcrRireki2->setScale(Chart::Scale::Counts);
+    mcrRireki2->setSeriesName(1, QStringLiteral("ＯＫ"));
+    mcrRireki2->setSeriesName(2, QStringLiteral("ＮＧ"));
     mcrRireki->hide();
     mcrRireki2->hide();
     InitHistoryGrid();
@@ -187,48 +185,50 @@ void HistoryArea::ResetChartButtons()
         buttonface::set(b, buttonface::systemFace());
 }
 
-void HistoryArea::finishChart(QPushButton* button)
-{
-    LayoutHistoryWithChart();
-    buttonface::set(button, ChosenChart);
-}
-
-void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast)
+void HistoryArea::showChart(Chart* shown)
 {
     ResetChartButtons();
-    mcrRireki2->hide();
-    mcrRireki->show();
+    Chart* hidden = shown == mcrRireki ? mcrRireki2 : mcrRireki;
+    hidden->hide();
+    shown->show();
+    // The chart takes its size before it is drawn, so that it draws once for
+    // the room it has.
+    LayoutHistoryWithChart();
+}
+
+void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale)
+{
+    showChart(mcrRireki);
+    mcrRireki->setScale(scale);
     const int points = msgRireki->rows() - 1;
     mcrRireki->setPointCount(points);
     for (int i = 1; i <= points; ++i) {
         QString cell = msgRireki->text(i, col);
         if (dropLast)
             cell.chop(1);
-        mcrRireki->setPointValue(i, cellNumber(cell));
+        mcrRireki->setPointValue(1, i, history::leadingNumber(cell));
     }
     mcrRireki->redraw();
-    finishChart(button);
+    buttonface::set(button, ChosenChart);
 }
 
 void HistoryArea::cmdKaitou_Click()
 {
-    ResetChartButtons();
-    mcrRireki->hide();
-    mcrRireki2->show();
+    showChart(mcrRireki2);
     const int points = msgRireki->rows() - 1;
     mcrRireki2->setPointCount(points);
     for (int i = 1; i <= points; ++i) {
-        mcrRireki2->setPointValue(1, i, cellNumber(msgRireki->text(i, 4)));
-        mcrRireki2->setPointValue(2, i, cellNumber(msgRireki->text(i, 5)));
+        mcrRireki2->setPointValue(1, i, history::leadingNumber(msgRireki->text(i, 4)));
+        mcrRireki2->setPointValue(2, i, history::leadingNumber(msgRireki->text(i, 5)));
     }
     mcrRireki2->redraw();
-    finishChart(cmdKaitou);
+    buttonface::set(cmdKaitou, ChosenChart);
 }
 
-void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, 9, false); }
-void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, 8, false); }
-void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, 7, true); }
-void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, 6, false); }
+void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, 9, false, Chart::Scale::Values); }
+void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, 8, false, Chart::Scale::Values); }
+void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, 7, true, Chart::Scale::Percent); }
+void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, 6, false, Chart::Scale::Counts); }
 
 void HistoryArea::RedrawSelectedChart()
 {

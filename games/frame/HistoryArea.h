@@ -4,19 +4,18 @@
 // "グラフ指定", and clearing. The chosen chart is recorded only by the
 // colour of its button.
 #include "games/frame/HistoryFile.h"
+#include "platform/Chart.h"
 
 #include <QColor>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class Chart;
 class Grid;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QPushButton;
-class TwoSeriesChart;
 
 class HistoryArea : public QObject {
     Q_OBJECT
@@ -31,7 +30,7 @@ public:
     QFrame* fraRireki;
     Grid* msgRireki;
     Chart* mcrRireki;
-    TwoSeriesChart* mcrRireki2;
+    Chart* mcrRireki2;   // correct and wrong answers side by side
     QGroupBox* filters;  // "履歴指定"
     QComboBox* cboKaisu2;
     QComboBox* cboJikan2;
@@ -68,8 +67,8 @@ public:
 private:
     template <typename Keep> void listRows(Keep keep);
     // One-series chart from a column; `dropLast` takes the "%" off.
-    void showOneSeries(QPushButton* button, int col, bool dropLast);
-    void finishChart(QPushButton* button);
+    void showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale);
+    void showChart(Chart* shown);
     void applyLayout(int topTwips, int heightTwips, int gridHeightTwips, int scrollAbove);
     void scrollToEnd();
 

@@ -1,6 +1,5 @@
 // The history area of a game window: listing, the two filters, the chart
 // buttons and their colours, the two layouts, clearing.
-#include "games/frame/TwoSeriesChart.h"
 #include "gui/GameFixture.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
@@ -82,26 +81,29 @@ TEST_F(GameHistoryTest, ChartButtonsDrawTheListedRowsAndEnlargeTheArea)
     EXPECT_TRUE(one->isVisible());
     EXPECT_FALSE(find("mcrRireki2")->isVisible());
     ASSERT_EQ(one->pointCount(), 4);
-    EXPECT_DOUBLE_EQ(one->points()[1].value, 83.3);
+    EXPECT_DOUBLE_EQ(one->value(2), 83.3);
+    EXPECT_DOUBLE_EQ(one->axisTop(), 100);  // accuracy reads against the whole scale
     EXPECT_EQ(face("cmdRitu"), HistoryArea::ChosenChart);
     EXPECT_EQ(frameTop(), colors::twipsToPixels(1350));
     EXPECT_EQ(grid()->height(), colors::twipsToPixels(3590));
 
     click("cmdByou");
-    EXPECT_DOUBLE_EQ(one->points()[2].value, 0.28);
+    EXPECT_DOUBLE_EQ(one->value(3), 0.28);
     EXPECT_EQ(face("cmdRitu"), buttonface::systemFace());
     click("cmdPByou");
-    EXPECT_DOUBLE_EQ(one->points()[2].value, 35.2);
+    EXPECT_DOUBLE_EQ(one->value(3), 35.2);
     click("cmdMoji");
-    EXPECT_DOUBLE_EQ(one->points()[3].value, 4);
+    EXPECT_DOUBLE_EQ(one->value(4), 4);
 
     click("cmdKaitou");
-    auto* two = find<TwoSeriesChart>("mcrRireki2");
+    auto* two = find<Chart>("mcrRireki2");
     EXPECT_TRUE(two->isVisible());
     EXPECT_FALSE(one->isVisible());
     ASSERT_EQ(two->pointCount(), 4);
     EXPECT_DOUBLE_EQ(two->value(1, 2), 10);
     EXPECT_DOUBLE_EQ(two->value(2, 2), 2);
+    EXPECT_DOUBLE_EQ(two->axisTop(), 10);  // answers step in whole numbers
+    EXPECT_DOUBLE_EQ(two->axisStep(), 2);
 
     click("cmdJisyo");  // the spare button changes nothing
     EXPECT_EQ(face("cmdKaitou"), HistoryArea::ChosenChart);
@@ -163,5 +165,5 @@ TEST_F(GameHistoryTest, AMissingHistoryFileListsTheHeaderOnly)
     open();
     EXPECT_EQ(grid()->rows(), 1);
     click("cmdKaitou");
-    EXPECT_EQ(find<TwoSeriesChart>("mcrRireki2")->pointCount(), 0);
+    EXPECT_EQ(find<Chart>("mcrRireki2")->pointCount(), 0);
 }
