@@ -9,6 +9,7 @@
 #include "games/shiritori/ShiritoriWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
+#include "platform/PlainTextLabels.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
     QApplication app(argc, argv);
+    plaintext::install(app);
     QApplication::setApplicationName(QStringLiteral("fernoa2"));
     // No display name: the platform would append it to every window title,
     // and the titles are the program's own.

@@ -86,14 +86,25 @@ QString Dictionary::load(const QString& folder)
     compounds_ = std::move(compounds);
 
     std::vector<KanjiEntry> kanji;
+    int overlong = 0;
     p = readLines(locate(folder, KanjiFileName), [&](const std::vector<QStringView>& items) {
         // A damaged line without both fields cannot make a puzzle.
-        if (items.size() >= 2 && !items[0].isEmpty() && !items[1].isEmpty())
-            kanji.push_back({items[0].toString(), items[1].toString()});
+        if (items.size() < 2 || items[0].isEmpty() || items[1].isEmpty())
+            return;
+        // The games have six component slots; a longer entry cannot be shown whole.
+        if (components(items[1]).size() > MaxComponents) {
+            ++overlong;
+            return;
+        }
+        kanji.push_back({items[0].toString(), items[1].toString()});
     });
     if (p != Problem::None) {
         kanji.clear();
         messages << describe(p, KanjiFileName);
+    } else if (overlong > 0) {
+        messages << QStringLiteral("%1 の %2 件の漢字は構成部品が６つを超えるため読み込みませんでした。")
+                        .arg(KanjiFileName)
+                        .arg(overlong);
     }
     kanji_ = std::move(kanji);
     indexQuestions();

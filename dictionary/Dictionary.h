@@ -19,6 +19,7 @@ class Dictionary {
 public:
     static constexpr int MaxEntries = 32766;
     static constexpr int MaxComponentSet = 15;
+    static constexpr int MaxComponents = 6;  // of one entry
     static constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
     static inline const QString KanjiFileName = QStringLiteral("漢字辞書.TXT");
     static inline const QString CompoundFileName = QStringLiteral("熟語辞書.TXT");

@@ -14,18 +14,14 @@ bool show(QWidget* parent, Kind kind, const QString& title, const QString& text)
 {
     if (responder())
         return responder()(kind, title, text);
-    switch (kind) {
-    case Kind::Confirm:
-        return QMessageBox::warning(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
-               QMessageBox::Ok;
-    case Kind::Warning:
-        QMessageBox::warning(parent, title, text);
-        return true;
-    case Kind::Information:
-        QMessageBox::information(parent, title, text);
-        return true;
+    QMessageBox box(kind == Kind::Information ? QMessageBox::Information : QMessageBox::Warning, title, text,
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);  // texts quote file contents
+    if (kind == Kind::Confirm) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
     }
-    return false;
+    return box.exec() == QMessageBox::Ok;
 }
 }  // namespace
 

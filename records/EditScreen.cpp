@@ -29,7 +29,6 @@ EditScreen::EditScreen(MainState& state, QWidget* parent) : Screen(parent), stat
     cmdNew1->setObjectName(QStringLiteral("cmdNew1"));
     txtPriData = new QLineEdit(this);
     txtPriData->setObjectName(QStringLiteral("txtPriData"));
-    txtPriData->setMaxLength(40);
     cmdPHozon1 = new QPushButton(QStringLiteral("名前変更"), this);
     cmdPHozon1->setObjectName(QStringLiteral("cmdPHozon1"));
 
@@ -152,6 +151,10 @@ void EditScreen::DeleteOneRecord()
 
 void EditScreen::DeleteAllData()
 {
+    if (txtPriData->text().size() > nickname::MaxLength) {
+        msgbox::warning(this, QStringLiteral("名前変更"), nickname::TooLongText);
+        return;
+    }
     if (!msgbox::confirm(this, ConfirmTitle,
                          QStringLiteral("これまでのデータを削除して新しくスタートします。よろしいですか？")))
         return;
@@ -178,6 +181,11 @@ void EditScreen::DeleteAllData()
 void EditScreen::SaveNickname()
 {
     const QString name = txtPriData->text();
+    if (name.size() > nickname::MaxLength) {
+        // Refused whole rather than cut, so that nothing typed goes unnoticed.
+        msgbox::warning(this, QStringLiteral("名前変更"), nickname::TooLongText);
+        return;
+    }
     const textfile::WriteResult w = nickname::write(name);
     if (!w.ok) {
         msgbox::warning(this, WriteErrorTitle, w.message(nickname::FileName));

@@ -7,6 +7,9 @@
 namespace nickname {
 
 inline const QString FileName = QStringLiteral("プライベート.txt");
+// The longest nickname taken, in characters: it heads the window title.
+constexpr int MaxLength = 40;
+inline const QString TooLongText = QStringLiteral("名前は４０文字以内で入力してください。");
 
 QString read(const QString& path = FileName);  // empty when missing
 textfile::WriteResult write(const QString& name, const QString& path = FileName);

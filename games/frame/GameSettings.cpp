@@ -4,6 +4,15 @@
 
 #include <vector>
 
+bool GameSettings::isOfferedTimeLimit(float seconds)
+{
+    // Compared as a whole number only when it is one: NaN and 3e38 are not.
+    if (!(seconds >= TimeLimitStep && seconds <= MaxTimeLimit))
+        return false;
+    const int whole = int(seconds);
+    return float(whole) == seconds && whole % TimeLimitStep == 0;
+}
+
 GameSettings GameSettings::read(const QString& path, bool withHint)
 {
     GameSettings s;
@@ -24,7 +33,7 @@ GameSettings GameSettings::read(const QString& path, bool withHint)
     s.autoSave = recordline::toInteger(items[i++]) != 0 ? 1 : 0;
     if (target >= 1 && target <= 32767)
         s.answerTarget = int(target);
-    if (limit > 0)
+    if (isOfferedTimeLimit(limit))
         s.timeLimit = limit;
     return s;
 }

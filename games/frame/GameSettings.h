@@ -7,6 +7,10 @@
 
 struct GameSettings {
     static inline const QString TimeModeCaption = QStringLiteral("秒数");
+    // The time limits offered: 10, 20, ..., 180 seconds.
+    static constexpr int TimeLimitStep = 10;
+    static constexpr int MaxTimeLimit = 180;
+    static bool isOfferedTimeLimit(float seconds);
 
     int answerTarget = 10;
     float timeLimit = 60;
@@ -14,8 +18,9 @@ struct GameSettings {
     QString modeCaption = TimeModeCaption;
     int autoSave = 1;
 
-    // A missing or unreadable file gives the defaults; values that would
-    // stop a play from ever ending (no time, no answers) are replaced by them.
+    // A missing or unreadable file gives the defaults; so does a value that
+    // would stop a play from ever ending (no answers) and a time limit that is
+    // not one of those offered.
     static GameSettings read(const QString& path, bool withHint);
     QString line(bool withHint) const;
     // Truncates and rewrites the file whole.

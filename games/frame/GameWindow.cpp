@@ -81,7 +81,7 @@ QStringList GameWindow::countRange(int from, int to)
 QStringList GameWindow::timeChoices()
 {
     QStringList list;
-    for (int s = 10; s <= 180; s += 10)
+    for (int s = GameSettings::TimeLimitStep; s <= GameSettings::MaxTimeLimit; s += GameSettings::TimeLimitStep)
         list << QString::number(s);
     return list;
 }
@@ -264,7 +264,7 @@ void GameWindow::Form_Load()
 
     ClearQuestion();
     if (ctx_.loadDictionaries)
-        ctx_.dictionary.load();
+        dictionaryProblem_ = ctx_.dictionary.load();
     ShowIdleSample();
 
     cboJikan->addItems(timeChoices());
@@ -291,6 +291,8 @@ void GameWindow::Form_Load()
         l->clear();
     cmdStart->setFocus();  // Enter starts a play
     loading_ = false;
+    if (!dictionaryProblem_.isEmpty())
+        msgbox::warning(this, DictionaryProblemTitle, dictionaryProblem_);
 }
 
 void GameWindow::selectComboText(QComboBox* box, const QString& text)
@@ -611,9 +613,10 @@ void GameWindow::cmdClear_Click()
 
 void GameWindow::warnAboutKanjiTable()
 {
-    if (dictionary().kanjiCount() == 0)
-        msgbox::warning(this, def_.windowTitle, EmptyKanjiTableText);
-    else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
+    if (dictionary().kanjiCount() == 0) {
+        if (dictionaryProblem_.isEmpty())  // otherwise the file's own problem has been told
+            msgbox::warning(this, def_.windowTitle, EmptyKanjiTableText);
+    } else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
         msgbox::information(this, def_.windowTitle, NoSampleText);
 }
 
@@ -621,7 +624,7 @@ bool GameWindow::kanjiTableUsable(QString* reason) const
 {
     if (dictionary().kanjiCount() > 0)
         return true;
-    *reason = EmptyKanjiTableText;
+    *reason = dictionaryProblem_.isEmpty() ? EmptyKanjiTableText : dictionaryProblem_;
     return false;
 }
 

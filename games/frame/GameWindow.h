@@ -65,6 +65,7 @@ public:
         QStringLiteral("漢字辞書に漢字がひとつも登録されていないため、ゲームを始められません。");
     static inline const QString NoQuestionText =
         QStringLiteral("漢字辞書に出題できる漢字（部品が漢字そのものでない項目）がないため、ゲームを始められません。");
+    static inline const QString DictionaryProblemTitle = QStringLiteral("辞書の読み込み");
     static inline const QString NoSampleText =
         QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部品の少ない漢字を表示します。");
 
@@ -186,6 +187,7 @@ private:
     bool returning_ = false;
     bool tourShown_ = false;
     int barFullWidth_ = 0;
+    QString dictionaryProblem_;  // what loading the dictionaries reported
 
     QWidget* gameArea_;
     HistoryArea* history_;

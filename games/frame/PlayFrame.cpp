@@ -71,18 +71,35 @@ void PlayFrame::countAnswer(bool right)
         ++ng_;
 }
 
+QString PlayFrame::fixedQuotient(qint64 numerator, qint64 denominator, int decimals)
+{
+    if (denominator <= 0 || numerator < 0)
+        return QString::number(0.0, 'f', decimals);
+    qint64 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    // Rounded half up on the exact quotient, in whole units of the last place.
+    const qint64 units = (2 * numerator * scale + denominator) / (2 * denominator);
+    QString text = QString::number(units / scale);
+    if (decimals > 0)
+        text += u'.' + QStringLiteral("%1").arg(units % scale, decimals, 10, QLatin1Char('0'));
+    return text;
+}
+
 QString PlayFrame::accuracyText(int ok, int ng)
 {
     const int answers = ok + ng;
     if (answers <= 0)
         return QStringLiteral("0.0%");
-    return QString::number(100.0 * ok / answers, 'f', 1) + u'%';
+    return fixedQuotient(qint64(ok) * 100, answers, 1) + u'%';
 }
 
 QString PlayFrame::rateText(double numerator, double seconds)
 {
-    const double rate = seconds > 0 ? numerator / seconds : 0;
-    return QString::number(rate, 'f', 2) + QStringLiteral("/秒");
+    // The seconds are whole or tenths as shown: counted in tenths they are
+    // exact, and so is the quotient that is rounded.
+    const qint64 tenths = std::llround(seconds * 10);
+    return fixedQuotient(std::llround(numerator) * 10, tenths, 2) + QStringLiteral("/秒");
 }
 
 const PlayResult& PlayFrame::finish(End end, int rateNumerator, const QString& sixthValue, const QString& noteSuffix)

@@ -90,6 +90,10 @@ public:
 
     static QString accuracyText(int ok, int ng);
     static QString rateText(double numerator, double seconds);
+    // numerator / denominator to `decimals` places, halves rounded up, worked
+    // out on whole numbers so that no binary fraction just below a half
+    // rounds it down; "0.00" for no denominator.
+    static QString fixedQuotient(qint64 numerator, qint64 denominator, int decimals);
 
 private:
     const Clock& clock() const;

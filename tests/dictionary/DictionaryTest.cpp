@@ -21,6 +21,19 @@ TEST_F(DictionaryLoad, BareAndQuotedLinesLoadAlikeAndTheLastLineNeedsNoLineEnd)
     EXPECT_EQ(d.compound(2), QStringLiteral("時間"));
 }
 
+TEST_F(DictionaryLoad, EntriesWithMoreThanSixComponentsAreRefusedWithOneMessageCountingThem)
+{
+    writeText(Dictionary::CompoundFileName, QStringLiteral("時計\r\n"));
+    writeText(Dictionary::KanjiFileName,
+              QStringLiteral("鬱,木缶木冖鬯彡\r\n時,日土寸\r\n森,木木木木木木木\r\n品,口口口口口口口口\r\n"));
+    Dictionary d;
+    const QString message = d.load();
+    EXPECT_EQ(message, QStringLiteral("漢字辞書.TXT の 2 件の漢字は構成部品が６つを超えるため読み込みませんでした。"));
+    ASSERT_EQ(d.kanjiCount(), 2);
+    EXPECT_EQ(d.kousei(1), QStringLiteral("木缶木冖鬯彡"));
+    EXPECT_EQ(d.kansei(2), QStringLiteral("時"));
+}
+
 TEST_F(DictionaryLoad, MissingOrOversizedFilesGiveAMessageAndEmptyTables)
 {
     Dictionary d;

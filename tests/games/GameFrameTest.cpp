@@ -48,6 +48,20 @@ TEST_F(GameSettingsTest, MissingShortOrUnplayableFilesFallBackToTheDefaults)
     }
 }
 
+TEST_F(GameSettingsTest, ATimeLimitThatIsNotOfferedFallsBackToTheDefault)
+{
+    for (const char* limit : {"1e10", "3e38", "15", "190", "0.5", "-10", "nan", "inf"}) {
+        writeText(QStringLiteral("s.txt"), QStringLiteral("5,%1,\"秒数\",1\r\n").arg(QLatin1String(limit)));
+        const GameSettings s = GameSettings::read(QStringLiteral("s.txt"), false);
+        EXPECT_EQ(s.timeLimit, 60.0f) << limit;
+        EXPECT_EQ(s.answerTarget, 5) << limit;
+    }
+    for (const char* limit : {"10", "180", "120"}) {
+        writeText(QStringLiteral("s.txt"), QStringLiteral("5,%1,\"秒数\",1\r\n").arg(QLatin1String(limit)));
+        EXPECT_EQ(GameSettings::read(QStringLiteral("s.txt"), false).timeLimit, QByteArray(limit).toFloat()) << limit;
+    }
+}
+
 // History file and filters.
 
 using HistoryFileTest = DataDirTest;
@@ -194,6 +208,19 @@ TEST_F(PlayFrameTest, CountModeRateDividesByTheShownTenthsAndAnInstantPlayBySome
     const PlayResult& quick = play.finish(PlayFrame::End::CountReached, 1, QStringLiteral("1"), {});
     EXPECT_EQ(quick.secondsText, QStringLiteral("0.1"));
     EXPECT_EQ(quick.rateText, QStringLiteral("10.00/秒"));
+}
+
+TEST(PlayFigures, HalvesRoundUpOnTheExactQuotient)
+{
+    // 3/40 and 7/40 lie just below their halves as binary fractions.
+    EXPECT_EQ(PlayFrame::rateText(3, 40), QStringLiteral("0.08/秒"));
+    EXPECT_EQ(PlayFrame::rateText(7, 40), QStringLiteral("0.18/秒"));
+    EXPECT_EQ(PlayFrame::rateText(1, 8), QStringLiteral("0.13/秒"));
+    EXPECT_EQ(PlayFrame::rateText(5, 35.2), QStringLiteral("0.14/秒"));
+    EXPECT_EQ(PlayFrame::rateText(250, 0.1), QStringLiteral("2500.00/秒"));
+    EXPECT_EQ(PlayFrame::rateText(3, 0), QStringLiteral("0.00/秒"));
+    EXPECT_EQ(PlayFrame::accuracyText(3, 1997), QStringLiteral("0.2%"));  // 0.15
+    EXPECT_EQ(PlayFrame::accuracyText(1, 6), QStringLiteral("14.3%"));
 }
 
 TEST_F(PlayFrameTest, AccuracyAndStorability)

@@ -1,10 +1,12 @@
 #include "gui/MainFixture.h"
 #include "platform/Grid.h"
 #include "records/GameItems.h"
+#include "records/Nickname.h"
 #include "records/RecordFile.h"
 #include "support/RecordGenerator.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 
 namespace {
@@ -131,6 +133,30 @@ TEST_F(EditScreenTest, RenamingSetsTheTitleAndReportsOnlyAWriteThatHappened)
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("😀")));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("花子  の フェルノア２ ～字游"));
     EXPECT_EQ(readText(QStringLiteral("プライベート.txt")), QStringLiteral("\"氏名\",\"花子\"\r\n"));
+}
+
+TEST_F(EditScreenTest, ANicknameTooLongForTheTitleIsRefusedNotCut)
+{
+    writeText(recordfile::FileName, R1);
+    enter();
+    auto* box = find<QLineEdit>("txtPriData");
+    box->setText(QString(41, u'花'));
+    EXPECT_EQ(box->text().size(), 41);  // nothing cut while typing or pasting
+    boxes.clear();
+    click("cmdPHozon1");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("名前は４０文字以内で入力してください。"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("プライベート.txt")));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(" フェルノア２ ～字游"));
+
+    boxes.clear();
+    click("cmdNew1");  // the new start stores the nickname too: nothing is deleted
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(readText(recordfile::FileName), R1);
+
+    box->setText(QString(40, u'花'));
+    click("cmdPHozon1");
+    EXPECT_EQ(nickname::read(), QString(40, u'花'));
 }
 
 TEST_F(EditScreenTest, AFailedWriteIsReportedNotCelebrated)

@@ -1,3 +1,5 @@
+#include "platform/PlainTextLabels.h"
+
 #include <QApplication>
 #include <QLocale>
 
@@ -8,6 +10,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    plaintext::install(app);
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
