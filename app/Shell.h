@@ -26,6 +26,8 @@ public:
     void registerGame(int item, WindowFactory factory);
     void registerDictionaryWindow(WindowFactory factory);
 
+    // The games' play mode, kept for the whole run (1 time, 0 count).
+    int& playMode() { return playMode_; }
     HelpTour& tour() { return tour_; }
     Dictionary& dictionary() { return dictionary_; }
     MainWindow* mainWindow() const { return main_; }
@@ -44,6 +46,7 @@ private:
     void open(const WindowFactory& factory);
 
     HelpTour tour_;
+    int playMode_ = 1;
     Dictionary dictionary_;
     std::map<int, WindowFactory> games_;
     WindowFactory dictionaryWindow_;

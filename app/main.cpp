@@ -68,25 +68,32 @@ int main(int argc, char* argv[])
         QApplication::quit();
     });
     shell.registerGame(1, [](Shell& s) -> QWidget* {
-        return new CombineWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        return new CombineWindow(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
     shell.registerGame(2, [](Shell& s) -> QWidget* {
-        return new DismantleWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        return new DismantleWindow(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
     shell.registerGame(3, [](Shell& s) -> QWidget* {
-        return new CompoundWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        return new CompoundWindow(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
     shell.registerGame(4, [](Shell& s) -> QWidget* {
-        return new ExcavationWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        return new ExcavationWindow(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
     shell.registerGame(5, [](Shell& s) -> QWidget* {
-        return new LandfillWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        return new LandfillWindow(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
     shell.registerGame(6, [](Shell& s) -> QWidget* {
-        return new LinkWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        return new LinkWindow(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
     shell.registerGame(7, [](Shell& s) -> QWidget* {
-        return new ShiritoriWindow(GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }});
+        return new ShiritoriWindow(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
     shell.showMain();
     return app.exec();

@@ -51,22 +51,11 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     fraGattai = new QGroupBox(QStringLiteral(" 漢字構成部品 "), area);
     fraGattai->setObjectName(QStringLiteral("fraGattai"));
-    auto* parts = new QHBoxLayout(fraGattai);
-    QFont partFont = font();
-    partFont.setPointSize(30);
-    for (int i = 0; i < CombineQuestion::MaxComponents; ++i) {
-        auto* l = new QLabel(fraGattai);
-        l->setObjectName(QStringLiteral("lblKanjiP_%1").arg(i + 1));
-        l->setFont(partFont);
-        l->setAlignment(Qt::AlignCenter);
-        l->setFixedSize(72, 72);
-        l->setFrameShape(QFrame::Box);
-        l->setAutoFillBackground(true);
-        setLabelColor(l, QPalette::Window, Qt::white);
-        parts->addWidget(l);
-        lblKanjiP[size_t(i)] = l;
+    const std::vector<QLabel*> labels = componentSlots(fraGattai, CombineQuestion::MaxComponents);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        labels[i]->setFrameShape(QFrame::Box);
+        lblKanjiP[i] = labels[i];
     }
-    parts->addStretch(1);
     layout->addWidget(fraGattai, 1);
 
     // The box keeps its black outline while the kanji in it turns green or red.

@@ -9,7 +9,7 @@ bool CompoundPlay::answer(const QString& typed)
     const bool right = words_.isRight(question_, typed);
     play_.countAnswer(right);
     // Characters as the player sees them, not UTF-16 units.
-    play_.gameCounter += int(QStringView(typed).toUcs4().size());
+    play_.addToGameCounter(int(QStringView(typed).toUcs4().size()));
     return right;
 }
 
@@ -20,4 +20,4 @@ void CompoundPlay::giveUp()
     play_.countAnswer(false);
 }
 
-int CompoundPlay::typedChars() const { return play_.gameCounter; }
+int CompoundPlay::typedChars() const { return play_.gameCounter(); }

@@ -33,7 +33,7 @@ bool DismantlePlay::giveUp()
 void DismantlePlay::moveOn()
 {
     if (play_.playing() && !question_.empty() && question_.complete())
-        ++play_.gameCounter;
+        play_.addToGameCounter();
 }
 
-int DismantlePlay::kanjiDone() const { return play_.gameCounter; }
+int DismantlePlay::kanjiDone() const { return play_.gameCounter(); }

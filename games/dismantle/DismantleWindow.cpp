@@ -69,28 +69,18 @@ DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
 
     fraKaitai = new QGroupBox(QStringLiteral("漢字構成部品"), area);
     fraKaitai->setObjectName(QStringLiteral("fraKaitai"));
-    auto* row = new QHBoxLayout(fraKaitai);
-    QFont partFont = font();
-    partFont.setPointSize(30);
+    const std::vector<QLabel*> labels = componentSlots(fraKaitai, DismantleQuestion::MaxComponents);
     for (int i = 0; i < DismantleQuestion::MaxComponents; ++i) {
-        auto* l = new QLabel(fraKaitai);
-        l->setObjectName(QStringLiteral("lblKanjiP_%1").arg(i + 1));
-        l->setFont(partFont);
-        l->setAlignment(Qt::AlignCenter);
-        l->setFixedSize(72, 72);
+        QLabel* l = labels[size_t(i)];
         // A sunken well drawn in the palette's shades, not in the text
         // colour, so that an open slot shows while its white text does not.
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setLineWidth(2);
-        l->setAutoFillBackground(true);
-        setLabelColor(l, QPalette::Window, Qt::white);
         setLabelColor(l, QPalette::WindowText, FoundColor);  // the idle sample shows in green
-        row->addWidget(l);
         lblKanjiP[size_t(i)] = l;
         onLeftClick(l, [this, i] { lblKanjiP_Click(i + 1); });
     }
-    row->addStretch(1);
     layout->addWidget(fraKaitai, 1);
 
     Form_Load();

@@ -29,45 +29,7 @@
 #include <QVBoxLayout>
 
 namespace {
-using colors::twipsToPixels;
-
-// The window's plan in twips: a left column with the countdown lamps and the
-// time bar on top, the game's own area, the answer box and the history; a
-// right column with the buttons, settings, results and history controls.
-constexpr int WindowWidth = 12360;
-constexpr int WindowHeight = 8640;
-constexpr int LeftX = 120;
-constexpr int LeftWidth = 9120;
-constexpr int RightX = 9360;
-constexpr int RightWidth = 2940;
-constexpr int GameAreaTop = 1350;
-constexpr int AnswerRowTop = 5175;
-
 const QString ManualSaveCaption = QStringLiteral("手動保存モード");
-const QString AutoSaveTip = QStringLiteral("履歴の自動保存を制御します");
-
-QRect twipsRect(int x, int y, int w, int h)
-{
-    return QRect(twipsToPixels(x), twipsToPixels(y), twipsToPixels(w), twipsToPixels(h));
-}
-
-QLabel* valueLabel(QWidget* parent, const char* name)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(80);
-    return l;
-}
-
-QLabel* captionLabel(QWidget* parent, const char* name, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
 }  // namespace
 
 QStringList GameWindow::countRange(int from, int to)
@@ -91,7 +53,6 @@ GameWindow::GameWindow(const GameDefinition& definition, GameContext context, QW
 {
     setObjectName(def_.windowName);
     setWindowTitle(def_.windowTitle);
-    setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
     buildControls();
 
     tmrStart.setInterval(1000);
@@ -102,149 +63,6 @@ GameWindow::GameWindow(const GameDefinition& definition, GameContext context, QW
     connect(&tmrStart, &QTimer::timeout, this, &GameWindow::tmrStart_Timer);
     connect(&tmrPlay, &QTimer::timeout, this, &GameWindow::tmrPlay_Timer);
     connect(&tmrBp, &QTimer::timeout, this, &GameWindow::tmrBp_Timer);
-}
-
-void GameWindow::buildControls()
-{
-    // Countdown lamps and the time display.
-    for (int i = 0; i < 3; ++i) {
-        auto* img = new QLabel(this);
-        img->setObjectName(QStringLiteral("imgStart_%1").arg(i + 1));
-        img->setGeometry(twipsRect(LeftX + i * 780, 180, 720, 720));
-        img->setPixmap(countdownImage(i + 1, img->size()));
-        img->hide();
-        imgStart[size_t(i)] = img;
-    }
-    lblJikan = new QLabel(this);
-    lblJikan->setObjectName(QStringLiteral("lblJikan"));
-    lblJikan->setGeometry(twipsRect(2580, 180, 1500, 720));
-    lblJikan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont big = lblJikan->font();
-    big.setPointSize(24);
-    big.setBold(true);
-    lblJikan->setFont(big);
-    shpJikanB = new QFrame(this);
-    shpJikanB->setObjectName(QStringLiteral("shpJikanB"));
-    shpJikanB->setFrameShape(QFrame::Box);
-    shpJikanB->setGeometry(twipsRect(4260, 360, 4920, 360));
-    shpJikanK = new QFrame(shpJikanB);
-    shpJikanK->setObjectName(QStringLiteral("shpJikanK"));
-    shpJikanK->setAutoFillBackground(true);
-    QPalette bar = shpJikanK->palette();
-    bar.setColor(QPalette::Window, QColor(0, 128, 255));
-    shpJikanK->setPalette(bar);
-    shpJikanK->setGeometry(2, 2, shpJikanB->width() - 4, shpJikanB->height() - 4);
-
-    gameArea_ = new QWidget(this);
-    gameArea_->setObjectName(QStringLiteral("fraGameArea"));
-    gameArea_->setGeometry(twipsRect(LeftX, GameAreaTop, LeftWidth, AnswerRowTop - GameAreaTop - 60));
-
-    auto* lblKaitou = captionLabel(this, "lblKaitou", QStringLiteral("解答"));
-    lblKaitou->setGeometry(twipsRect(LeftX + 1200, AnswerRowTop + 60, 900, 420));
-    lblKaitou->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtKaitou = new AnswerBox(this);
-    txtKaitou->setGeometry(twipsRect(LeftX + 2220, AnswerRowTop, 3000, 540));
-    QFont answerFont = txtKaitou->font();
-    answerFont.setPointSize(18);
-    txtKaitou->setFont(answerFont);
-    connect(txtKaitou, &AnswerBox::enterPressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Return); });
-    connect(txtKaitou, &AnswerBox::escapePressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Escape); });
-
-    const QStringList& historyCounts =
-        def_.historyCountChoices.isEmpty() ? def_.countChoices : def_.historyCountChoices;
-    history_ = new HistoryArea(this, items::historyFile(def_.item), def_.sixthHeading, historyCounts, timeChoices());
-    history_->setColumn(LeftX, LeftWidth);
-
-    // The right column.
-    auto* right = new QWidget(this);
-    right->setObjectName(QStringLiteral("fraRight"));
-    right->setGeometry(twipsRect(RightX, 60, RightWidth, WindowHeight - 120));
-    auto* col = new QVBoxLayout(right);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
-
-    auto* buttons = new QHBoxLayout;
-    cmdStart = new QPushButton(QStringLiteral("スタート"), right);
-    cmdStart->setObjectName(QStringLiteral("cmdStart"));
-    cmdStart->setMinimumHeight(34);
-    cmdEnd = new QPushButton(QStringLiteral("戻り"), right);
-    cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
-    cmdEnd->setMinimumHeight(34);
-    buttons->addWidget(cmdStart);
-    buttons->addWidget(cmdEnd);
-    col->addLayout(buttons);
-
-    auto* settings = new QGroupBox(QStringLiteral("ゲーム設定"), right);
-    settings->setObjectName(QStringLiteral("fraGameSettei"));
-    auto* sl = new QGridLayout(settings);
-    optMode[0] = new QRadioButton(def_.countCaption, settings);
-    optMode[1] = new QRadioButton(GameSettings::TimeModeCaption, settings);
-    for (int i = 0; i < 2; ++i)
-        optMode[size_t(i)]->setObjectName(QStringLiteral("optMode_%1").arg(i));
-    cboKaisu = new QComboBox(settings);
-    cboKaisu->setObjectName(QStringLiteral("cboKaisu"));
-    cboJikan = new QComboBox(settings);
-    cboJikan->setObjectName(QStringLiteral("cboJikan"));
-    chkAs = new QCheckBox(settings);
-    chkAs->setObjectName(QStringLiteral("chkAs"));
-    chkAs->setToolTip(AutoSaveTip);
-    cmdHozon = new QPushButton(QStringLiteral("保存"), settings);
-    cmdHozon->setObjectName(QStringLiteral("cmdHozon"));
-    sl->addWidget(optMode[0], 0, 0);
-    sl->addWidget(cboKaisu, 0, 1);
-    sl->addWidget(optMode[1], 1, 0);
-    sl->addWidget(cboJikan, 1, 1);
-    sl->addWidget(chkAs, 2, 0);
-    sl->addWidget(cmdHozon, 2, 1);
-    if (def_.hasHint) {
-        chkHint = new QCheckBox(QStringLiteral("ヒント有り"), settings);
-        chkHint->setObjectName(QStringLiteral("chkHint"));
-        sl->addWidget(chkHint, 3, 0, 1, 2);
-        connect(chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
-    }
-    col->addWidget(settings);
-
-    auto* results = new QFrame(right);
-    results->setObjectName(QStringLiteral("fraKekka"));
-    results->setFrameShape(QFrame::StyledPanel);
-    auto* rl = new QGridLayout(results);
-    rl->setVerticalSpacing(2);
-    lblOk = valueLabel(results, "lblOk");
-    lblNg = valueLabel(results, "lblNg");
-    lblMoji_T = valueLabel(results, "lblMoji_T");
-    lblRitu = valueLabel(results, "lblRitu");
-    lblByou = valueLabel(results, "lblByou");
-    const std::pair<const char*, QString> captions[] = {{"lblOkTitle", QStringLiteral("正解")},
-                                                        {"lblNgTitle", QStringLiteral("不正解")},
-                                                        {"lblMojiTitle", QStringLiteral("解答数")},
-                                                        {"lblRituTitle", QStringLiteral("正解率")},
-                                                        {"lblByouTitle", QStringLiteral("タイプ数／秒")}};
-    QLabel* values[] = {lblOk, lblNg, lblMoji_T, lblRitu, lblByou};
-    for (int i = 0; i < 5; ++i) {
-        rl->addWidget(captionLabel(results, captions[i].first, captions[i].second), i, 0);
-        rl->addWidget(values[i], i, 1);
-    }
-    col->addWidget(results);
-
-    col->addWidget(history_->filters);
-    col->addWidget(history_->chartButtons);
-    cmdClear = new QPushButton(QStringLiteral("クリア"), right);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    col->addWidget(cmdClear);
-    col->addStretch(1);
-
-    // Enter presses the button that has the focus, as Space does.
-    for (QPushButton* b : {cmdStart, cmdEnd, cmdHozon, cmdClear})
-        b->setAutoDefault(true);
-    connect(cmdStart, &QPushButton::clicked, this, &GameWindow::cmdStart_Click);
-    connect(cmdEnd, &QPushButton::clicked, this, &GameWindow::cmdEnd_Click);
-    connect(cmdHozon, &QPushButton::clicked, this, &GameWindow::cmdHozon_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &GameWindow::cmdClear_Click);
-    connect(cboJikan, &QComboBox::activated, this, &GameWindow::cboJikan_Click);
-    connect(cboKaisu, &QComboBox::activated, this, &GameWindow::cboKaisu_Click);
-    for (int i = 0; i < 2; ++i)
-        connect(optMode[size_t(i)], &QRadioButton::clicked, this, [this, i] { optMode_Click(i); });
-    connect(chkAs, &QCheckBox::clicked, this, &GameWindow::chkAs_Click);
 }
 
 void GameWindow::Form_Load()
@@ -281,7 +99,7 @@ void GameWindow::Form_Load()
     }
     if (!optMode[0]->isChecked() && !optMode[1]->isChecked()) {
         // A caption that names neither mode keeps the mode in force.
-        const int mode = PlayFrame::gameMode == 0 ? 0 : 1;
+        const int mode = sharedPlayMode() == 0 ? 0 : 1;
         optMode[size_t(mode)]->setChecked(true);
         optMode_Click(mode);
     }
@@ -351,7 +169,8 @@ void GameWindow::optMode_Click(int index)
 {
     cboJikan->setEnabled(index == 1);
     cboKaisu->setEnabled(index == 0);
-    PlayFrame::gameMode = index;
+    sharedPlayMode() = index;
+    play_.setMode(index);
     play_.settings.modeCaption = optMode[size_t(index)]->text();
     writeSettings();
 }

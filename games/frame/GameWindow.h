@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class AnswerBox;
 class Dictionary;
@@ -49,6 +50,9 @@ struct GameContext {
     // Reads both dictionary files when the window opens (tests fill the
     // tables themselves).
     bool loadDictionaries = true;
+    // The play mode every game window of a run shares (1 time, 0 count); a
+    // window without one keeps its own.
+    int* playMode = nullptr;
 };
 
 class GameWindow : public QWidget {
@@ -135,6 +139,10 @@ protected:
 
     // For the games.
     QWidget* gameArea() const { return gameArea_; }
+    // The component slots lblKanjiP_1 .. lblKanjiP_<count> in a row inside
+    // `box`: large characters centred in squares on white. A game gives them
+    // their frame and colours.
+    std::vector<QLabel*> componentSlots(QWidget* box, int count) const;
     Dictionary& dictionary() const { return ctx_.dictionary; }
     AnswerBox* txtKaitou;
     QPushButton* cmdStart;
@@ -187,7 +195,12 @@ private:
     bool returning_ = false;
     bool tourShown_ = false;
     int barFullWidth_ = 0;
-    QString dictionaryProblem_;  // what loading the dictionaries reported
+    QString dictionaryProblem_;
+    int ownPlayMode_ = 1;
+    int& sharedPlayMode()
+    {
+        return ctx_.playMode ? *ctx_.playMode : ownPlayMode_;
+    }  // what loading the dictionaries reported
 
     QWidget* gameArea_;
     HistoryArea* history_;

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-int PlayFrame::gameMode = 1;
-
 const Clock& PlayFrame::clock() const { return clock_ ? *clock_ : Clock::instance(); }
 
 void PlayFrame::start()
@@ -15,8 +13,8 @@ void PlayFrame::start()
     phase_ = Phase::CountingDown;
     countdownStep_ = 0;
     ok_ = ng_ = 0;
-    gameCounter = 0;
-    timeMode_ = gameMode == 1;
+    gameCounter_ = 0;
+    timeMode_ = mode_ == 1;
     timeLimit_ = settings.timeLimit;
 }
 

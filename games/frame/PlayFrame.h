@@ -35,9 +35,9 @@ public:
     };
     static constexpr int CountdownSteps = 3;
 
-    // The play mode, shared by every game window for the whole run:
-    // 1 time mode, 0 count mode.
-    static int gameMode;
+    // The mode the next play takes: 1 time mode, 0 count mode.
+    int mode() const { return mode_; }
+    void setMode(int mode) { mode_ = mode == 0 ? 0 : 1; }
 
     GameSettings settings;
 
@@ -76,7 +76,8 @@ public:
     int ngCount() const { return ng_; }
     int answers() const { return ok_ + ng_; }
     // The game's own counter (kanji finished, characters typed); zeroed at Start.
-    int gameCounter = 0;
+    int gameCounter() const { return gameCounter_; }
+    void addToGameCounter(int n = 1) { gameCounter_ += n; }
     // Count mode: the chosen number of answers has been given. The target is
     // read afresh, so changing it during a play moves the end of that play;
     // a target lowered below the answers already given ends it at the next answer.
@@ -101,6 +102,8 @@ private:
 
     Clock* clock_;
     Phase phase_ = Phase::Idle;
+    int mode_ = 1;
+    int gameCounter_ = 0;
     int countdownStep_ = 0;
     bool timeMode_ = true;
     float timeLimit_ = 60;

@@ -130,7 +130,7 @@ TEST(CompoundPlay, EveryEnteredCharacterCountsAndAGiveUpAddsNone)
     ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
     PlayFrame frame(&clock);
     frame.settings.answerTarget = 4;
-    PlayFrame::gameMode = 0;
+    frame.setMode(0);
     CompoundPlay play(frame);
     const CompoundWords words(tokei());
     play.setWords(words);
@@ -157,5 +157,4 @@ TEST(CompoundPlay, EveryEnteredCharacterCountsAndAGiveUpAddsNone)
         frame.finish(PlayFrame::End::CountReached, play.typedChars(), QString::number(play.typedChars()), {});
     EXPECT_EQ(r.sixthValue, QStringLiteral("5"));
     EXPECT_EQ(r.rateText, QStringLiteral("2.00/秒"));
-    PlayFrame::gameMode = 1;
 }

@@ -147,12 +147,10 @@ TEST(DismantleQuestion, SampleShowsEveryComponentPrefersThreeAndNeverHangs)
 
 class DismantlePlayTest : public ::testing::Test {
 protected:
-    void TearDown() override { PlayFrame::gameMode = 1; }
-
     // A play running in count mode with `target` answers (0: time mode).
     void begin(int target = 0)
     {
-        PlayFrame::gameMode = target > 0 ? 0 : 1;
+        frame.setMode(target > 0 ? 0 : 1);
         frame.settings.answerTarget = target > 0 ? target : 10;
         frame.start();
         while (!frame.countdownTick()) {

@@ -111,11 +111,9 @@ TEST(HistoryFilter, ChartValuesAreTheNumberACellStartsWith)
 
 class PlayFrameTest : public ::testing::Test {
 protected:
-    void SetUp() override { PlayFrame::gameMode = 1; }
-    void TearDown() override { PlayFrame::gameMode = 1; }
     void begin(int mode)
     {
-        PlayFrame::gameMode = mode;
+        play.setMode(mode);
         play.start();
         ASSERT_TRUE(play.countingDown());
         EXPECT_FALSE(play.countdownTick());
@@ -167,7 +165,7 @@ TEST_F(PlayFrameTest, ModeAndTimeLimitChangedDuringAPlayDoNotChangeThatPlay)
 {
     play.settings.timeLimit = 10;
     begin(1);
-    PlayFrame::gameMode = 0;
+    play.setMode(0);
     play.settings.timeLimit = 180;
     clock.advance(10000);
     EXPECT_TRUE(play.timeIsUp());
@@ -268,7 +266,7 @@ TEST(PlayAcrossMidnight, EndsByTheMonotonicClockAndIsStampedWithTheNewDay)
 {
     ManualClock clock(QDateTime(QDate(2006, 1, 15), QTime(23, 59, 58)));
     PlayFrame play(&clock);
-    PlayFrame::gameMode = 1;
+    play.setMode(1);
     play.settings.timeLimit = 10;
     play.start();
     while (!play.countdownTick()) {

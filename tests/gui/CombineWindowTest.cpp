@@ -39,7 +39,7 @@ TEST_F(CombineWindowTest, OpensWithTheSampleAndTheStoredSettingsWithoutRewriting
     EXPECT_FALSE(find<QPushButton>("cmdHozon")->isEnabled());
     for (const char* l : {"lblOk", "lblNg", "lblMoji_T", "lblByou", "lblRitu", "lblJikan"})
         EXPECT_TRUE(text(l).isEmpty()) << l;
-    EXPECT_EQ(PlayFrame::gameMode, 0);
+    EXPECT_EQ(window->play().mode(), 0);
     EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("3,60,\"答数\",1\r\n")));
     EXPECT_TRUE(boxes.empty());
 }
@@ -333,4 +333,27 @@ TEST_F(CombineWindowTest, DictionaryOfPrimitiveEntriesOnlyRefusesToStart)
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().text, GameWindow::NoQuestionText);
     EXPECT_FALSE(window->play().running());
+}
+
+TEST_F(CombineWindowTest, TheModeChosenLastHoldsInTheNextWindowWhoseFileNamesNeither)
+{
+    int sharedMode = 1;
+    auto openShared = [&] {
+        delete window.data();
+        window = new CombineWindow(GameContext{dictionary, tour, {}, false, &sharedMode});
+        window->show();
+    };
+    writeText(SettingsFile, QStringLiteral("3,60,\"答数\",1\r\n"));
+    openShared();
+    EXPECT_EQ(sharedMode, 0);
+    writeText(SettingsFile, QStringLiteral("3,60,\"？\",1\r\n"));
+    openShared();
+    EXPECT_TRUE(find<QRadioButton>("optMode_0")->isChecked());
+    EXPECT_EQ(window->play().mode(), 0);
+
+    // A window of its own keeps time mode, whatever another chose.
+    delete window.data();
+    open(QStringLiteral("3,60,\"？\",1\r\n"));
+    EXPECT_TRUE(find<QRadioButton>("optMode_1")->isChecked());
+    EXPECT_EQ(sharedMode, 0);
 }

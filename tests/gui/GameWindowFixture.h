@@ -32,13 +32,11 @@ protected:
         DataDirTest::SetUp();
         Clock::install(&clock);
         Random::instance().seed(1);
-        PlayFrame::gameMode = 1;
     }
     void TearDown() override
     {
         delete window.data();
         Clock::install(nullptr);
-        PlayFrame::gameMode = 1;
         DataDirTest::TearDown();
     }
 
