@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "analysis/RangeView.h"
+#include "analysis/WholeHistoryView.h"
 #include "app/DayView.h"
 #include "app/GamePanel.h"
 #include "app/SettingsFile.h"
@@ -108,10 +110,11 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     fraMain = new DayView(state_, this);
     fraSettei = new EditScreen(state_, this);
     fraMemo = new NotesScreen(this);
+    fraTaijyu = new RangeView(state_, this);
     // HideAllFrames order.
-    addScreen(cmdTaijyu, emptyScreen("fraTaijyu", this));
+    addScreen(cmdTaijyu, fraTaijyu);
     addScreen(cmdBunseki, new RecordListScreen(this));
-    addScreen(cmdRentai, emptyScreen("fraRenTai", this));
+    addScreen(cmdRentai, new WholeHistoryView(fraTaijyu->itemList(), this));
     addScreen(cmdMain, fraMain);
     addScreen(cmdSettei, fraSettei);
     addScreen(cmdCale, emptyScreen("fraCale", this));
@@ -199,6 +202,7 @@ void MainWindow::StartUp()
     }
     state_.nickname = nickname::read();
     setWindowTitle(nickname::windowTitle(state_.nickname));
+    fraTaijyu->FillItemList();
     fraMain->InitMainScreenGrids();
     fraMain->RebuildMainScreen();
     const QString problem = dictionary_.load();

@@ -16,6 +16,7 @@ class GamePanel;
 class NotesScreen;
 class QCheckBox;
 class QPushButton;
+class RangeView;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -58,6 +59,7 @@ private:
     DayView* fraMain;
     EditScreen* fraSettei;
     NotesScreen* fraMemo;
+    RangeView* fraTaijyu;
     GamePanel* fraGame;
     QCheckBox* chkHelp;
     QPushButton* cmdGame;

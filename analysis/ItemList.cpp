@@ -1,0 +1,24 @@
+#include "analysis/ItemList.h"
+
+#include "records/GameItems.h"
+
+#include <QListWidget>
+
+namespace itemlist {
+
+void FillItemList(QListWidget& lstAct2)
+{
+    lstAct2.clear();
+    lstAct2.addItems(items::names());
+}
+
+QStringList LoadItemNames(const QListWidget& lstAct2)
+{
+    QStringList names;
+    names.reserve(lstAct2.count());
+    for (int i = 0; i < lstAct2.count(); ++i)
+        names << lstAct2.item(i)->text();
+    return names;
+}
+
+}  // namespace itemlist

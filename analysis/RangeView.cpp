@@ -1,0 +1,429 @@
+#include "analysis/RangeView.h"
+
+#include "analysis/ChartDrawing.h"
+#include "analysis/ItemList.h"
+#include "analysis/RecordDates.h"
+#include "analysis/TextPool.h"
+#include "platform/ButtonFace.h"
+#include "platform/Chart.h"
+#include "platform/Clock.h"
+#include "platform/Duration.h"
+#include "platform/Grid.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+// Period buttons: name, caption, days back from today (-1: "全部", -2: "任意").
+struct PeriodButton {
+    const char* name;
+    const char* caption;
+    int days;
+};
+constexpr int FromFirstRecord = -1;
+constexpr int AsTyped = -2;
+const PeriodButton PeriodButtons[] = {{"cmdAllDay", "全部", FromFirstRecord},
+                                      {"cmdKikan1", "前日", 1},
+                                      {"cmdKikan8", "３日", 2},
+                                      {"cmdKikan2", "１週間", 7},
+                                      {"cmdKikan3", "２週間", 14},
+                                      {"cmdKikan4", "１ヶ月", 30},
+                                      {"cmdKikan5", "３ヶ月", 90},
+                                      {"cmdKikan6", "半年", 180},
+                                      {"cmdKikan7", "１年", 365},
+                                      {"cmdKikanF", "任意", AsTyped}};
+
+const char* const PeriodDays = "periodDays";
+}  // namespace
+
+QPushButton* RangeView::button(const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoFillBackground(true);
+    return b;
+}
+
+RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_(state)
+{
+    setObjectName(QStringLiteral("fraTaijyu"));
+
+    // Item filter.
+    txtKey = new QLineEdit(this);
+    txtKey->setObjectName(QStringLiteral("txtKey"));
+    txtKey->installEventFilter(this);
+    lstAct2 = new QListWidget(this);
+    lstAct2->setObjectName(QStringLiteral("lstAct2"));
+    cmdAllact = button("cmdAllact", QStringLiteral("全部"));
+    cmdKensaku = button("cmdKensaku", QStringLiteral("検索"));
+    auto* itemBox = new QGroupBox(QStringLiteral("項目"), this);
+    auto* itemLayout = new QGridLayout(itemBox);
+    itemLayout->addWidget(txtKey, 0, 0);
+    itemLayout->addWidget(cmdKensaku, 0, 1);
+    itemLayout->addWidget(lstAct2, 1, 0, 2, 1);
+    itemLayout->addWidget(cmdAllact, 1, 1);
+    itemLayout->setRowStretch(2, 1);
+    lstAct2->setFixedHeight(lstAct2->fontMetrics().height() * 4 + 8);
+
+    // Weekday filter.
+    auto* weekBox = new QGroupBox(QStringLiteral("曜日"), this);
+    auto* weekLayout = new QHBoxLayout(weekBox);
+    weekLayout->setSpacing(2);
+    for (int i = 0; i < 7; ++i) {
+        cmdWeek[size_t(i)] =
+            button(QStringLiteral("cmdWeek_%1").arg(i).toLatin1().constData(), recorddate::weekdayName(i));
+        cmdWeek[size_t(i)]->setMinimumWidth(30);
+        weekLayout->addWidget(cmdWeek[size_t(i)]);
+        connect(cmdWeek[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdWeek_Click(i); });
+    }
+    cmdAllWeek = button("cmdAllWeek", QStringLiteral("全部"));
+    weekLayout->addWidget(cmdAllWeek);
+
+    // Period filter.
+    cboStdate = new QComboBox(this);
+    cboStdate->setObjectName(QStringLiteral("cboStdate"));
+    cboEddate = new QComboBox(this);
+    cboEddate->setObjectName(QStringLiteral("cboEddate"));
+    for (QComboBox* c : {cboStdate, cboEddate}) {
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setMinimumContentsLength(10);
+    }
+    auto* periodBox = new QGroupBox(QStringLiteral("期間"), this);
+    auto* periodLayout = new QGridLayout(periodBox);
+    periodLayout->setSpacing(2);
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(cboStdate);
+    dates->addWidget(new QLabel(QStringLiteral("～"), periodBox));
+    dates->addWidget(cboEddate);
+    dates->addStretch(1);
+    periodLayout->addLayout(dates, 0, 0, 1, 5);
+    int k = 0;
+    for (const PeriodButton& p : PeriodButtons) {
+        QPushButton* b = button(p.name, QString::fromUtf8(p.caption));
+        b->setProperty(PeriodDays, p.days);
+        periodLayout->addWidget(b, 1 + k / 5, k % 5);
+        ++k;
+        connect(b, &QPushButton::clicked, this, [this, b] { cmdKikan_Click(b); });
+        if (p.days == FromFirstRecord)
+            cmdAllDay = b;
+        else if (p.days == AsTyped)
+            cmdKikanF = b;
+        else
+            cmdKikan[size_t(QByteArray(p.name).back() - '1')] = b;
+    }
+
+    // Lists and charts.
+    msgBunseki = new Grid(QStringLiteral("msgBunseki"), this);
+    msgBunseki2 = new Grid(QStringLiteral("msgBunseki2"), this);
+    for (Grid* g : {msgBunseki, msgBunseki2}) {
+        QFont f = g->font();
+        f.setPointSize(10);
+        g->setFont(f);
+        g->setFontPointSize(10);
+    }
+    mcrBunseki = new Chart(QStringLiteral("mcrBunseki"), this);
+    mcrBunseki2 = new Chart(QStringLiteral("mcrBunseki2"), this);
+    mcrBunseki2->hide();
+    cmdDay3 = button("cmdDay3", QStringLiteral("時系列"));
+    cmdTotal3 = button("cmdTotal3", QStringLiteral("項目別"));
+    cmdJikan3 = button("cmdJikan3", QStringLiteral("時間別"));
+    InitRangeGrids();
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(itemBox, 0);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(weekBox);
+    middle->addStretch(1);
+    filters->addLayout(middle, 0);
+    filters->addWidget(periodBox, 1);
+
+    auto* chartButtons = new QHBoxLayout;
+    for (QPushButton* b : {cmdDay3, cmdTotal3, cmdJikan3})
+        chartButtons->addWidget(b);
+    chartButtons->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(msgBunseki2, 0);
+    right->addLayout(chartButtons);
+    right->addWidget(mcrBunseki, 1);
+    right->addWidget(mcrBunseki2, 1);
+    msgBunseki2->setFixedHeight(msgBunseki2->horizontalHeader()->sizeHint().height() +
+                                msgBunseki2->verticalHeader()->defaultSectionSize() * 7 +
+                                2 * msgBunseki2->frameWidth());
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(msgBunseki, 0);
+    lists->addLayout(right, 1);
+    msgBunseki->setMinimumWidth(msgBunseki->horizontalHeader()->length() +
+                                msgBunseki->verticalScrollBar()->sizeHint().width() + 2 * msgBunseki->frameWidth());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filters, 0);
+    layout->addLayout(lists, 1);
+
+    connect(lstAct2, &QListWidget::itemClicked, this, &RangeView::lstAct2_Click);
+    connect(cmdAllact, &QPushButton::clicked, this, &RangeView::cmdAllact_Click);
+    connect(txtKey, &QLineEdit::returnPressed, this, &RangeView::txtKey_KeyPress);
+    connect(cmdKensaku, &QPushButton::clicked, this, &RangeView::cmdKensaku_Click);
+    connect(cmdAllWeek, &QPushButton::clicked, this, &RangeView::cmdAllWeek_Click);
+    connect(cmdDay3, &QPushButton::clicked, this, &RangeView::cmdDay3_Click);
+    connect(cmdTotal3, &QPushButton::clicked, this, &RangeView::cmdTotal3_Click);
+    connect(cmdJikan3, &QPushButton::clicked, this, &RangeView::cmdJikan3_Click);
+    highlightChart(cmdDay3);
+}
+
+void RangeView::FillItemList() { itemlist::FillItemList(*lstAct2); }
+
+QString RangeView::helpTourText() const
+{
+    return QStringLiteral("これまでプレイしてきたデータを「項目」「曜日」「期間」指定で表示できます。\r\n\r\n"
+                          "「項目」をリストから選択すると、その「項目」のみのデータになります。\r\n"
+                          "　※状況欄に直接任意の語句を入力することができます。（入力後Enter）\r\n\r\n"
+                          "各種曜日ボタンで選択すると指定した曜日でのデータになります。\r\n\r\n"
+                          "「期間」をボタンで選択すると指定した期間でのデータになります。\r\n"
+                          "　※期間のコンボリストで任意に指定することも可能です。\r\n\r\n"
+                          "時系列、項目別、時間別でグラフ表示することもできます。\r\n");
+}
+
+void RangeView::InitRangeGrids()
+{
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    const auto centre = Qt::AlignCenter;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    msgBunseki->setColumns({{QString(), 600, right},
+                            {QStringLiteral("日付"), 1240, centre},
+                            {QStringLiteral("時間"), 940, centre},
+                            {QStringLiteral("曜"), 365, centre},
+                            {QStringLiteral("項目"), 1210, left},
+                            {QStringLiteral("秒"), 740, right}});
+    msgBunseki2->setColumns({{QStringLiteral("項目"), 1390, left},
+                             {QStringLiteral("秒"), 600, right},
+                             {QStringLiteral("時間"), 910, right}});
+}
+
+void RangeView::ClearPeriodButtons()
+{
+    for (QPushButton* b : findChildren<QPushButton*>())
+        if (b->property(PeriodDays).isValid())
+            buttonface::set(b, buttonface::systemFace());
+}
+
+template <typename F> void RangeView::relist(F&& listing)
+{
+    setUpdatesEnabled(false);
+    listing();
+    setUpdatesEnabled(true);
+}
+
+void RangeView::listRecords(range::Filters filters, bool collectDates)
+{
+    const QStringList names = itemlist::LoadItemNames(*lstAct2);
+    if (collectDates) {
+        cboStdate->clear();
+        cboEddate->clear();
+    }
+    InitRangeGrids();
+
+    struct Buffers {
+        std::shared_ptr<const RecordTable> table;
+        TextPool pool;
+    };
+    auto buffers = std::make_shared<Buffers>();
+    buffers->table = recordfile::read();
+    const range::Query query{txtKey->text(), weekdayFilter_, cboStdate->currentText(), cboEddate->currentText()};
+    const range::Listing listing = range::list(*buffers->table, names, query, filters, collectDates);
+
+    TextPool& pool = buffers->pool;
+    const size_t n = listing.rows.size();
+    pool.reserve(n * 2, 5);
+    for (size_t i = 0; i < n; ++i) {
+        pool.addNumber(qint64(i + 1));
+        pool.add(recordfile::secondsText(listing.rows[i]->seconds));
+    }
+    std::vector<QString> cells;
+    cells.reserve(n * 6);
+    for (size_t i = 0; i < n; ++i) {
+        const RecordView& r = *listing.rows[i];
+        cells.push_back(pool.view(2 * i));
+        cells.push_back(RecordTable::raw(r.date));
+        cells.push_back(RecordTable::raw(r.time));
+        cells.push_back(recorddate::weekdayName(recorddate::weekday(r.date)));
+        cells.push_back(RecordTable::raw(r.item));
+        cells.push_back(pool.view(2 * i + 1));
+    }
+    msgBunseki->model().setCells(std::move(cells), buffers);
+    if (msgBunseki->rows() > 11)
+        msgBunseki->setTopRow(msgBunseki->rows() - 1);
+
+    std::vector<QString> totals;
+    for (qsizetype j = 0; j < names.size(); ++j) {
+        totals.push_back(names[j]);
+        totals.push_back(QString::number(listing.itemSeconds[size_t(j)]));
+        totals.push_back(duration::hms(listing.itemSeconds[size_t(j)]));
+    }
+    msgBunseki2->model().setCells(std::move(totals));
+
+    if (collectDates) {
+        cboStdate->addItems(listing.dates);
+        cboEddate->addItems(listing.dates);
+        cboStdate->setEditText(listing.dates.isEmpty() ? QString() : listing.dates.front());
+        cboEddate->setEditText(listing.dates.isEmpty() ? QString() : listing.dates.back());
+    }
+
+    if (buttonface::is(cmdDay3, ChartHighlight))
+        cmdDay3_Click();
+    if (buttonface::is(cmdTotal3, ChartHighlight))
+        cmdTotal3_Click();
+    if (buttonface::is(cmdJikan3, ChartHighlight))
+        cmdJikan3_Click();
+}
+
+void RangeView::ListAllRangeRecords() { listRecords({}, true); }
+void RangeView::ListRecordsInPeriod() { listRecords({true, false, false}, false); }
+void RangeView::ListRecordsInPeriodByItem() { listRecords({true, true, false}, false); }
+void RangeView::ListRecordsInPeriodByWeekday() { listRecords({true, false, true}, false); }
+void RangeView::ListRecordsInPeriodByItemAndWeekday() { listRecords({true, true, true}, false); }
+
+void RangeView::ApplyRangeFilter()
+{
+    const range::Filters f = range::chosen({txtKey->text(), weekdayFilter_, {}, {}});
+    if (f.item && f.weekday)
+        ListRecordsInPeriodByItemAndWeekday();
+    else if (f.item)
+        ListRecordsInPeriodByItem();
+    else if (f.weekday)
+        ListRecordsInPeriodByWeekday();
+    else
+        ListRecordsInPeriod();
+}
+
+void RangeView::prepare()
+{
+    relist([this] {
+        ListAllRangeRecords();
+        weekdayFilter_ = range::AllWeekdays;
+        ClearPeriodButtons();
+        for (QPushButton* b : cmdWeek)
+            buttonface::set(b, buttonface::systemFace());
+        for (QPushButton* b : {cmdAllDay, cmdAllact, cmdAllWeek})
+            buttonface::set(b, FilterHighlight);
+    });
+}
+
+void RangeView::lstAct2_Click()
+{
+    if (QListWidgetItem* item = lstAct2->currentItem())
+        txtKey->setText(item->text());
+    txtKey_KeyPress();
+}
+
+void RangeView::txtKey_KeyPress()
+{
+    relist([this] {
+        buttonface::set(cmdAllact, buttonface::systemFace());
+        ApplyRangeFilter();
+    });
+}
+
+void RangeView::cmdAllact_Click()
+{
+    relist([this] {
+        txtKey->clear();
+        ApplyRangeFilter();
+        buttonface::set(cmdAllact, FilterHighlight);
+    });
+}
+
+void RangeView::cmdKensaku_Click()
+{
+    relist([this] { ListRecordsInPeriodByItem(); });
+}
+
+void RangeView::cmdWeek_Click(int weekday)
+{
+    relist([this, weekday] {
+        buttonface::set(cmdAllWeek, buttonface::systemFace());
+        for (QPushButton* b : cmdWeek)
+            buttonface::set(b, buttonface::systemFace());
+        weekdayFilter_ = weekday;
+        ApplyRangeFilter();
+        buttonface::set(cmdWeek[size_t(weekday)], FilterHighlight);
+    });
+}
+
+void RangeView::cmdAllWeek_Click()
+{
+    relist([this] {
+        for (QPushButton* b : cmdWeek)
+            buttonface::set(b, buttonface::systemFace());
+        weekdayFilter_ = range::AllWeekdays;
+        ApplyRangeFilter();
+        buttonface::set(cmdAllWeek, FilterHighlight);
+    });
+}
+
+void RangeView::cmdKikan_Click(QPushButton* pressed)
+{
+    relist([this, pressed] {
+        ClearPeriodButtons();
+        const int days = pressed->property(PeriodDays).toInt();
+        const QDate today = Clock::instance().now().date();
+        if (days == FromFirstRecord) {
+            cboStdate->setEditText(state_.firstRecordDate);
+            cboEddate->setEditText(recorddate::text(today));
+        } else if (days != AsTyped) {
+            const range::Period p = range::daysBack(today, days);
+            cboStdate->setEditText(p.start);
+            cboEddate->setEditText(p.end);
+        }
+        ApplyRangeFilter();
+        buttonface::set(pressed, FilterHighlight);
+    });
+}
+
+bool RangeView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The item box empties when it takes the focus, ready for a new word.
+    if (watched == txtKey && event->type() == QEvent::FocusIn)
+        txtKey->clear();
+    return Screen::eventFilter(watched, event);
+}
+
+void RangeView::highlightChart(QPushButton* pressed)
+{
+    for (QPushButton* b : {cmdDay3, cmdTotal3, cmdJikan3})
+        buttonface::set(b, b == pressed ? ChartHighlight : buttonface::systemFace());
+}
+
+void RangeView::cmdDay3_Click()
+{
+    mcrBunseki2->hide();
+    mcrBunseki->show();
+    highlightChart(cmdDay3);
+    chartdraw::gridChart(*mcrBunseki, *msgBunseki, -1, 5);
+}
+
+void RangeView::cmdTotal3_Click()
+{
+    mcrBunseki->hide();
+    mcrBunseki2->show();
+    highlightChart(cmdTotal3);
+    chartdraw::gridChart(*mcrBunseki2, *msgBunseki2, 0, 1);
+}
+
+void RangeView::cmdJikan3_Click()
+{
+    mcrBunseki->hide();
+    mcrBunseki2->show();
+    highlightChart(cmdJikan3);
+    chartdraw::hourChart(*mcrBunseki2, *msgBunseki, 2, 5);
+}

@@ -1,0 +1,71 @@
+#include "analysis/WholeHistory.h"
+
+#include "analysis/RecordDates.h"
+#include "platform/Duration.h"
+
+#include <algorithm>
+
+void PlayTotals::add(float playSeconds)
+{
+    ++count;
+    seconds = duration::addRounded(seconds, playSeconds);
+    // The play is compared as it stands, then kept rounded: two plays of 0.5
+    // seconds leave a longest play of 0.
+    if (double(playSeconds) > double(maxSeconds))
+        maxSeconds = duration::roundHalfEven(playSeconds);
+}
+
+QString PlayTotals::averageText() const
+{
+    if (count <= 0)
+        return QStringLiteral("0.0");
+    // Tenths, rounded on whole numbers so that halves go one way every time.
+    const std::int64_t twice = 20 * seconds;
+    const std::int64_t tenths = (twice + (seconds >= 0 ? count : -count)) / (2 * count);
+    const std::int64_t whole = tenths / 10;
+    const std::int64_t tenth = tenths % 10;
+    return QStringLiteral("%1%2.%3")
+        .arg(tenths < 0 && whole == 0 ? QStringLiteral("-") : QString())
+        .arg(whole)
+        .arg(std::abs(tenth));
+}
+
+WholeHistory WholeHistory::compute(const RecordTable& table, const QStringList& itemNames)
+{
+    WholeHistory h;
+    h.items.resize(size_t(itemNames.size()));
+    // Each record's day, read once; the log is in date order but for a rare
+    // clock change, so most records repeat the date before them.
+    std::vector<QDate> dates;
+    dates.reserve(size_t(table.size()));
+    QDate first, last;
+    QStringView previousText;
+    QDate previous;
+    for (const RecordView& r : table.records()) {
+        if (r.date != previousText || dates.empty()) {
+            previousText = r.date;
+            previous = recorddate::parse(r.date);
+        }
+        dates.push_back(previous);
+        if (previous.isValid()) {
+            if (!first.isValid() || previous < first)
+                first = previous;
+            if (!last.isValid() || previous > last)
+                last = previous;
+        }
+        for (qsizetype j = 0; j < itemNames.size(); ++j)
+            if (r.item == itemNames[j])
+                h.items[size_t(j)].add(r.seconds);
+    }
+    if (!first.isValid())
+        return h;
+    h.firstDay = first;
+    h.days.resize(size_t(first.daysTo(last) + 1));
+    size_t i = 0;
+    for (const RecordView& r : table.records()) {
+        const QDate& d = dates[i++];
+        if (d.isValid())
+            h.days[size_t(first.daysTo(d))].add(r.seconds);
+    }
+    return h;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The whole-history view fraRenTai ("全グラフ"): every play since the first
+// one, the per-item table, the daily table, and six charts over them.
+#include "platform/Chart.h"
+#include "records/MainState.h"
+
+#include <QColor>
+
+#include <array>
+
+class Grid;
+class QListWidget;
+class QPushButton;
+
+class WholeHistoryView : public Screen {
+    Q_OBJECT
+public:
+    static inline const QColor SeriesHighlight = QColor(255, 224, 192);  // &HC0E0FF
+    static inline const QColor TrendHighlight = QColor(255, 255, 192);   // &HC0FFFF
+
+    // Item names come from the item list, read at every load.
+    WholeHistoryView(const QListWidget& itemList, QWidget* parent = nullptr);
+
+    void prepare() override { LoadWholeHistory(); }
+    QString helpTourText() const override;
+
+    void InitHistoryGrids();
+    void LoadWholeHistory();
+
+    void cmdDay2_Click();
+    void cmdTotal2_Click();
+    void cmdJikan2_Click();
+    void cmdHigoto_Click();
+    void cmdHigoto2_Click();
+    void cmdHigoto3_Click();
+
+private:
+    void highlight(QPushButton* pressed);
+    void showKind(Chart* chart, Grid* list);
+    void dailyTrend(QPushButton* pressed, int column, Chart::Scale scale);
+
+    const QListWidget& itemList_;
+    Grid* msgDayList2;
+    Grid* msgDayList3;
+    Grid* msgDayTotal2;
+    Chart* mcrMain2;
+    Chart* mcrMain3;
+    QPushButton* cmdDay2;
+    QPushButton* cmdTotal2;
+    QPushButton* cmdJikan2;
+    QPushButton* cmdHigoto;
+    QPushButton* cmdHigoto2;
+    QPushButton* cmdHigoto3;
+};
