@@ -1,5 +1,6 @@
 #include "app/DataDirectory.h"
 #include "app/Shell.h"
+#include "dictionary/DictionaryWindow.h"
 #include "games/combine/CombineWindow.h"
 #include "games/compound/CompoundWindow.h"
 #include "games/dismantle/DismantleWindow.h"
@@ -94,6 +95,13 @@ int main(int argc, char* argv[])
     shell.registerGame(7, [](Shell& s) -> QWidget* {
         return new ShiritoriWindow(
             GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
+    });
+    shell.registerDictionaryWindow([](Shell& s) -> QWidget* {
+        return new DictionaryWindow(
+            DictionaryWindowContext{s.dictionary(),
+                                    [&s](QWidget* w) { s.returnToMain(w); },
+                                    [&s](QWidget* w, const QString& text) { s.tour().show(w, text); },
+                                    {}});
     });
     shell.showMain();
     return app.exec();

@@ -46,7 +46,7 @@ template <typename F> Problem readLines(const QString& path, F&& onLine)
             return;
         }
         recordline::split(line, items);
-        onLine(items);
+        onLine(items, line);
     });
     return tooMany ? Problem::TooMany : Problem::None;
 }
@@ -75,31 +75,42 @@ QString Dictionary::load(const QString& folder)
     QStringList messages;
 
     std::vector<QString> compounds;
-    Problem p = readLines(locate(folder, CompoundFileName), [&](const std::vector<QStringView>& items) {
-        if (!items.empty() && !items[0].isEmpty())
-            compounds.push_back(items[0].toString());
-    });
+    QStringList unusedCompounds;
+    Problem p =
+        readLines(locate(folder, CompoundFileName), [&](const std::vector<QStringView>& items, QStringView line) {
+            if (!items.empty() && !items[0].isEmpty())
+                compounds.push_back(items[0].toString());
+            else
+                unusedCompounds << line.toString();
+        });
     if (p != Problem::None) {
         compounds.clear();  // never a half-filled table
+        unusedCompounds.clear();
         messages << describe(p, CompoundFileName);
     }
     compounds_ = std::move(compounds);
+    unusedCompounds_ = std::move(unusedCompounds);
 
     std::vector<KanjiEntry> kanji;
+    QStringList unusedKanji;
     int overlong = 0;
-    p = readLines(locate(folder, KanjiFileName), [&](const std::vector<QStringView>& items) {
+    p = readLines(locate(folder, KanjiFileName), [&](const std::vector<QStringView>& items, QStringView line) {
         // A damaged line without both fields cannot make a puzzle.
-        if (items.size() < 2 || items[0].isEmpty() || items[1].isEmpty())
+        if (items.size() < 2 || items[0].isEmpty() || items[1].isEmpty()) {
+            unusedKanji << line.toString();
             return;
+        }
         // The games have six component slots; a longer entry cannot be shown whole.
         if (components(items[1]).size() > MaxComponents) {
             ++overlong;
+            unusedKanji << line.toString();
             return;
         }
         kanji.push_back({items[0].toString(), items[1].toString()});
     });
     if (p != Problem::None) {
         kanji.clear();
+        unusedKanji.clear();
         messages << describe(p, KanjiFileName);
     } else if (overlong > 0) {
         messages << QStringLiteral("%1 の %2 件の漢字は構成部品が６つを超えるため読み込みませんでした。")
@@ -107,14 +118,19 @@ QString Dictionary::load(const QString& folder)
                         .arg(overlong);
     }
     kanji_ = std::move(kanji);
+    unusedKanji_ = std::move(unusedKanji);
     indexQuestions();
     return messages.join(QStringLiteral("\r\n"));
 }
+
+QString Dictionary::filePath(const QString& folder, const QString& name) { return locate(folder, name); }
 
 void Dictionary::setTables(std::vector<KanjiEntry> kanji, std::vector<QString> compounds)
 {
     kanji_ = std::move(kanji);
     compounds_ = std::move(compounds);
+    unusedKanji_.clear();
+    unusedCompounds_.clear();
     indexQuestions();
 }
 

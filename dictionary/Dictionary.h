@@ -29,6 +29,13 @@ public:
     // over the limit leaves its table empty and is described in the returned
     // Japanese message (empty when both loaded).
     QString load(const QString& folder = {});
+    // Where a dictionary file of `folder` is, its name matched without regard
+    // to letter case; the upper-case name when no such file exists yet.
+    static QString filePath(const QString& folder, const QString& name);
+    // Lines of the last load that made no entry (a field missing or refused),
+    // in file order: a rewrite of the file puts them back as they were.
+    const QStringList& unusedKanjiLines() const { return unusedKanji_; }
+    const QStringList& unusedCompoundLines() const { return unusedCompounds_; }
 
     int kanjiCount() const { return int(kanji_.size()); }
     int compoundCount() const { return int(compounds_.size()); }
@@ -79,6 +86,8 @@ private:
     std::vector<KanjiEntry> kanji_;
     std::vector<QString> compounds_;
     std::vector<int> questions_;  // the entries that are not primitive
+    QStringList unusedKanji_;
+    QStringList unusedCompounds_;
 };
 
 // Entries drawn without replacement: each draw takes a uniform position in

@@ -55,18 +55,31 @@ template <typename Write> WriteResult encodeAndWrite(QStringView text, Write&& w
 }
 }  // namespace
 
+namespace {
+bool writeWhole(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    if (!ok)
+        file.cancelWriting();
+    ok = ok && file.commit();
+    if (!ok)
+        error = file.errorString();
+    return ok;
+}
+}  // namespace
+
 WriteResult replace(const QString& path, QStringView text)
 {
-    return encodeAndWrite(text, [&](const QByteArray& bytes, QString& error) {
-        QSaveFile file(path);
-        bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        if (!ok)
-            file.cancelWriting();
-        ok = ok && file.commit();
-        if (!ok)
-            error = file.errorString();
-        return ok;
-    });
+    return encodeAndWrite(text,
+                          [&](const QByteArray& bytes, QString& error) { return writeWhole(path, bytes, error); });
+}
+
+WriteResult replaceBytes(const QString& path, const QByteArray& bytes)
+{
+    WriteResult result;
+    result.ok = writeWhole(path, bytes, result.error);
+    return result;
 }
 
 WriteResult append(const QString& path, QStringView text)

@@ -25,6 +25,10 @@ struct WriteResult {
 // old one, so an interruption leaves the old or the new file whole.
 WriteResult replace(const QString& path, QStringView text);
 
+// Replaces the whole file with `bytes` as they are, the same atomic way:
+// puts back a file exactly as it was read.
+WriteResult replaceBytes(const QString& path, const QByteArray& bytes);
+
 // Appends to the file, creating it when absent.
 WriteResult append(const QString& path, QStringView text);
 

@@ -1,0 +1,395 @@
+#include "dictionary/DictionaryEditor.h"
+
+#include "dictionary/EntryRules.h"
+#include "platform/MessageBox.h"
+#include "platform/RecordLine.h"
+
+namespace {
+using File = DictionaryFiles::File;
+using entryrules::KanjiEdit;
+
+const QString WriteErrorTitle = QStringLiteral("保存できません");
+const QString LoadErrorTitle = QStringLiteral("辞書の読み込み");
+const QString RegisterTitle = QStringLiteral("登録確認");
+const QString DeleteTitle = QStringLiteral("クリア確認");
+const QString Registered = QStringLiteral("登録しました");
+const QString Deleted = QStringLiteral("削除しました");
+const QString Space = QStringLiteral(" ");
+}  // namespace
+
+DictionaryEditor::DictionaryEditor(Dictionary& dictionary, const ComponentVariants& variants, QString folder)
+    : dictionary_(dictionary), variants_(variants), folder_(std::move(folder)), files_(folder_), parts_(variants)
+{
+}
+
+void DictionaryEditor::open()
+{
+    loadKanjiRows();
+    loadCompoundRows();
+    ShowAllParts();
+    form = Form{};
+    selectedKanjiRow_ = selectedCompoundRow_ = 0;
+}
+
+DictionaryEditor::Focus DictionaryEditor::takeFocus() { return std::exchange(focus_, Focus::Unchanged); }
+
+DictionaryEditor::ScrollRequest DictionaryEditor::takeKanjiScroll() { return std::exchange(kanjiScroll_, {}); }
+
+DictionaryEditor::ScrollRequest DictionaryEditor::takeCompoundScroll() { return std::exchange(compoundScroll_, {}); }
+
+void DictionaryEditor::loadKanjiRows()
+{
+    std::vector<KanjiEntry> rows = sortedKanji(dictionary_);
+    const bool same =
+        rows.size() == kanji_.size() &&
+        std::equal(rows.begin(), rows.end(), kanji_.begin(), [](const KanjiEntry& a, const KanjiEntry& b) {
+            return a.kansei == b.kansei && a.kousei == b.kousei;
+        });
+    kanji_ = std::move(rows);
+    if (!same)
+        ++kanjiRevision_;
+}
+
+void DictionaryEditor::loadCompoundRows()
+{
+    std::vector<QString> rows;
+    rows.reserve(size_t(dictionary_.compoundCount()));
+    for (int j = 1; j <= dictionary_.compoundCount(); ++j)
+        rows.push_back(dictionary_.compound(j));
+    std::stable_sort(rows.begin(), rows.end());
+    if (rows != compounds_)
+        ++compoundRevision_;
+    compounds_ = std::move(rows);
+}
+
+void DictionaryEditor::reload()
+{
+    const QString problem = dictionary_.load(folder_);
+    loadKanjiRows();
+    loadCompoundRows();
+    if (!problem.isEmpty())
+        msgbox::warning(boxParent_, LoadErrorTitle, problem);
+}
+
+bool DictionaryEditor::written(const textfile::WriteResult& result, File file)
+{
+    if (result.ok)
+        return true;
+    msgbox::warning(boxParent_, WriteErrorTitle, result.message(DictionaryFiles::name(file)));
+    // The file is as it was; the lists show it so.
+    reload();
+    return false;
+}
+
+void DictionaryEditor::clearKanjiForm()
+{
+    form.kansei.clear();
+    form.kousei.clear();
+    form.inp.clear();
+    form.chgEnabled = form.delEnabled = false;
+    selectedKanjiRow_ = 0;
+}
+
+void DictionaryEditor::clearCompoundForm()
+{
+    form.jyukugo.clear();
+    form.inp2.clear();
+    form.del2Enabled = false;
+    selectedCompoundRow_ = 0;
+}
+
+QString DictionaryEditor::kanjiFileText(const std::vector<KanjiEntry>& rows, bool quoted, const QStringList& unused)
+{
+    QString text;
+    text.reserve(qsizetype(rows.size()) * 12);
+    for (const KanjiEntry& e : rows) {
+        recordline::LineWriter line;
+        if (quoted)
+            line.quoted(e.kansei).quoted(e.kousei);
+        else
+            line.bare(e.kansei).bare(e.kousei);
+        line.appendTo(text);
+    }
+    for (const QString& l : unused)
+        text += l + QStringLiteral("\r\n");
+    return text;
+}
+
+QString DictionaryEditor::compoundFileText(const std::vector<QString>& rows, const QStringList& unused)
+{
+    QString text;
+    text.reserve(qsizetype(rows.size()) * 4);
+    for (const QString& c : rows)
+        text += c + QStringLiteral("\r\n");
+    for (const QString& l : unused)
+        text += l + QStringLiteral("\r\n");
+    return text;
+}
+
+int DictionaryEditor::compoundsUsing(QStringView kanji) const
+{
+    int n = 0;
+    for (const QString& c : compounds_) {
+        const QStringList chars = Dictionary::components(QStringView(c).left(2));
+        if (chars.contains(kanji.toString()))
+            ++n;
+    }
+    return n;
+}
+
+// The kanji section.
+
+void DictionaryEditor::FindKanji()
+{
+    const QString text = form.inp.trimmed();
+    if (text.isEmpty())
+        return;
+    for (size_t r = 0; r < kanji_.size(); ++r) {
+        if (kanji_[r].kansei != text)
+            continue;
+        const int row = int(r) + 1;
+        kanjiScroll_ = {row, row};
+        selectedKanjiRow_ = row;
+        form.chgEnabled = form.delEnabled = form.newEnabled = true;
+        form.kansei = kanji_[r].kansei;
+        form.kousei = kanji_[r].kousei;
+        return;
+    }
+    form.kansei = text;
+    form.kousei.clear();
+    form.chgEnabled = form.delEnabled = false;
+    form.newEnabled = true;
+    selectedKanjiRow_ = 0;
+    msgbox::warning(
+        boxParent_, QStringLiteral("未登録"),
+        text +
+            QStringLiteral(" は登録されていません。追加したい場合は構成漢字を入力して「新規」ボタンを押してください"));
+    focus_ = Focus::Kousei;
+}
+
+void DictionaryEditor::SelectKanjiRow(int row)
+{
+    if (!validKanjiRow(row))
+        return;
+    form.kansei = kanji_[size_t(row - 1)].kansei;
+    form.kousei = kanji_[size_t(row - 1)].kousei;
+    selectedKanjiRow_ = row;
+    form.chgEnabled = form.delEnabled = true;
+}
+
+void DictionaryEditor::RegisterKanji()
+{
+    const entryrules::StoredComponents stored = entryrules::storedForm(variants_, form.kousei);
+    if (auto r = entryrules::checkKanji(KanjiEdit::Register, form.kansei, stored.kousei)) {
+        msgbox::warning(boxParent_, r->title, r->text);
+        return;
+    }
+    if (auto r = entryrules::checkComponentSet(kanji_, form.kansei, stored.kousei, 0)) {
+        msgbox::warning(boxParent_, r->title, r->text);
+        return;
+    }
+    if (!stored.notice.isEmpty()) {
+        form.kousei = stored.kousei;
+        msgbox::information(boxParent_, QStringLiteral("部品の表記"), stored.notice);
+    }
+    const QString kansei = form.kansei;
+    const QString& kousei = stored.kousei;
+    if (!msgbox::confirm(boxParent_, RegisterTitle,
+                         kansei + Space + kousei + QStringLiteral(" を新規登録します。よろしいですか？")))
+        return;
+    if (!written(files_.append(File::Kanji, kansei + u',' + kousei), File::Kanji))
+        return;
+    reload();
+    clearKanjiForm();
+    msgbox::information(boxParent_, QStringLiteral("登録完了"), Registered);
+}
+
+void DictionaryEditor::ChangeKanji()
+{
+    const int row = selectedKanjiRow_;
+    if (!validKanjiRow(row))
+        return;
+    const entryrules::StoredComponents stored = entryrules::storedForm(variants_, form.kousei);
+    if (auto r = entryrules::checkKanji(KanjiEdit::Change, form.kansei, stored.kousei)) {
+        msgbox::warning(boxParent_, r->title, r->text);
+        return;
+    }
+    // The finished kanji of an entry stays whatever the box holds: only the
+    // components change.
+    const KanjiEntry old = kanji_[size_t(row - 1)];
+    if (auto r = entryrules::checkComponentSet(kanji_, old.kansei, stored.kousei, row)) {
+        msgbox::warning(boxParent_, r->title, r->text);
+        return;
+    }
+    if (!stored.notice.isEmpty()) {
+        form.kousei = stored.kousei;
+        msgbox::information(boxParent_, QStringLiteral("部品の表記"), stored.notice);
+    }
+    if (!msgbox::confirm(boxParent_, QStringLiteral("変更確認"),
+                         old.kansei + Space + old.kousei + QStringLiteral(" を ") + form.kansei + Space +
+                             stored.kousei + QStringLiteral(" に変更します。よろしいですか？")))
+        return;
+    std::vector<KanjiEntry> rows = kanji_;
+    rows[size_t(row - 1)].kousei = stored.kousei;
+    if (!written(files_.replace(File::Kanji, kanjiFileText(rows, false, dictionary_.unusedKanjiLines())), File::Kanji))
+        return;
+    reload();
+    clearKanjiForm();
+    kanjiScroll_ = {row, 0};
+    msgbox::information(boxParent_, QStringLiteral("変更完了"), QStringLiteral("変更しました"));
+}
+
+void DictionaryEditor::DeleteKanji()
+{
+    const int row = selectedKanjiRow_;
+    if (!validKanjiRow(row))
+        return;
+    if (auto r = entryrules::checkKanji(KanjiEdit::Delete, form.kansei, form.kousei)) {
+        msgbox::warning(boxParent_, r->title, r->text);
+        return;
+    }
+    const KanjiEntry old = kanji_[size_t(row - 1)];
+    const auto entries =
+        std::count_if(kanji_.begin(), kanji_.end(), [&](const KanjiEntry& e) { return e.kansei == old.kansei; });
+    if (entries == 1) {
+        if (const int n = compoundsUsing(old.kansei); n > 0)
+            msgbox::warning(
+                boxParent_, QStringLiteral("熟語で使用中"),
+                QStringLiteral("%1 は熟語辞書の %2 件の熟語で使われています。\r\n"
+                               "削除しても熟語は残りますが、%1 の登録がないあいだはゲームに出題されません。")
+                    .arg(old.kansei)
+                    .arg(n));
+    }
+    if (!msgbox::confirm(boxParent_, DeleteTitle,
+                         old.kansei + Space + old.kousei + QStringLiteral(" を削除します。よろしいですか？")))
+        return;
+    std::vector<KanjiEntry> rows = kanji_;
+    rows.erase(rows.begin() + (row - 1));
+    if (!written(files_.replace(File::Kanji, kanjiFileText(rows, true, dictionary_.unusedKanjiLines())), File::Kanji))
+        return;
+    reload();
+    clearKanjiForm();
+    msgbox::information(boxParent_, QStringLiteral("削除完了"), Deleted);
+}
+
+// The compound section.
+
+void DictionaryEditor::FindCompound()
+{
+    const QString text = form.inp2.trimmed();
+    if (text.isEmpty())
+        return;
+    for (size_t r = 0; r < compounds_.size(); ++r) {
+        if (compounds_[r] != text)
+            continue;
+        const int row = int(r) + 1;
+        compoundScroll_ = {row, row};
+        selectedCompoundRow_ = row;
+        form.del2Enabled = form.new2Enabled = true;
+        form.jyukugo = compounds_[r];
+        return;
+    }
+    form.jyukugo = text;
+    form.del2Enabled = false;
+    form.new2Enabled = true;
+    selectedCompoundRow_ = 0;
+    msgbox::warning(boxParent_, QStringLiteral("未登録"),
+                    text + QStringLiteral(" は登録されていません。追加したい場合は「新規」ボタンを押してください"));
+    focus_ = Focus::New2;
+}
+
+void DictionaryEditor::SelectCompoundRow(int row)
+{
+    if (!validCompoundRow(row))
+        return;
+    form.jyukugo = compounds_[size_t(row - 1)];
+    selectedCompoundRow_ = row;
+    form.del2Enabled = true;
+}
+
+void DictionaryEditor::RegisterCompound()
+{
+    const QString text = form.jyukugo;
+    if (text.isEmpty()) {
+        msgbox::warning(boxParent_, QStringLiteral("熟語未入力"), QStringLiteral("熟語が指定されていません"));
+        return;
+    }
+    if (entryrules::charCount(text) != 2) {
+        msgbox::warning(boxParent_, QStringLiteral("文字数制限"), QStringLiteral("熟語は２文字の必要があります"));
+        return;
+    }
+    bool missing = false;
+    for (const QString& c : Dictionary::components(text)) {
+        if (dictionary_.findKanji(c) != 0)
+            continue;
+        missing = true;
+        msgbox::warning(boxParent_, QStringLiteral("漢字辞書登録促し"),
+                        c + QStringLiteral(" の漢字と構成を先に登録してから熟語を登録してください"));
+    }
+    if (missing)
+        return;
+    if (auto r = entryrules::checkStorable(text)) {
+        msgbox::warning(boxParent_, r->title, r->text);
+        return;
+    }
+    if (!msgbox::confirm(boxParent_, RegisterTitle, text + QStringLiteral(" を新規登録します。よろしいですか？")))
+        return;
+    if (!written(files_.append(File::Compound, text), File::Compound))
+        return;
+    reload();
+    clearCompoundForm();
+    msgbox::information(boxParent_, QStringLiteral("登録完了"), Registered);
+}
+
+void DictionaryEditor::DeleteCompound()
+{
+    const int row = selectedCompoundRow_;
+    if (!validCompoundRow(row))
+        return;
+    if (form.jyukugo.isEmpty()) {
+        msgbox::warning(boxParent_, QStringLiteral("熟語未入力"), QStringLiteral("熟語が指定されていません"));
+        return;
+    }
+    const QString old = compounds_[size_t(row - 1)];
+    if (!msgbox::confirm(boxParent_, DeleteTitle, old + QStringLiteral(" を削除します。よろしいですか？")))
+        return;
+    std::vector<QString> rows = compounds_;
+    rows.erase(rows.begin() + (row - 1));
+    if (!written(files_.replace(File::Compound, compoundFileText(rows, dictionary_.unusedCompoundLines())),
+                 File::Compound))
+        return;
+    reload();
+    clearCompoundForm();
+    msgbox::information(boxParent_, QStringLiteral("削除完了"), Deleted);
+}
+
+// The component search.
+
+void DictionaryEditor::NarrowByComponent()
+{
+    const QString typed = form.inp3.trimmed();
+    if (typed.isEmpty())
+        return;
+    parts_.narrow(typed);
+    ++partsRevision_;
+    form.inp3.clear();
+}
+
+void DictionaryEditor::ShowAllParts()
+{
+    parts_.showAll(dictionary_);
+    ++partsRevision_;
+}
+
+void DictionaryEditor::Undo()
+{
+    if (!files_.canUndo())
+        return;
+    const File file = files_.undoFile();
+    if (!written(files_.undo(), file))
+        return;
+    reload();
+    clearKanjiForm();
+    clearCompoundForm();
+    msgbox::information(boxParent_, QStringLiteral("元に戻す"), QStringLiteral("元に戻しました"));
+}

@@ -1,0 +1,335 @@
+// The dictionary editor without its window: checks, writes in the shapes the
+// loader reads back, the component search and taking back the last edit.
+#include "dictionary/DictionaryEditor.h"
+
+#include "dictionary/ComponentVariants.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+
+namespace {
+const QString Kanji = Dictionary::KanjiFileName;
+const QString Compounds = Dictionary::CompoundFileName;
+}  // namespace
+
+class DictionaryEditorTest : public DataDirTest {
+protected:
+    void SetUp() override
+    {
+        DataDirTest::SetUp();
+        writeText(Kanji, QStringLiteral("時,日土寸\r\n\"口\",\"口\"\r\n日,日\r\n明,日月\r\n寺,土寸\r\n間,門日"));
+        writeText(Compounds, QStringLiteral("時間\r\n\"明日\"\r\n"));
+    }
+    DictionaryEditor& open()
+    {
+        dictionary.load();
+        editor.open();
+        boxes.clear();
+        return editor;
+    }
+    int rowOf(const QString& kansei, const QString& kousei) const
+    {
+        const auto& rows = editor.kanjiRows();
+        for (size_t r = 0; r < rows.size(); ++r)
+            if (rows[r].kansei == kansei && rows[r].kousei == kousei)
+                return int(r) + 1;
+        return 0;
+    }
+    QStringList titles() const
+    {
+        QStringList t;
+        for (const Box& b : boxes)
+            t << b.title;
+        return t;
+    }
+    void registerKanji(const QString& kansei, const QString& kousei)
+    {
+        editor.form.kansei = kansei;
+        editor.form.kousei = kousei;
+        editor.RegisterKanji();
+    }
+
+    Dictionary dictionary;
+    DictionaryEditor editor{dictionary, ComponentVariants::shipped()};
+};
+
+TEST_F(DictionaryEditorTest, KanjiChecksComeInOrderWithTheirTexts)
+{
+    open();
+    const QByteArray before = readBytes(Kanji);
+    struct Case {
+        QString kansei, kousei, title, text;
+    };
+    const Case cases[] = {
+        {"", "日日日日日日日", "完成漢字未入力", "完成漢字が指定されていません"},
+        {"時計", "", "文字数制限", "完成漢字は１文字の必要があります"},
+        {"晶", "", "構成漢字未入力", "構成漢字が指定されていません"},
+        {"晶", "日日日日日日日", "構成数制限", "構成漢字は６文字以内に収めてください"},
+        {"晶", "日,日", "使用できない文字", ""},
+        {"\"", "日日日", "使用できない文字", ""},
+        {"晶", "日é", "使用できない文字", ""},
+    };
+    for (const Case& c : cases) {
+        boxes.clear();
+        registerKanji(c.kansei, c.kousei);
+        ASSERT_EQ(boxes.size(), 1u) << c.kansei.toStdString() << " " << c.kousei.toStdString();
+        EXPECT_EQ(boxes[0].kind, msgbox::Kind::Warning);
+        EXPECT_EQ(boxes[0].title, c.title);
+        if (!c.text.isEmpty()) {
+            EXPECT_EQ(boxes[0].text, c.text);
+        }
+    }
+    EXPECT_TRUE(boxes.back().text.contains(u'é'));  // names what cannot be stored
+    EXPECT_EQ(readBytes(Kanji), before);
+
+    // Exactly six components are fine; a delete only asks for both boxes.
+    boxes.clear();
+    registerKanji(QStringLiteral("晶"), QStringLiteral("日日日日日日"));
+    EXPECT_EQ(titles(), (QStringList{"登録確認", "登録完了"}));
+    editor.SelectKanjiRow(rowOf("寺", "土寸"));
+    editor.form.kansei = QStringLiteral("時計");
+    boxes.clear();
+    answer = false;
+    editor.DeleteKanji();
+    EXPECT_EQ(titles(), (QStringList{"クリア確認"}));
+}
+
+TEST_F(DictionaryEditorTest, ASecondCompositionIsAppendedAndFoundAfterReload)
+{
+    open();
+    const QByteArray before = readBytes(Kanji);
+    registerKanji(QStringLiteral("時"), QStringLiteral("日寺"));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("時 日寺 を新規登録します。よろしいですか？"));
+    EXPECT_EQ(boxes[1].text, QStringLiteral("登録しました"));
+    // The old last line had no line end: the new line starts on its own.
+    EXPECT_EQ(readBytes(Kanji), before + cp932("\r\n時,日寺\r\n"));
+    ASSERT_EQ(dictionary.kanjiCount(), 7);
+    EXPECT_EQ(dictionary.kousei(7), QStringLiteral("日寺"));
+    EXPECT_TRUE(editor.form.kansei.isEmpty() && editor.form.kousei.isEmpty());
+    EXPECT_FALSE(editor.form.chgEnabled);
+
+    editor.form.inp = QStringLiteral("時");
+    editor.FindKanji();
+    EXPECT_EQ(editor.selectedKanjiRow(), rowOf("時", "日土寸"));  // the first of the two
+    EXPECT_EQ(editor.form.kousei, QStringLiteral("日土寸"));
+    EXPECT_TRUE(editor.form.chgEnabled && editor.form.delEnabled);
+    EXPECT_EQ(editor.takeKanjiScroll().top, editor.selectedKanjiRow());
+
+    boxes.clear();
+    editor.form.inp = QStringLiteral("晴");
+    editor.FindKanji();
+    EXPECT_EQ(titles(), (QStringList{"未登録"}));
+    EXPECT_EQ(
+        boxes[0].text,
+        QStringLiteral("晴 は登録されていません。追加したい場合は構成漢字を入力して「新規」ボタンを押してください"));
+    EXPECT_EQ(editor.form.kansei, QStringLiteral("晴"));
+    EXPECT_TRUE(editor.form.kousei.isEmpty());
+    EXPECT_FALSE(editor.form.chgEnabled);
+    EXPECT_EQ(editor.takeFocus(), DictionaryEditor::Focus::Kousei);
+    EXPECT_EQ(editor.form.inp, QStringLiteral("晴"));
+}
+
+TEST_F(DictionaryEditorTest, ChangeKeepsTheFinishedKanjiAndRewritesBareSortedLines)
+{
+    open();
+    const int row = rowOf("時", "日土寸");
+    editor.SelectKanjiRow(row);
+    editor.form.kansei = QStringLiteral("晴");
+    editor.form.kousei = QStringLiteral("日寺");
+    editor.ChangeKanji();
+    EXPECT_EQ(titles(), (QStringList{"変更確認", "変更完了"}));
+    EXPECT_EQ(boxes[0].text, QStringLiteral("時 日土寸 を 晴 日寺 に変更します。よろしいですか？"));
+    EXPECT_EQ(readText(Kanji), QStringLiteral("口,口\r\n寺,土寸\r\n日,日\r\n明,日月\r\n時,日寺\r\n間,門日\r\n"));
+    EXPECT_EQ(dictionary.kanjiCount(), 6);
+    EXPECT_EQ(dictionary.findKanji(u"晴"), 0);
+    EXPECT_EQ(editor.takeKanjiScroll().top, row);
+    EXPECT_EQ(editor.selectedKanjiRow(), 0);
+}
+
+TEST_F(DictionaryEditorTest, DeleteWritesQuotedLinesAndWarnsAboutCompoundsUsingTheKanji)
+{
+    open();
+    editor.SelectKanjiRow(rowOf("間", "門日"));
+    editor.DeleteKanji();
+    EXPECT_EQ(titles(), (QStringList{"熟語で使用中", "クリア確認", "削除完了"}));
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("1 件")));
+    EXPECT_EQ(boxes[1].text, QStringLiteral("間 門日 を削除します。よろしいですか？"));
+    EXPECT_EQ(readText(Kanji),
+              QStringLiteral(
+                  "\"口\",\"口\"\r\n\"寺\",\"土寸\"\r\n\"日\",\"日\"\r\n\"明\",\"日月\"\r\n\"時\",\"日土寸\"\r\n"));
+    Dictionary reread;
+    reread.load();
+    EXPECT_EQ(reread.kanjiCount(), 5);
+    EXPECT_EQ(reread.kousei(5), QStringLiteral("日土寸"));
+    EXPECT_EQ(readText(Compounds), QStringLiteral("時間\r\n\"明日\"\r\n"));  // compounds stay
+
+    // A kanji with a second entry left keeps its compounds whole: no warning.
+    registerKanji(QStringLiteral("時"), QStringLiteral("日寺"));
+    boxes.clear();
+    editor.SelectKanjiRow(rowOf("時", "日寺"));
+    editor.DeleteKanji();
+    EXPECT_EQ(titles(), (QStringList{"クリア確認", "削除完了"}));
+
+    // Cancel changes nothing.
+    answer = false;
+    const QByteArray before = readBytes(Kanji);
+    editor.SelectKanjiRow(1);
+    editor.DeleteKanji();
+    EXPECT_EQ(readBytes(Kanji), before);
+}
+
+TEST_F(DictionaryEditorTest, DeletingEveryEntryLeavesEmptyFiles)
+{
+    writeText(Kanji, QStringLiteral("日,日\r\n"));
+    writeText(Compounds, QStringLiteral("日日\r\n"));
+    open();
+    editor.SelectCompoundRow(1);
+    editor.DeleteCompound();
+    editor.SelectKanjiRow(1);
+    editor.DeleteKanji();
+    EXPECT_TRUE(readBytes(Compounds).isEmpty());
+    EXPECT_TRUE(readBytes(Kanji).isEmpty());
+    EXPECT_TRUE(editor.kanjiRows().empty());
+}
+
+TEST_F(DictionaryEditorTest, ARewriteKeepsLinesTheTablesCouldNotUse)
+{
+    writeText(Kanji, QStringLiteral("時,日土寸\r\n壊れた行\r\n日,日\r\n"));
+    open();
+    editor.SelectKanjiRow(rowOf("日", "日"));
+    editor.DeleteKanji();
+    EXPECT_EQ(readText(Kanji), QStringLiteral("\"時\",\"日土寸\"\r\n壊れた行\r\n"));
+}
+
+TEST_F(DictionaryEditorTest, CompoundNeedsBothKanjiInTheKanjiDictionary)
+{
+    open();
+    const QByteArray before = readBytes(Compounds);
+    editor.form.jyukugo = QStringLiteral("晴天");
+    editor.RegisterCompound();
+    ASSERT_EQ(titles(), (QStringList{"漢字辞書登録促し", "漢字辞書登録促し"}));
+    EXPECT_EQ(boxes[0].text, QStringLiteral("晴 の漢字と構成を先に登録してから熟語を登録してください"));
+    EXPECT_TRUE(boxes[1].text.startsWith(QStringLiteral("天 ")));
+
+    boxes.clear();
+    editor.form.jyukugo = QStringLiteral("時天");
+    editor.RegisterCompound();
+    EXPECT_EQ(titles(), (QStringList{"漢字辞書登録促し"}));
+    boxes.clear();
+    editor.form.jyukugo = QStringLiteral("時間日");
+    editor.RegisterCompound();
+    EXPECT_EQ(titles(), (QStringList{"文字数制限"}));
+    EXPECT_EQ(readBytes(Compounds), before);
+
+    boxes.clear();
+    editor.form.jyukugo = QStringLiteral("日時");
+    editor.RegisterCompound();
+    EXPECT_EQ(titles(), (QStringList{"登録確認", "登録完了"}));
+    EXPECT_EQ(readBytes(Compounds), before + cp932("日時\r\n"));
+    EXPECT_EQ(editor.compoundRows(), (std::vector<QString>{"日時", "明日", "時間"}));
+}
+
+TEST_F(DictionaryEditorTest, NarrowingByTwoComponentsAndByATypedRadicalForm)
+{
+    writeText(Kanji, QStringLiteral("時,日土寸\r\n明,日月\r\n寺,土寸\r\n村,木寸\r\n泳,水永\r\n"));
+    open();
+    EXPECT_EQ(editor.partsCountText(), QStringLiteral("5件"));
+    editor.form.inp3 = QStringLiteral("寸");
+    editor.NarrowByComponent();
+    EXPECT_EQ(editor.partsCountText(), QStringLiteral("3件"));
+    EXPECT_TRUE(editor.form.inp3.isEmpty());
+    editor.form.inp3 = QStringLiteral("日");
+    editor.NarrowByComponent();
+    ASSERT_EQ(editor.partsRows().size(), 1u);
+    EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("時"));
+
+    editor.ShowAllParts();
+    editor.form.inp3 = QStringLiteral("氵");
+    editor.NarrowByComponent();
+    ASSERT_EQ(editor.partsRows().size(), 1u);
+    EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("泳"));
+    editor.ShowAllParts();
+    editor.form.inp3 = QStringLiteral("土寸");  // a run of two
+    editor.NarrowByComponent();
+    EXPECT_EQ(editor.partsCountText(), QStringLiteral("2件"));
+}
+
+TEST_F(DictionaryEditorTest, ATypedRadicalFormIsStoredAsTheDictionaryForm)
+{
+    open();
+    registerKanji(QStringLiteral("泳"), QStringLiteral("氵永"));
+    EXPECT_EQ(titles(), (QStringList{"部品の表記", "登録確認", "登録完了"}));
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("氵 → 水")));
+    EXPECT_EQ(boxes[1].text, QStringLiteral("泳 水永 を新規登録します。よろしいですか？"));
+    EXPECT_TRUE(readText(Kanji).endsWith(QStringLiteral("泳,水永\r\n")));
+}
+
+TEST_F(DictionaryEditorTest, AKanjiKeepsAtMostFifteenDistinctComponents)
+{
+    writeText(Kanji, QStringLiteral("X,一二三四五六\r\nX,七八九十口日\r\n"));
+    open();
+    registerKanji(QStringLiteral("X"), QStringLiteral("月火水木"));
+    EXPECT_EQ(titles(), (QStringList{"部品数制限"}));
+    boxes.clear();
+    registerKanji(QStringLiteral("X"), QStringLiteral("月火水一"));  // fifteen
+    EXPECT_EQ(titles(), (QStringList{"登録確認", "登録完了"}));
+    // Replacing an entry counts without its old components.
+    boxes.clear();
+    editor.SelectKanjiRow(1);
+    editor.form.kousei = QStringLiteral("金土一二");
+    editor.ChangeKanji();
+    EXPECT_EQ(titles(), (QStringList{"変更確認", "変更完了"}));
+}
+
+TEST_F(DictionaryEditorTest, UndoPutsEachFileBackByteForByte)
+{
+    open();
+    const QByteArray kanji = readBytes(Kanji);
+    const QByteArray compounds = readBytes(Compounds);
+    EXPECT_FALSE(editor.canUndo());
+
+    registerKanji(QStringLiteral("晶"), QStringLiteral("日日日"));
+    ASSERT_TRUE(editor.canUndo());
+    editor.Undo();
+    EXPECT_EQ(readBytes(Kanji), kanji);
+    EXPECT_EQ(dictionary.kanjiCount(), 6);
+    EXPECT_FALSE(editor.canUndo());  // once
+
+    editor.SelectKanjiRow(rowOf("時", "日土寸"));
+    editor.form.kousei = QStringLiteral("日寺");
+    editor.ChangeKanji();
+    editor.Undo();
+    EXPECT_EQ(readBytes(Kanji), kanji);
+
+    editor.SelectKanjiRow(1);
+    editor.DeleteKanji();
+    editor.Undo();
+    EXPECT_EQ(readBytes(Kanji), kanji);
+
+    editor.form.jyukugo = QStringLiteral("日時");
+    editor.RegisterCompound();
+    editor.Undo();
+    EXPECT_EQ(readBytes(Compounds), compounds);
+
+    editor.SelectCompoundRow(1);
+    editor.DeleteCompound();
+    boxes.clear();
+    editor.Undo();
+    EXPECT_EQ(readBytes(Compounds), compounds);
+    EXPECT_EQ(dictionary.compoundCount(), 2);
+    EXPECT_EQ(titles(), (QStringList{"元に戻す"}));
+}
+
+TEST_F(DictionaryEditorTest, AFailedWriteSaysSoAndKeepsTheListsAsTheFileIs)
+{
+    QFile::remove(path(Compounds));
+    QDir().mkdir(path(Compounds));  // cannot be written as a file
+    open();
+    editor.form.jyukugo = QStringLiteral("時日");
+    editor.RegisterCompound();
+    EXPECT_EQ(titles(), (QStringList{"登録確認", "保存できません", "辞書の読み込み"}));
+    EXPECT_TRUE(editor.compoundRows().empty());
+    EXPECT_FALSE(editor.canUndo());
+    EXPECT_EQ(editor.form.jyukugo, QStringLiteral("時日"));  // kept for another try
+}
