@@ -7,12 +7,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace {
 QLineEdit* lineEdit(QWidget* parent, const char* name)
@@ -175,6 +178,21 @@ void DictionaryWindow::buildControls()
 
     connect(txtInp, &QLineEdit::returnPressed, this, &DictionaryWindow::txtInp_KeyPress);
     connect(msgKanji, &Grid::cellClicked, this, [this](int row, int) { msgKanji_Click(row); });
+    // From the keyboard: the arrow keys choose a row, Enter goes on to its
+    // components (a kanji) or to 削除 (a compound).
+    for (auto [grid, select, next] :
+         {std::tuple{msgKanji, &DictionaryWindow::msgKanji_Click, static_cast<QWidget*>(txtKousei)},
+          std::tuple{msgJyukugo, &DictionaryWindow::msgJyukugo_Click, static_cast<QWidget*>(cmdDel2)}}) {
+        connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, grid, select](const QModelIndex& current) {
+                    if (grid->hasFocus() && current.isValid())
+                        (this->*select)(current.row() + 1);
+                });
+        connect(grid, &QAbstractItemView::activated, this, [this, select, next](const QModelIndex& index) {
+            (this->*select)(index.row() + 1);
+            next->setFocus();
+        });
+    }
     connect(cmdNew, &QPushButton::clicked, this, &DictionaryWindow::cmdNew_Click);
     connect(cmdChg, &QPushButton::clicked, this, &DictionaryWindow::cmdChg_Click);
     connect(cmdDel, &QPushButton::clicked, this, &DictionaryWindow::cmdDel_Click);

@@ -130,6 +130,11 @@ TEST_F(DictionaryWindowTest, AClickedRowIsDeletedAndTheCompoundSectionRegisters)
     auto* grid = find<Grid>("msgKanji");
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model().index(0, 1)).center());
     EXPECT_EQ(find<QLineEdit>("txtKansei")->text(), QStringLiteral("寺"));
+    // The arrow keys choose a row too.
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(find<QLineEdit>("txtKansei")->text(), QStringLiteral("日"));
+    QTest::keyClick(grid, Qt::Key_Up);
+    EXPECT_EQ(find<QLineEdit>("txtKousei")->text(), QStringLiteral("土寸"));
     click("cmdDel");
     EXPECT_EQ(column("msgKanji", 0), (QStringList{"日", "明", "時"}));
     EXPECT_EQ(column("msgBuhin", 0).size(), 4);  // the search list waits for 全部表示
