@@ -137,7 +137,7 @@ void DictionaryWindow::buildControls()
     cl->addLayout(cb);
 
     // The component search.
-    auto* parts = new QGroupBox(QStringLiteral("部品検索"), this);
+    auto* parts = new QGroupBox(QStringLiteral("部品から探す"), this);
     parts->setObjectName(QStringLiteral("fraBuhin"));
     txtInp3 = lineEdit(parts, "txtInp3");
     msgBuhin = new Grid(QStringLiteral("msgBuhin"), parts);
