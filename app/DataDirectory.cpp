@@ -1,6 +1,7 @@
 #include "app/DataDirectory.h"
 
 #include "dictionary/Dictionary.h"
+#include "platform/TextFile.h"
 #include "records/GameItems.h"
 #include "records/Nickname.h"
 #include "records/RecordFile.h"
@@ -9,6 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <unistd.h>
 
 #ifndef FERNOA2_SOURCE_DATA_DIR
 #define FERNOA2_SOURCE_DATA_DIR ""
@@ -95,15 +100,71 @@ QString prepare(const QString& workingDir, QString* error)
     return folder;
 }
 
-std::unique_ptr<QLockFile> lock(const QString& folder)
+std::unique_ptr<QLockFile> lock(const QString& folder, QString* error)
 {
     auto file = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("fernoa2.lock")));
     // A lock left by a crashed copy is recognised by its process id and taken
     // over; a lock's age alone never makes it stale, however long a copy runs.
     file->setStaleLockTime(0);
-    if (!file->tryLock(0))
-        return nullptr;
-    return file;
+    if (file->tryLock(0))
+        return file;
+    if (error) {
+        if (file->error() == QLockFile::LockFailedError) {
+            *error = QStringLiteral("フェルノア２はこのデータフォルダで既に起動しています。\r\n%1").arg(folder);
+        } else {
+            const QByteArray name = QFile::encodeName(folder);
+            const int errnum = ::access(name.constData(), W_OK) == 0 ? EIO : errno;
+            *error = QStringLiteral("データフォルダ %1 に書き込めないため、起動できません。\r\n\r\n%2")
+                         .arg(folder, textfile::reason(errnum));
+        }
+    }
+    return nullptr;
+}
+
+int removeStaleTemporaries(const QString& folder)
+{
+    // textfile::replace's temporary files: the data file's name, the
+    // temporary suffix and six letters or digits.
+    static const QRegularExpression tail(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    const QString suffix = QString::fromLatin1(textfile::TemporarySuffix);
+    const QDir dir(folder);
+    int removed = 0;
+    for (const QString& name : dataFiles()) {
+        const QString stem = name + suffix;
+        const QStringList found = dir.entryList({stem + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
+        for (const QString& f : found) {
+            if (f.startsWith(stem) && tail.match(QStringView(f).sliced(stem.size())).hasMatch() &&
+                QFile::remove(dir.filePath(f)))
+                ++removed;
+        }
+    }
+    return removed;
+}
+
+QStringList foreignFiles(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList found;
+    for (const QString& name : dataFiles()) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        // The beginning tells: reading a large log whole would slow every start.
+        if (textfile::looksLikeUtf8(file.read(64 * 1024 + 4), 64 * 1024))
+            found << name;
+    }
+    return found;
+}
+
+QString foreignFilesMessage(const QStringList& files)
+{
+    if (files.isEmpty())
+        return {};
+    return QStringLiteral(
+               "次のファイルは UTF-8 で書かれているようです。フェルノア２のファイルは Shift-JIS（CP932）です。\r\n"
+               "このままでは文字化けして表示されます。\r\n\r\n%1\r\n\r\n"
+               "ファイルは変換していません。テキストエディタで Shift-JIS として保存し直してください。")
+        .arg(files.join(QStringLiteral("\r\n")));
 }
 
 }  // namespace datadir

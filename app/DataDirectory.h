@@ -28,8 +28,21 @@ QString prepare(const QString& workingDir, QString* error);
 // when the data set lacks it too). Existing files are never replaced.
 bool seed(const QString& target, const QString& source, QString* error);
 
-// Takes the folder's lock, held while the returned object lives; nothing
-// when another running copy of the program holds it.
-std::unique_ptr<QLockFile> lock(const QString& folder);
+// Takes the folder's lock, held while the returned object lives. Nothing,
+// with `error` set, when another running copy holds it ("already running") or
+// when the lock cannot be made (the folder named, with the reason).
+std::unique_ptr<QLockFile> lock(const QString& folder, QString* error);
+
+// Removes the temporary files that a rewrite interrupted by a crash left
+// beside a data file ("データ.TXT.new-a1B2c3"); call it while holding the lock.
+// Returns how many were removed.
+int removeStaleTemporaries(const QString& folder);
+
+// The data files of the folder that a UTF-8 editor wrote (a byte order mark,
+// or UTF-8 text beyond ASCII): the program reads them as code page 932 and
+// would show them garbled.
+QStringList foreignFiles(const QString& folder);
+// The one warning about them; empty when there are none.
+QString foreignFilesMessage(const QStringList& files);
 
 }  // namespace datadir

@@ -53,12 +53,15 @@ int main(int argc, char* argv[])
 
     // Two copies on one folder would each rewrite the log from their own
     // snapshot; the second one stops here.
-    const auto lock = datadir::lock(folder);
+    const auto lock = datadir::lock(folder, &error);
     if (!lock) {
-        msgbox::warning(nullptr, QStringLiteral("フェルノア２"),
-                        QStringLiteral("フェルノア２はこのデータフォルダで既に起動しています。\r\n%1").arg(folder));
+        msgbox::warning(nullptr, QStringLiteral("フェルノア２"), error);
         return 1;
     }
+    datadir::removeStaleTemporaries(folder);
+    const QString foreign = datadir::foreignFilesMessage(datadir::foreignFiles(folder));
+    if (!foreign.isEmpty())
+        msgbox::warning(nullptr, QStringLiteral("フェルノア２"), foreign);
 
     help::setSearchPaths({folder, datadir::installedDataSet()});
 

@@ -1,6 +1,7 @@
 #include "platform/Sjis.h"
 
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 #include <vector>
@@ -115,6 +116,19 @@ QString decode(QByteArrayView bytes)
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = in + bytes.size();
     while (in < end) {
+        // Most of a record file is ASCII: eight bytes at a time while it is.
+        while (end - in >= 8) {
+            quint64 word;
+            std::memcpy(&word, in, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            for (int i = 0; i < 8; ++i)
+                out[i] = char16_t(in[i]);
+            in += 8;
+            out += 8;
+        }
+        if (in >= end)
+            break;
         const unsigned char b = *in;
         if (b < 0x80) {
             *out++ = char16_t(b);

@@ -3,9 +3,26 @@
 #include "platform/Sjis.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace textfile {
+
+std::optional<QByteArray> readBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
 
 std::optional<QString> read(const QString& path)
 {
@@ -27,7 +44,46 @@ std::optional<QString> readBounded(const QString& path, qint64 maxBytes, bool* t
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return sjis::decode(bytes);
+    return sjis::decode(withoutBom(bytes));
+}
+
+QByteArrayView withoutBom(QByteArrayView bytes)
+{
+    return bytes.startsWith(QByteArrayView(Bom)) ? bytes.sliced(3) : bytes;
+}
+
+bool looksLikeUtf8(QByteArrayView bytes, qsizetype probe)
+{
+    if (bytes.startsWith(QByteArrayView(Bom)))
+        return true;
+    const bool cut = bytes.size() > probe;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + std::min(bytes.size(), probe);
+    bool wide = false;
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            ++p;
+            continue;
+        }
+        int follow;
+        if (b >= 0xC2 && b <= 0xDF)
+            follow = 1;
+        else if (b >= 0xE0 && b <= 0xEF)
+            follow = 2;
+        else if (b >= 0xF0 && b <= 0xF4)
+            follow = 3;
+        else
+            return false;
+        if (end - p <= follow)
+            return cut && wide;  // a character cut by the probe's end
+        for (int i = 1; i <= follow; ++i)
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        wide = true;
+        p += follow + 1;
+    }
+    return wide;
 }
 
 QString WriteResult::message(const QString& fileName) const
@@ -38,62 +94,199 @@ QString WriteResult::message(const QString& fileName) const
     return QStringLiteral("%1 に書き込めませんでした。\r\n\r\n%2").arg(fileName, error);
 }
 
+QString reason(int errnum)
+{
+    switch (errnum) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("書き込みが許可されていません。");
+    case EROFS:
+        return QStringLiteral("読み取り専用の場所です。");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("ディスクの空きが足りません。");
+    case EISDIR:
+        return QStringLiteral("同じ名前のフォルダがあります。");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("フォルダが見つかりません。");
+    case EIO:
+        return QStringLiteral("ディスクの読み書きで障害が起きました。");
+    case EFBIG:
+        return QStringLiteral("ファイルが大きすぎます。");
+    default:
+        return QStringLiteral("書き込みに失敗しました（エラー番号 %1）。").arg(errnum);
+    }
+}
+
 namespace {
-// Encodes `text` and hands the bytes to `write`, which returns whether the
-// write succeeded and sets the file's reason when not. Nothing is written
-// when a character cannot be encoded.
+
+// Encodes `text` and hands the bytes to `write`. Nothing is written when a
+// character cannot be encoded.
 template <typename Write> WriteResult encodeAndWrite(QStringView text, Write&& write)
 {
-    WriteResult result;
     const sjis::Encoded enc = sjis::encode(text);
     if (!enc.ok()) {
+        WriteResult result;
         result.unrepresentable = enc.unrepresentable;
         return result;
     }
-    result.ok = write(enc.bytes, result.error);
-    return result;
+    return write(QByteArrayView(enc.bytes));
 }
-}  // namespace
 
-namespace {
-bool writeWhole(const QString& path, const QByteArray& bytes, QString& error)
+WriteResult failed(int errnum)
 {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    if (!ok)
-        file.cancelWriting();
-    ok = ok && file.commit();
-    if (!ok)
-        error = file.errorString();
-    return ok;
+    WriteResult r;
+    r.error = reason(errnum);
+    return r;
 }
+
+WriteResult succeeded()
+{
+    WriteResult r;
+    r.ok = true;
+    return r;
+}
+
+// A write that stopped short without an error: the disk is full.
+const QString ShortWrite = QStringLiteral("最後まで書き込めませんでした。ディスクの空きが足りない可能性があります。");
+
+bool writeAll(int fd, QByteArrayView bytes, int* errnum)
+{
+    const char* p = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *errnum = errno;
+            return false;
+        }
+        if (n == 0) {
+            *errnum = ENOSPC;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+// Makes a rename in `dir` durable.
+void syncFolder(const QByteArray& dir)
+{
+    const int fd = ::open(dir.isEmpty() ? "." : dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 }  // namespace
 
 WriteResult replace(const QString& path, QStringView text)
 {
-    return encodeAndWrite(text,
-                          [&](const QByteArray& bytes, QString& error) { return writeWhole(path, bytes, error); });
+    return encodeAndWrite(text, [&](QByteArrayView bytes) { return replaceBytes(path, bytes); });
 }
 
-WriteResult replaceBytes(const QString& path, const QByteArray& bytes)
+WriteResult replaceBytes(const QString& path, QByteArrayView bytes)
 {
-    WriteResult result;
-    result.ok = writeWhole(path, bytes, result.error);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat old {};
+    const bool exists = ::stat(name.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return failed(EISDIR);
+    QByteArray temp = name + TemporarySuffix + "XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failed(errno);
+    int errnum = 0;
+    bool ok = ::fchmod(fd, exists ? (old.st_mode & 07777) : newFileMode()) == 0 || (errnum = errno, false);
+    ok = ok && writeAll(fd, bytes, &errnum);
+    ok = ok && (::fsync(fd) == 0 || (errnum = errno, false));
+    ok = (::close(fd) == 0 || (errnum = errno, false)) && ok;
+    ok = ok && (::rename(temp.constData(), name.constData()) == 0 || (errnum = errno, false));
+    if (!ok) {
+        ::unlink(temp.constData());
+        return failed(errnum);
+    }
+    const qsizetype slash = name.lastIndexOf('/');
+    syncFolder(slash < 0 ? QByteArray() : name.left(slash + 1));
+    return succeeded();
+}
+
+WriteResult append(const QString& path, QStringView text, qint64* oldSize)
+{
+    return encodeAndWrite(text, [&](QByteArrayView bytes) { return appendBytes(path, bytes, oldSize); });
+}
+
+WriteResult appendBytes(const QString& path, QByteArrayView bytes, qint64* oldSize)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const bool existed = ::access(name.constData(), F_OK) == 0;
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, newFileMode());
+    if (fd < 0)
+        return failed(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int e = errno;
+        ::close(fd);
+        return failed(e);
+    }
+    const off_t size = st.st_size;
+    if (oldSize)
+        *oldSize = size;
+
+    // A file cut inside its last line (a hand edit, or a write interrupted by
+    // a crash) gets its line end first, so the new line is not glued to it.
+    QByteArray out;
+    out.reserve(bytes.size() + 2);
+    if (size > 0) {
+        char tail = 0;
+        if (::pread(fd, &tail, 1, size - 1) == 1 && tail != '\n')
+            out += tail == '\r' ? "\n" : "\r\n";
+    }
+    out += bytes;
+
+    WriteResult result = succeeded();
+    ssize_t n;
+    do
+        n = ::pwrite(fd, out.constData(), size_t(out.size()), size);
+    while (n < 0 && errno == EINTR);
+    if (n != ssize_t(out.size())) {
+        result = n < 0 ? failed(errno) : WriteResult{false, {}, ShortWrite};
+    } else if (::fsync(fd) != 0) {
+        result = failed(errno);
+    }
+    if (!result.ok) {
+        // No fragment may stay behind for the next line to land on.
+        if (::ftruncate(fd, size) == 0)
+            ::fsync(fd);
+    }
+    ::close(fd);
+    if (!result.ok && !existed && size == 0)
+        ::unlink(name.constData());
     return result;
 }
 
-WriteResult append(const QString& path, QStringView text)
+WriteResult undoAppend(const QString& path, qint64 size)
 {
-    return encodeAndWrite(text, [&](const QByteArray& bytes, QString& error) {
-        QFile file(path);
-        // One write call for the whole line keeps a partial line unlikely;
-        // flush reports a full disk here rather than at close.
-        const bool ok =
-            file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size() && file.flush();
-        if (!ok)
-            error = file.errorString();
-        return ok;
-    });
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return failed(errno);
+    int errnum = 0;
+    const bool ok = (::ftruncate(fd, off_t(size)) == 0 && ::fsync(fd) == 0) || (errnum = errno, false);
+    ::close(fd);
+    return ok ? succeeded() : failed(errnum);
 }
 
 }  // namespace textfile

@@ -4,8 +4,6 @@
 #include "platform/RecordLine.h"
 #include "platform/Sjis.h"
 
-#include <QFile>
-
 #include <cstring>
 
 std::shared_ptr<const RecordTable> RecordTable::parse(QString text)
@@ -41,58 +39,84 @@ std::shared_ptr<const RecordTable> read(const QString& path)
 }
 
 namespace {
-// The first item of a line, when it is the whole date `date` (quoted or bare).
-bool startsWithDate(const char* p, const char* end, const QByteArray& date)
+// The first item of a line as bytes, taken as the line reader takes it:
+// spaces before it skipped, a quoted item up to its closing quote (or the
+// line end), a bare one up to the next comma without trailing spaces. Quotes,
+// commas, spaces and line ends are ASCII bytes that code page 932 never uses
+// inside a two-byte character, so this is the decoded item's byte form.
+QByteArrayView firstItem(QByteArrayView line)
 {
-    while (p < end && (*p == ' ' || *p == '\t'))
-        ++p;
-    const bool quoted = p < end && *p == '"';
-    if (quoted)
-        ++p;
-    if (end - p < date.size() || memcmp(p, date.constData(), size_t(date.size())) != 0)
-        return false;
-    p += date.size();
-    if (quoted)
-        return p < end && *p == '"';
-    while (p < end && (*p == ' ' || *p == '\t'))
-        ++p;
-    return p == end || *p == ',' || *p == '\r';
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    if (i < n && line[i] == '"') {
+        const qsizetype start = ++i;
+        while (i < n && line[i] != '"')
+            ++i;
+        return line.sliced(start, i - start);
+    }
+    const qsizetype start = i;
+    while (i < n && line[i] != ',')
+        ++i;
+    while (i > start && (line[i - 1] == ' ' || line[i - 1] == '\t'))
+        --i;
+    return line.sliced(start, i - start);
+}
+
+// Whether `item` decodes to `text`; ASCII is compared without decoding.
+bool sameText(QByteArrayView item, QStringView text)
+{
+    for (qsizetype i = 0; i < item.size(); ++i) {
+        if (static_cast<unsigned char>(item[i]) >= 0x80)
+            return sjis::decode(item) == text;
+        if (i >= text.size() || text[i].unicode() != static_cast<unsigned char>(item[i]))
+            return false;
+    }
+    return item.size() == text.size();
+}
+
+// Calls f(line) for each line of `bytes`, split where the line reader splits
+// its decoded text: at CR LF, LF or CR.
+template <typename F> void forEachByteLine(QByteArrayView bytes, F&& f)
+{
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* q = p;
+        while (q < end && *q != '\n' && *q != '\r')
+            ++q;
+        f(QByteArrayView(p, q - p));
+        if (q < end && *q == '\r')
+            ++q;
+        if (q < end && *q == '\n')
+            ++q;
+        p = q;
+    }
 }
 }  // namespace
 
 DayRecords readDay(const QString& date, const QString& path)
 {
     DayRecords day;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        day.table = RecordTable::parse(QString());
-        return day;
-    }
-    const QByteArray bytes = file.readAll();
-    const QByteArray key = date.toLatin1();  // dates are plain ASCII
+    const std::optional<QByteArray> file = textfile::readBytes(path);
+    const QByteArrayView bytes = file ? textfile::withoutBom(*file) : QByteArrayView();
+    const QStringView key = date;
     QByteArray lines;
-    const char* p = bytes.constData();
-    const char* const end = p + bytes.size();
     bool first = true;
-    while (p < end) {
-        const char* eol = static_cast<const char*>(memchr(p, '\n', size_t(end - p)));
-        const char* next = eol ? eol + 1 : end;
-        const char* stop = eol ? eol : end;
+    forEachByteLine(bytes, [&](QByteArrayView line) {
         if (first) {
-            const QString line = sjis::decode(QByteArrayView(p, stop - p));
-            if (!line.trimmed().isEmpty()) {
+            auto t = RecordTable::parse(sjis::decode(line));
+            if (!t->empty()) {
                 first = false;
-                auto t = RecordTable::parse(line);
-                if (!t->empty())
-                    day.firstDate = t->records().front().date.toString();
+                day.firstDate = t->records().front().date.toString();
             }
         }
-        if (startsWithDate(p, stop, key)) {
-            lines.append(p, stop - p);
-            lines.append('\n');
+        if (sameText(firstItem(line), key)) {
+            lines.append(line);
+            lines.append("\r\n");
         }
-        p = next;
-    }
+    });
     day.table = RecordTable::parse(sjis::decode(lines));
     return day;
 }

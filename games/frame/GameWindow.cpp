@@ -293,15 +293,13 @@ void GameWindow::StorePlay()
         return;
     const PlayResult& r = play_.result();
     const QDateTime now = Clock::instance().now();
-    const HistoryRow row = playstore::historyRow(r, now);
-    const QString historyFile = items::historyFile(def_.item);
-    history_->addStoredRow(row);
-    const textfile::WriteResult h = history::append(historyFile, row);
-    if (!h.ok)
-        msgbox::warning(this, QStringLiteral("保存"), h.message(historyFile));
-    const textfile::WriteResult p = recordfile::append(playstore::recordLine(r, now, items::names()[def_.item - 1]));
-    if (!p.ok)
-        msgbox::warning(this, QStringLiteral("保存"), p.message(recordfile::FileName));
+    const playstore::Outcome stored =
+        playstore::store(r, now, items::names()[def_.item - 1], items::historyFile(def_.item), recordfile::FileName);
+    if (!stored.ok) {
+        msgbox::warning(this, QStringLiteral("保存"), stored.message());
+        return;
+    }
+    history_->addStoredRow(playstore::historyRow(r, now));
     history_->RedrawSelectedChart();
     history_->LayoutHistoryCompact();
 }

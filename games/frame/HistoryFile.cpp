@@ -26,8 +26,12 @@ HistoryRow HistoryRow::parse(QStringView line)
     r.date = items[0].toString();
     r.time = items[1].toString();
     r.answers = items[2].toString();
-    r.ok = int(recordline::toInteger(items[3]));
-    r.ng = int(recordline::toInteger(items[4]));
+    auto count = [](QStringView item) {
+        const long long v = recordline::toInteger(item);
+        return v > HistoryRow::MaxCount || v < -HistoryRow::MaxCount ? 0 : v;
+    };
+    r.ok = count(items[3]);
+    r.ng = count(items[4]);
     r.sixth = recordline::number(recordline::toDouble(items[5]));
     r.accuracy = items[6].toString();
     r.rate = items[7].toString();
@@ -53,7 +57,10 @@ std::vector<HistoryRow> read(const QString& path)
     return rows;
 }
 
-textfile::WriteResult append(const QString& path, const HistoryRow& row) { return textfile::append(path, row.line()); }
+textfile::WriteResult append(const QString& path, const HistoryRow& row, qint64* oldSize)
+{
+    return textfile::append(path, row.line(), oldSize);
+}
 
 textfile::WriteResult clear(const QString& path) { return textfile::replace(path, QString()); }
 
@@ -62,7 +69,7 @@ bool matchesTimeLimit(const HistoryRow& row, const QString& limitText)
     return row.seconds == limitText + QStringLiteral("秒");
 }
 
-bool matchesAnswerCount(const HistoryRow& row, int count) { return row.ok + row.ng == count; }
+bool matchesAnswerCount(const HistoryRow& row, long long count) { return row.ok + row.ng == count; }
 
 double leadingNumber(QStringView text)
 {

@@ -12,8 +12,10 @@ struct HistoryRow {
     QString date;     // "yyyy/mm/dd"
     QString time;     // "hh:mm:ss"
     QString answers;  // correct + wrong, kept as it stands in the file
-    int ok = 0;
-    int ng = 0;
+    // Wide, and range-checked when read, so that a hand-made row cannot
+    // overflow a sum.
+    long long ok = 0;
+    long long ng = 0;
     QString sixth;     // the game's own figure (文字数, 漢字数, ...)
     QString accuracy;  // "80.0%"
     QString rate;      // "0.42/秒"
@@ -22,6 +24,8 @@ struct HistoryRow {
     // Quoted date and time, bare numbers, quoted figures; ends in CR LF.
     QString line() const;
     static HistoryRow parse(QStringView line);
+    // Counts beyond this read as 0, like any other unreadable count.
+    static constexpr long long MaxCount = 1LL << 53;
     // The grid row: running number, then the nine items.
     std::vector<QString> cells(int number) const;
 };
@@ -30,7 +34,7 @@ namespace history {
 
 // A missing file reads as empty.
 std::vector<HistoryRow> read(const QString& path);
-textfile::WriteResult append(const QString& path, const HistoryRow& row);
+textfile::WriteResult append(const QString& path, const HistoryRow& row, qint64* oldSize = nullptr);
 // Empties the file but keeps it.
 textfile::WriteResult clear(const QString& path);
 
@@ -38,7 +42,7 @@ textfile::WriteResult clear(const QString& path);
 // a decimal (35.0秒) and never match.
 bool matchesTimeLimit(const HistoryRow& row, const QString& limitText);
 // The answer-count filter: rows with that many answers, in either mode.
-bool matchesAnswerCount(const HistoryRow& row, int count);
+bool matchesAnswerCount(const HistoryRow& row, long long count);
 
 // The number a cell's text starts with ("0.42/秒" → 0.42, "60秒" → 60); 0
 // when it starts with none.

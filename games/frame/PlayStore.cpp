@@ -26,12 +26,32 @@ QString recordLine(const PlayResult& play, const QDateTime& at, const QString& i
                                     recordfile::playNote(play.secondsText, play.answers(), play.noteSuffix));
 }
 
+QString Outcome::message() const
+{
+    if (ok)
+        return {};
+    return failure.message(failedFile) + QStringLiteral("\r\n\r\nこのプレイは保存していません。");
+}
+
 Outcome store(const PlayResult& play, const QDateTime& at, const QString& itemName, const QString& historyPath,
               const QString& recordPath)
 {
     Outcome o;
-    o.history = history::append(historyPath, historyRow(play, at));
-    o.record = recordfile::append(recordLine(play, at, itemName), recordPath);
+    qint64 historySize = 0;
+    o.failure = history::append(historyPath, historyRow(play, at), &historySize);
+    if (!o.failure.ok) {
+        o.failedFile = historyPath;
+        return o;
+    }
+    o.failure = recordfile::append(recordLine(play, at, itemName), recordPath);
+    if (!o.failure.ok) {
+        o.failedFile = recordPath;
+        const textfile::WriteResult undo = textfile::undoAppend(historyPath, historySize);
+        if (!undo.ok)  // the two files now disagree: say so
+            o.failure.error += QStringLiteral("\r\n%1 の取り消しにも失敗しました。%2").arg(historyPath, undo.error);
+        return o;
+    }
+    o.ok = true;
     return o;
 }
 

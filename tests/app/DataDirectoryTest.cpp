@@ -1,6 +1,7 @@
 #include "app/DataDirectory.h"
 
 #include "app/SettingsFile.h"
+#include "platform/TextFile.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -48,11 +49,51 @@ TEST_F(DataDirectory, HelpTourFlagRoundTripsThroughTheSettingsFile)
     EXPECT_EQ(settingsfile::readHelpTourFlag(), 1);
 }
 
-TEST_F(DataDirectory, OnlyOneCopyOfTheProgramPerFolder)
+TEST_F(DataDirectory, OnlyOneCopyOfTheProgramPerFolderAndALockThatCannotBeMadeSaysWhy)
 {
-    auto first = datadir::lock(QDir::currentPath());
+    QString error;
+    auto first = datadir::lock(QDir::currentPath(), &error);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(datadir::lock(QDir::currentPath()), nullptr);
+    EXPECT_EQ(datadir::lock(QDir::currentPath(), &error), nullptr);
+    EXPECT_TRUE(error.contains(QStringLiteral("既に起動しています"))) << error.toStdString();
     first.reset();
-    EXPECT_NE(datadir::lock(QDir::currentPath()), nullptr);
+    EXPECT_NE(datadir::lock(QDir::currentPath(), &error), nullptr);
+
+    // A folder that cannot hold the lock is not "already running".
+    const QString missing = path(QStringLiteral("gone"));
+    error.clear();
+    EXPECT_EQ(datadir::lock(missing, &error), nullptr);
+    EXPECT_FALSE(error.contains(QStringLiteral("既に起動しています"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(missing));
+    EXPECT_TRUE(error.contains(QStringLiteral("フォルダが見つかりません")));
+}
+
+TEST_F(DataDirectory, StaleTemporariesOfDataFilesAreRemovedAndNothingElse)
+{
+    writeText(QStringLiteral("データ.TXT"), QStringLiteral("keep\r\n"));
+    writeText(QStringLiteral("データ.TXT.new-a1B2c3"), QStringLiteral("stale"));
+    writeText(QStringLiteral("合体履歴.txt.new-ZZZZZZ"), QStringLiteral("stale"));
+    writeText(QStringLiteral("データ.TXT.bak"), QStringLiteral("user's"));
+    writeText(QStringLiteral("データ.TXT.backup"), QStringLiteral("user's"));
+    writeText(QStringLiteral("データ.TXT.new-backup2"), QStringLiteral("user's"));
+    writeText(QStringLiteral("other.txt.new-a1B2c3"), QStringLiteral("not ours"));
+    EXPECT_EQ(datadir::removeStaleTemporaries(QDir::currentPath()), 2);
+    QStringList left = QDir::current().entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{QStringLiteral("other.txt.new-a1B2c3"), QStringLiteral("データ.TXT"),
+                                 QStringLiteral("データ.TXT.backup"), QStringLiteral("データ.TXT.bak"),
+                                 QStringLiteral("データ.TXT.new-backup2")}));
+}
+
+TEST_F(DataDirectory, FilesWrittenAsUtf8AreNamedOnce)
+{
+    writeText(QStringLiteral("データ.TXT"), QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\r\n"));
+    writeBytes(QStringLiteral("漢字辞書.TXT"), QStringLiteral("時,日土寸\r\n").toUtf8());
+    writeBytes(QStringLiteral("合体履歴.txt"), QByteArray(textfile::Bom) + "\"2006/01/15\",1\r\n");
+    writeBytes(QStringLiteral("設定.TXT"), "\"x\",1\r\n");  // ASCII is both
+    const QStringList found = datadir::foreignFiles(QDir::currentPath());
+    EXPECT_EQ(found, (QStringList{QStringLiteral("漢字辞書.TXT"), QStringLiteral("合体履歴.txt")}));
+    const QString message = datadir::foreignFilesMessage(found);
+    EXPECT_TRUE(message.contains(QStringLiteral("漢字辞書.TXT")) && message.contains(QStringLiteral("合体履歴.txt")));
+    EXPECT_TRUE(datadir::foreignFilesMessage({}).isEmpty());
 }

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using TextFile = DataDirTest;
@@ -59,4 +61,70 @@ TEST_F(TextFile, OversizedFilesAreRefused)
     bool tooLarge = false;
     EXPECT_FALSE(textfile::readBounded(QStringLiteral("big.txt"), 1000, &tooLarge).has_value());
     EXPECT_TRUE(tooLarge);
+}
+
+TEST_F(TextFile, AnAppendAfterACutLineStartsOnANewLine)
+{
+    const QString line = QStringLiteral("新\r\n");
+    writeBytes(QStringLiteral("cut.txt"), "abc");
+    writeBytes(QStringLiteral("cr.txt"), "abc\r");  // cut between CR and LF
+    writeBytes(QStringLiteral("lf.txt"), "abc\n");
+    writeBytes(QStringLiteral("empty.txt"), "");
+    for (const char* name : {"cut.txt", "cr.txt", "lf.txt", "empty.txt"})
+        ASSERT_TRUE(textfile::append(QString::fromLatin1(name), line).ok);
+    EXPECT_EQ(readBytes(QStringLiteral("cut.txt")), "abc\r\n" + cp932(line));
+    EXPECT_EQ(readBytes(QStringLiteral("cr.txt")), "abc\r\n" + cp932(line));
+    EXPECT_EQ(readBytes(QStringLiteral("lf.txt")), "abc\n" + cp932(line));
+    EXPECT_EQ(readBytes(QStringLiteral("empty.txt")), cp932(line));
+}
+
+TEST_F(TextFile, AShortAppendIsTakenBackAndReportedInJapanese)
+{
+    writeBytes(QStringLiteral("log.txt"), QByteArray(100, 'a') + "\r\n");
+    // The file may grow by ten bytes only: the write stops short.
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &old);
+    rlimit limit{}, previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    limit = previous;
+    limit.rlim_cur = 112;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const auto w = textfile::append(QStringLiteral("log.txt"), QString(50, u'b'));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    sigaction(SIGXFSZ, &old, nullptr);
+    EXPECT_FALSE(w.ok);
+    EXPECT_FALSE(w.error.isEmpty());
+    EXPECT_EQ(readBytes(QStringLiteral("log.txt")), QByteArray(100, 'a') + "\r\n");  // no fragment left
+
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder")));
+    const auto intoFolder = textfile::append(QStringLiteral("folder"), QStringLiteral("x"));
+    EXPECT_FALSE(intoFolder.ok);
+    EXPECT_EQ(intoFolder.error, QStringLiteral("同じ名前のフォルダがあります。"));
+    EXPECT_FALSE(textfile::replace(QStringLiteral("folder"), QStringLiteral("x")).ok);
+}
+
+TEST_F(TextFile, ReplaceKeepsTheFilesPermissions)
+{
+    writeText(QStringLiteral("a.txt"), QStringLiteral("old"));
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QFile::setPermissions(path(QStringLiteral("a.txt")), mode);
+    ASSERT_TRUE(textfile::replace(QStringLiteral("a.txt"), QStringLiteral("new")).ok);
+    EXPECT_EQ(QFile::permissions(path(QStringLiteral("a.txt"))) & 0x7077, mode);  // owner, group, other
+}
+
+TEST_F(TextFile, AByteOrderMarkIsNotTextAndUtf8IsRecognised)
+{
+    writeBytes(QStringLiteral("bom.txt"), QByteArray(textfile::Bom) + cp932(QStringLiteral("\"一\"\r\n")));
+    EXPECT_EQ(textfile::read(QStringLiteral("bom.txt")), QStringLiteral("\"一\"\r\n"));
+
+    EXPECT_TRUE(textfile::looksLikeUtf8(QStringLiteral("合体,日土").toUtf8()));
+    EXPECT_TRUE(textfile::looksLikeUtf8(QByteArray(textfile::Bom) + "abc"));
+    EXPECT_FALSE(textfile::looksLikeUtf8(cp932(QStringLiteral("\"合体\",\"秒数 : 60   答数 : 14\",ｱｲｳ～"))));
+    EXPECT_FALSE(textfile::looksLikeUtf8("plain ASCII\r\n"));
+    EXPECT_FALSE(textfile::looksLikeUtf8(""));
+    // A character cut by the end of the part looked at still counts.
+    const QByteArray utf8 = QStringLiteral("合体").toUtf8();
+    EXPECT_TRUE(textfile::looksLikeUtf8(utf8, 4));
 }

@@ -87,3 +87,47 @@ TEST_F(RecordFile, ReadingOneDayFindsItsLinesAndTheFirstDate)
     QFile::remove(path(recordfile::FileName));
     EXPECT_TRUE(recordfile::readDay(QStringLiteral("2024/05/01")).firstDate.isEmpty());
 }
+
+namespace {
+// The records of `date` as the full reader sees them, and as readDay does.
+void expectDayAgrees(const QString& date)
+{
+    const auto all = recordfile::read();
+    const recordfile::DayRecords day = recordfile::readDay(date);
+    std::vector<QString> expected, got;
+    auto row = [](const RecordView& r) {
+        return QStringList{r.date.toString(),        r.time.toString(), r.item.toString(),
+                           r.secondsText.toString(), r.note.toString(), r.spare.toString()}
+            .join(u'|');
+    };
+    for (const RecordView& r : all->records())
+        if (r.date == date)
+            expected.push_back(row(r));
+    for (const RecordView& r : day.table->records())
+        got.push_back(row(r));
+    EXPECT_EQ(got, expected) << date.toStdString();
+    EXPECT_EQ(day.firstDate, all->empty() ? QString() : all->records().front().date.toString());
+}
+}  // namespace
+
+TEST_F(RecordFile, TheDayReaderSeesExactlyWhatTheFullReaderSees)
+{
+    const QString day = QStringLiteral("2024/05/01");
+    const QByteArray inputs[] = {
+        // Lines ended by CR alone.
+        "\"2024/05/01\",\"08:00:00\",\"a\",1,\"x\",\r\"2024/05/01\",\"09:00:00\",\"b\",2,\"y\",\r",
+        // A line cut right after its date, and one cut inside it.
+        "\"2024/05/01\",\"08:00:00\",\"a\",1,\"x\",\r\n\"2024/05/01\r\n\"2024/05/0",
+        // A byte order mark before the first record.
+        "\xEF\xBB\xBF\"2024/05/01\",\"08:00:00\",\"a\",1,\"x\",\r\n",
+        // Damaged bytes around and inside the date, a lead byte before a quote.
+        "\"2024/05/01\x81\",\"t\",\"a\",1,\"x\",\r\n\x82\"2024/05/01\",\"t\"\r\n\"2024/05/01\"\x81,\"t\",\"a\"\n",
+        // Blank lines first, spaces and tabs, a bare date.
+        "\r\n \t\r\n\t2024/05/01\t,\"t\",\"a\"\n  \"2024/05/01\" x,\"t\"\n2024/05/01",
+    };
+    for (const QByteArray& bytes : inputs) {
+        writeBytes(recordfile::FileName, bytes);
+        expectDayAgrees(day);
+        expectDayAgrees(QStringLiteral("2024/05/0"));
+    }
+}
