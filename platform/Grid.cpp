@@ -43,7 +43,7 @@ QString Grid::text(int row, int col) const
     if (row == 0)
         return col >= 0 && col < cols() ? model_.columns()[size_t(col)].header : QString();
     // A deep copy: cells may point into a record buffer the grid owns.
-    const QString& cell = model_.cell(row - 1, col);
+    const QString cell = model_.cell(row - 1, col);
     return QString(cell.constData(), cell.size());
 }
 
@@ -65,9 +65,12 @@ int Grid::topRow() const
 {
     if (rows() <= 1)
         return 0;
-    if (pendingTopRow_ > 0)
-        return pendingTopRow_;
-    return verticalScrollBar()->value() + 1;
+    // Until the view has laid out its rows, the row asked for is the one it
+    // will show first; afterwards, the row at the top of the viewport.
+    if (pendingTopRow_ > 0 || !isVisible())
+        return pendingTopRow_ > 0 ? pendingTopRow_ : verticalScrollBar()->value() + 1;
+    const int top = rowAt(0);
+    return top < 0 ? 1 : top + 1;
 }
 
 void Grid::setTopRow(int row)

@@ -1,5 +1,6 @@
 #include "platform/GridModel.h"
 
+#include "platform/GridSort.h"
 #include "platform/RecordLine.h"
 
 #include <algorithm>
@@ -9,24 +10,51 @@ void GridModel::setColumns(std::vector<GridColumn> columns)
 {
     beginResetModel();
     columns_ = std::move(columns);
-    cells_.clear();
+    resetRows();
+    endResetModel();
+}
+
+void GridModel::resetRows()
+{
+    source_.reset();
+    sourceRows_ = 0;
+    plain_.clear();
+    order_.clear();
+    edits_.clear();
     keepAlive_.reset();
     back_.clear();
     fore_.clear();
-    rows_ = 0;
-    endResetModel();
+}
+
+size_t GridModel::physicalCount() const
+{
+    return size_t(sourceRows_) + (columns_.empty() ? 0 : plain_.size() / columns_.size());
 }
 
 void GridModel::setCells(std::vector<QString> cells, std::shared_ptr<const void> keepAlive)
 {
     beginResetModel();
-    const size_t cols = std::max<size_t>(1, columns_.size());
-    cells.resize(cells.size() / cols * cols);
-    cells_ = std::move(cells);
-    keepAlive_ = std::move(keepAlive);
-    rows_ = columns_.empty() ? 0 : int(cells_.size() / cols);
-    back_.clear();
-    fore_.clear();
+    resetRows();
+    if (!columns_.empty()) {
+        cells.resize(cells.size() / columns_.size() * columns_.size());
+        plain_ = std::move(cells);
+        keepAlive_ = std::move(keepAlive);
+        order_.resize(plain_.size() / columns_.size());
+        std::iota(order_.begin(), order_.end(), 0);
+    }
+    endResetModel();
+}
+
+void GridModel::setSource(std::shared_ptr<const GridSource> source)
+{
+    beginResetModel();
+    resetRows();
+    if (source && !columns_.empty()) {
+        source_ = std::move(source);
+        sourceRows_ = std::max(0, source_->rows());
+        order_.resize(size_t(sourceRows_));
+        std::iota(order_.begin(), order_.end(), 0);
+    }
     endResetModel();
 }
 
@@ -35,151 +63,192 @@ void GridModel::clearRows() { setCells({}); }
 void GridModel::setDataRows(int rows)
 {
     rows = std::max(0, rows);
-    if (rows == rows_)
+    const int now = dataRows();
+    if (rows == now)
         return;
-    if (rows > rows_) {
-        beginInsertRows({}, rows_, rows - 1);
-    } else {
-        beginRemoveRows({}, rows, rows_ - 1);
+    if (rows == 0) {
+        beginResetModel();
+        resetRows();
+        endResetModel();
+        return;
     }
-    const size_t n = size_t(rows) * columns_.size();
-    cells_.resize(n);
-    if (!back_.empty())
-        back_.resize(n);
-    if (!fore_.empty())
-        fore_.resize(n);
-    const bool growing = rows > rows_;
-    rows_ = rows;
-    if (growing)
-        endInsertRows();
-    else
+    if (rows < now) {
+        beginRemoveRows({}, rows, now - 1);
+        order_.resize(size_t(rows));
         endRemoveRows();
+        return;
+    }
+    beginInsertRows({}, now, rows - 1);
+    for (int r = now; r < rows; ++r) {
+        order_.push_back(int(physicalCount()));
+        plain_.resize(plain_.size() + columns_.size());
+    }
+    if (!back_.empty())
+        back_.resize(physicalCount() * columns_.size());
+    if (!fore_.empty())
+        fore_.resize(physicalCount() * columns_.size());
+    endInsertRows();
 }
 
 void GridModel::appendRow(std::vector<QString> cells)
 {
+    if (columns_.empty())
+        return;
     cells.resize(columns_.size());
-    beginInsertRows({}, rows_, rows_);
+    const int row = dataRows();
+    beginInsertRows({}, row, row);
+    order_.push_back(int(physicalCount()));
     for (QString& c : cells)
-        cells_.push_back(std::move(c));
+        plain_.push_back(std::move(c));
     if (!back_.empty())
-        back_.resize(cells_.size());
+        back_.resize(physicalCount() * columns_.size());
     if (!fore_.empty())
-        fore_.resize(cells_.size());
-    ++rows_;
+        fore_.resize(physicalCount() * columns_.size());
     endInsertRows();
 }
 
 void GridModel::removeDataRow(int row)
 {
-    if (row < 0 || row >= rows_)
+    if (row < 0 || row >= dataRows())
         return;
     beginRemoveRows({}, row, row);
-    auto eraseRow = [&](auto& v) {
-        if (!v.empty())
-            v.erase(v.begin() + qsizetype(at(row, 0)), v.begin() + qsizetype(at(row + 1, 0)));
-    };
-    eraseRow(cells_);
-    eraseRow(back_);
-    eraseRow(fore_);
-    --rows_;
+    order_.erase(order_.begin() + row);
     endRemoveRows();
 }
 
-const QString& GridModel::cell(int row, int col) const
+QString GridModel::cell(int row, int col) const
 {
-    static const QString none;
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols())
-        return none;
-    return cells_[at(row, col)];
+    if (row < 0 || row >= dataRows() || col < 0 || col >= cols())
+        return {};
+    const int p = physical(row);
+    if (p >= sourceRows_)
+        return plain_[at(p - sourceRows_, col)];
+    if (!edits_.empty()) {
+        const auto e = edits_.find(at(p, col));
+        if (e != edits_.end())
+            return e->second;
+    }
+    return source_->cell(p, col);
 }
 
 void GridModel::setCell(int row, int col, const QString& text)
 {
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols())
+    if (row < 0 || row >= dataRows() || col < 0 || col >= cols())
         return;
-    cells_[at(row, col)] = text;
+    const int p = physical(row);
+    if (p >= sourceRows_)
+        plain_[at(p - sourceRows_, col)] = text;
+    else
+        edits_[at(p, col)] = text;
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i, {Qt::DisplayRole});
 }
 
+int GridModel::sourceRow(int row) const
+{
+    if (row < 0 || row >= dataRows())
+        return -1;
+    const int p = physical(row);
+    return p < sourceRows_ ? p : -1;
+}
+
+bool GridModel::edited(int row, int col) const
+{
+    const int p = sourceRow(row);
+    return p >= 0 && col >= 0 && col < cols() && edits_.count(at(p, col)) > 0;
+}
+
+void GridModel::revertCell(int row, int col)
+{
+    if (!edited(row, col))
+        return;
+    edits_.erase(at(physical(row), col));
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i, {Qt::DisplayRole});
+}
+
+const QColor* GridModel::colorAt(const std::vector<QColor>& colors, int row, int col) const
+{
+    if (colors.empty() || row < 0 || row >= dataRows() || col < 0 || col >= cols())
+        return nullptr;
+    return &colors[at(physical(row), col)];
+}
+
+void GridModel::setColor(std::vector<QColor>& colors, int row, int col, const QColor& color, int role)
+{
+    if (row < 0 || row >= dataRows() || col < 0 || col >= cols())
+        return;
+    if (colors.empty())
+        colors.resize(physicalCount() * columns_.size());
+    colors[at(physical(row), col)] = color;
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i, {role});
+}
+
 void GridModel::setCellBack(int row, int col, const QColor& color)
 {
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols())
-        return;
-    if (back_.empty())
-        back_.resize(cells_.size());
-    back_[at(row, col)] = color;
-    const QModelIndex i = index(row, col);
-    emit dataChanged(i, i, {Qt::BackgroundRole});
+    setColor(back_, row, col, color, Qt::BackgroundRole);
 }
 
 void GridModel::setCellFore(int row, int col, const QColor& color)
 {
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols())
-        return;
-    if (fore_.empty())
-        fore_.resize(cells_.size());
-    fore_[at(row, col)] = color;
-    const QModelIndex i = index(row, col);
-    emit dataChanged(i, i, {Qt::ForegroundRole});
+    setColor(fore_, row, col, color, Qt::ForegroundRole);
 }
 
 QColor GridModel::cellBack(int row, int col) const
 {
-    return back_.empty() || row < 0 || row >= rows_ ? QColor() : back_[at(row, col)];
+    const QColor* c = colorAt(back_, row, col);
+    return c ? *c : QColor();
 }
 
 QColor GridModel::cellFore(int row, int col) const
 {
-    return fore_.empty() || row < 0 || row >= rows_ ? QColor() : fore_[at(row, col)];
+    const QColor* c = colorAt(fore_, row, col);
+    return c ? *c : QColor();
 }
 
 void GridModel::setFontPointSize(int size)
 {
     fontPointSize_ = size;
-    if (rows_ > 0)
-        emit dataChanged(index(0, 0), index(rows_ - 1, cols() - 1), {Qt::FontRole});
+    if (dataRows() > 0)
+        emit dataChanged(index(0, 0), index(dataRows() - 1, cols() - 1), {Qt::FontRole});
 }
 
 void GridModel::sortRows(int col, SortKind kind, bool ascending)
 {
-    if (col < 0 || col >= cols() || rows_ < 2)
+    const int n = dataRows();
+    if (col < 0 || col >= cols() || n < 2)
         return;
-    std::vector<int> order(static_cast<size_t>(rows_));
-    std::iota(order.begin(), order.end(), 0);
+    std::vector<int> permutation;
     if (kind == SortKind::Numeric) {
-        std::vector<double> keys(static_cast<size_t>(rows_));
-        for (int r = 0; r < rows_; ++r)
-            keys[size_t(r)] = recordline::toDouble(cells_[at(r, col)]);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return ascending ? keys[size_t(a)] < keys[size_t(b)] : keys[size_t(b)] < keys[size_t(a)];
-        });
+        std::vector<double> keys(static_cast<size_t>(n));
+        for (int r = 0; r < n; ++r) {
+            const int p = sourceRow(r);
+            std::optional<double> v;
+            if (p >= 0 && !edited(r, col))
+                v = source_->number(p, col);
+            keys[size_t(r)] = v ? *v : recordline::toDouble(cell(r, col));
+        }
+        permutation = gridsort::byNumber(keys, ascending);
     } else {
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const QString& x = cells_[at(a, col)];
-            const QString& y = cells_[at(b, col)];
-            return ascending ? x < y : y < x;
-        });
+        // The texts are held while their views are sorted.
+        std::vector<QString> texts(static_cast<size_t>(n));
+        std::vector<QStringView> views(static_cast<size_t>(n));
+        for (int r = 0; r < n; ++r) {
+            texts[size_t(r)] = cell(r, col);
+            views[size_t(r)] = texts[size_t(r)];
+        }
+        permutation = gridsort::byText(views, ascending);
     }
-    auto permute = [&](auto& v) {
-        if (v.empty())
-            return;
-        std::remove_reference_t<decltype(v)> out;
-        out.reserve(v.size());
-        for (int r : order)
-            for (int c = 0; c < cols(); ++c)
-                out.push_back(std::move(v[at(r, c)]));
-        v = std::move(out);
-    };
+    std::vector<int> order(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        order[size_t(i)] = order_[size_t(permutation[size_t(i)])];
     beginResetModel();
-    permute(cells_);
-    permute(back_);
-    permute(fore_);
+    order_ = std::move(order);
     endResetModel();
 }
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : dataRows(); }
 
 int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols(); }
 
@@ -189,8 +258,14 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return {};
     const int r = index.row(), c = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-        return cells_[at(r, c)];
+    case Qt::DisplayRole: {
+        QString text = cell(r, c);
+        if (text.size() > MaxShownLength) {
+            text.truncate(MaxShownLength);
+            text += u'…';
+        }
+        return text;
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columns_[size_t(c)].align | Qt::AlignVCenter);
     case Qt::BackgroundRole: {

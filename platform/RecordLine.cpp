@@ -5,30 +5,31 @@
 
 namespace recordline {
 
-void split(QStringView line, std::vector<QStringView>& items)
+namespace {
+template <typename View> void splitItems(View line, std::vector<View>& items)
 {
     items.clear();
     const qsizetype n = line.size();
     qsizetype i = 0;
     for (;;) {
-        while (i < n && (line[i] == u' ' || line[i] == u'\t'))
+        while (i < n && (line[i] == ' ' || line[i] == '\t'))
             ++i;
-        if (i < n && line[i] == u'"') {
+        if (i < n && line[i] == '"') {
             const qsizetype start = ++i;
-            while (i < n && line[i] != u'"')
+            while (i < n && line[i] != '"')
                 ++i;
             items.push_back(line.sliced(start, i - start));
             if (i < n)
                 ++i;  // closing quote
             // Anything between the closing quote and the comma is dropped.
-            while (i < n && line[i] != u',')
+            while (i < n && line[i] != ',')
                 ++i;
         } else {
             const qsizetype start = i;
-            while (i < n && line[i] != u',')
+            while (i < n && line[i] != ',')
                 ++i;
             qsizetype stop = i;
-            while (stop > start && (line[stop - 1] == u' ' || line[stop - 1] == u'\t'))
+            while (stop > start && (line[stop - 1] == ' ' || line[stop - 1] == '\t'))
                 --stop;
             items.push_back(line.sliced(start, stop - start));
         }
@@ -37,6 +38,12 @@ void split(QStringView line, std::vector<QStringView>& items)
         ++i;  // the comma: another item follows, empty if the line ends here
     }
 }
+
+}  // namespace
+
+void split(QStringView line, std::vector<QStringView>& items) { splitItems(line, items); }
+
+void split(QByteArrayView line, std::vector<QByteArrayView>& items) { splitItems(line, items); }
 
 QStringView firstLine(QStringView text)
 {

@@ -14,6 +14,10 @@ namespace recordline {
 // are skipped and trailing spaces of a bare item dropped. A line ending in a
 // comma has an empty last item.
 void split(QStringView line, std::vector<QStringView>& items);
+// The same on a line's code page 932 bytes: quotes, commas, spaces and tabs
+// never sit inside a two-byte character, so the items are the byte forms of
+// the decoded line's items.
+void split(QByteArrayView line, std::vector<QByteArrayView>& items);
 
 // Calls f(QStringView line) for every non-blank line of `text`; lines end in
 // CR LF, LF or CR, and the last one may have no line end.

@@ -106,8 +106,11 @@ const DecodeTables& tables()
 
 }  // namespace
 
-QString decode(QByteArrayView bytes)
+QString decode(QByteArrayView bytes) { return decode(bytes, nullptr); }
+
+QString decode(QByteArrayView bytes, bool* clean)
 {
+    bool invalid = false;
     const DecodeTables& t = tables();
     // CP932 never needs more UTF-16 units than bytes.
     QString result(bytes.size(), Qt::Uninitialized);
@@ -137,6 +140,7 @@ QString decode(QByteArrayView bytes)
         }
         const char16_t one = t.single[b];
         if (one != 0) {
+            invalid |= one == u'\uFFFD';
             *out++ = one;
             ++in;
             continue;
@@ -152,8 +156,11 @@ QString decode(QByteArrayView bytes)
             }
         }
         *out++ = u'\uFFFD';
+        invalid = true;
         ++in;
     }
+    if (clean)
+        *clean = !invalid;
     result.truncate(qsizetype(out - start));
     return result;
 }

@@ -10,6 +10,8 @@ namespace sjis {
 // Decodes CP932 bytes. A byte sequence that is not CP932 becomes U+FFFD and
 // decoding goes on with the next byte, so a damaged file never stops a reader.
 QString decode(QByteArrayView bytes);
+// The same; `clean` tells whether every byte was CP932.
+QString decode(QByteArrayView bytes, bool* clean);
 
 struct Encoded {
     QByteArray bytes;

@@ -5,6 +5,7 @@
 #include "records/GameItems.h"
 #include "records/Nickname.h"
 #include "records/RecordFile.h"
+#include "records/RecordGrid.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -91,19 +92,7 @@ void EditScreen::InitEditListGrid()
 
 void EditScreen::LoadEditList()
 {
-    auto table = recordfile::read();
-    std::vector<QString> cells;
-    cells.reserve(size_t(table->size()) * 6);
-    int k = 1;
-    for (const RecordView& r : table->records()) {
-        cells.push_back(QString::number(k++));
-        cells.push_back(RecordTable::raw(r.date));
-        cells.push_back(RecordTable::raw(r.time));
-        cells.push_back(RecordTable::raw(r.item));
-        cells.push_back(recordfile::secondsText(r.seconds));
-        cells.push_back(RecordTable::raw(r.note));
-    }
-    msgHenList->model().setCells(std::move(cells), table);
+    recordgrid::load(*msgHenList);
     if (msgHenList->rows() > 24)
         msgHenList->setTopRow(msgHenList->rows() - 1);
 }

@@ -6,7 +6,7 @@
 #include "platform/Sjis.h"
 #include "records/MemoFile.h"
 #include "records/RecordFile.h"
-#include "records/RecordListScreen.h"
+#include "records/RecordGrid.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -114,7 +114,7 @@ void NotesScreen::InitDiaryGrid()
 
 void NotesScreen::LoadDiaryList()
 {
-    recordlist::fill(msgMemoList->model());
+    recordgrid::load(*msgMemoList);
     if (msgMemoList->rows() > RecordsInView + 1)
         msgMemoList->setTopRow(msgMemoList->rows() - 1);
 }
@@ -142,12 +142,17 @@ void NotesScreen::SaveDiary()
         msgbox::warning(this, WriteErrorTitle, refused);
         return;
     }
+    GridModel& model = msgMemoList->model();
+    const bool savedBefore = model.edited(DiaryRow - 1, NoteColumn);
     const QString before = msgMemoList->text(DiaryRow, NoteColumn);
     msgMemoList->setText(DiaryRow, NoteColumn, note);
     const textfile::WriteResult w = recordfile::rewriteFromGrid(*msgMemoList);
     if (!w.ok) {
         // The file is unchanged; so must the grid be.
-        msgMemoList->setText(DiaryRow, NoteColumn, before);
+        if (savedBefore)
+            msgMemoList->setText(DiaryRow, NoteColumn, before);
+        else
+            model.revertCell(DiaryRow - 1, NoteColumn);
         msgbox::warning(this, WriteErrorTitle, w.message(recordfile::FileName));
     }
 }

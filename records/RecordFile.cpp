@@ -3,8 +3,47 @@
 #include "platform/Grid.h"
 #include "platform/RecordLine.h"
 #include "platform/Sjis.h"
+#include "records/RecordGrid.h"
+#include "records/RecordLog.h"
 
+#include <algorithm>
 #include <cstring>
+
+namespace {
+
+void addRecord(std::vector<RecordView>& records, QStringView line, std::vector<QStringView>& items)
+{
+    recordline::split(line, items);
+    items.resize(std::max<size_t>(items.size(), 6));
+    RecordView r;
+    r.date = items[0];
+    r.time = items[1];
+    r.item = items[2];
+    r.secondsText = items[3];
+    r.seconds = recordline::toFloat(items[3]);
+    r.note = items[4];
+    r.spare = items[5];
+    records.push_back(r);
+}
+
+// The position of the first CR or LF from `p` on, or `end`.
+template <typename C> const C* lineEnd(const C* p, const C* end)
+{
+    while (p < end && *p != C('\r') && *p != C('\n'))
+        ++p;
+    return p;
+}
+
+template <typename C> const C* nextLine(const C* p, const C* end)
+{
+    if (p < end && *p == C('\r'))
+        ++p;
+    if (p < end && *p == C('\n'))
+        ++p;
+    return p;
+}
+
+}  // namespace
 
 std::shared_ptr<const RecordTable> RecordTable::parse(QString text)
 {
@@ -13,29 +52,62 @@ std::shared_ptr<const RecordTable> RecordTable::parse(QString text)
     const QString& buffer = table->buffer_;
     std::vector<QStringView> items;
     items.reserve(8);
-    table->records_.reserve(size_t(buffer.size() / 64));
-    recordline::forEachLine(QStringView(buffer), [&](QStringView line) {
-        recordline::split(line, items);
-        items.resize(std::max<size_t>(items.size(), 6));
-        RecordView r;
-        r.date = items[0];
-        r.time = items[1];
-        r.item = items[2];
-        r.secondsText = items[3];
-        r.seconds = recordline::toFloat(items[3]);
-        r.note = items[4];
-        r.spare = items[5];
-        table->records_.push_back(r);
-    });
+    table->records_.reserve(size_t(std::count(buffer.cbegin(), buffer.cend(), u'\n')) + 1);
+    recordline::forEachLine(QStringView(buffer), [&](QStringView line) { addRecord(table->records_, line, items); });
     return table;
+}
+
+std::shared_ptr<const RecordTable> RecordTable::parseBytes(QByteArray bytes)
+{
+    auto table = std::make_shared<RecordTable>();
+    table->fromBytes_ = true;
+    table->bytes_ = std::move(bytes);
+    const QByteArrayView all(table->bytes_);
+    table->prefix_ = all.size() - textfile::withoutBom(all).size();
+    const QByteArrayView body = all.sliced(table->prefix_);
+    bool clean = true;
+    table->buffer_ = sjis::decode(body, &clean);
+
+    const size_t lines = size_t(std::count(body.begin(), body.end(), '\n')) + 1;
+    table->records_.reserve(lines);
+    table->lines_.reserve(lines);
+    std::vector<QStringView> items;
+    items.reserve(8);
+    // Line ends are ASCII bytes that never sit inside a two-byte character,
+    // so the lines of the bytes and of the decoded text correspond one to one.
+    const char* b = body.data();
+    const char* const bEnd = b + body.size();
+    const QChar* t = table->buffer_.constData();
+    const QChar* const tEnd = t + table->buffer_.size();
+    while (b < bEnd && t < tEnd) {
+        const char* bStop = lineEnd(b, bEnd);
+        const QChar* tStop = lineEnd(t, tEnd);
+        const QStringView line(t, tStop - t);
+        if (!line.trimmed().isEmpty()) {
+            addRecord(table->records_, line, items);
+            table->lines_.push_back(
+                {qsizetype(b - all.data()), qsizetype(bStop - b), !clean && line.contains(QChar(0xFFFD))});
+        }
+        b = nextLine(bStop, bEnd);
+        t = nextLine(tStop, tEnd);
+    }
+    return table;
+}
+
+QByteArrayView RecordTable::lineBytes(int i) const
+{
+    if (!fromBytes_ || i < 0 || i >= size())
+        return {};
+    const Line& l = lines_[size_t(i)];
+    return QByteArrayView(bytes_).sliced(l.start, l.length);
 }
 
 namespace recordfile {
 
 std::shared_ptr<const RecordTable> read(const QString& path)
 {
-    std::optional<QString> text = textfile::read(path);
-    return RecordTable::parse(text ? std::move(*text) : QString());
+    std::optional<QByteArray> bytes = textfile::readBytes(path);
+    return RecordTable::parseBytes(bytes ? std::move(*bytes) : QByteArray());
 }
 
 namespace {
@@ -138,27 +210,138 @@ QString playNote(const QString& secondsText, long long answers, const QString& s
     return QStringLiteral("秒数 : ") + secondsText + QStringLiteral("   答数 : ") + QString::number(answers) + suffix;
 }
 
-textfile::WriteResult append(const QString& line, const QString& path) { return textfile::append(path, line); }
+textfile::WriteResult append(const QString& line, const QString& path)
+{
+    recordlog::forget();
+    return textfile::append(path, line);
+}
+
+namespace {
+
+using Col = RecordGridSource::Column;
+
+// A record line in the form a rewrite gives it, from the row's cells.
+QString rewrittenLine(const GridModel& m, int r)
+{
+    return recordline::LineWriter()
+        .quoted(m.cell(r, Col::Date))
+        .quoted(m.cell(r, Col::Time))
+        .quoted(m.cell(r, Col::Item))
+        .num(recordline::toFloat(m.cell(r, Col::Seconds)))
+        .quoted(recordline::safeText(m.cell(r, Col::Note)))
+        .quoted(u"")
+        .text();
+}
+
+// What a rewrite writes for a double quote inside a note.
+const QByteArray& quoteInNote()
+{
+    static const QByteArray bytes = sjis::encode(recordline::safeText(u"\"")).bytes;
+    return bytes;
+}
+
+// Record p of the table in the rewrite form, straight from its bytes: the
+// items are cut where the decoded line would be cut, since quotes, commas
+// and spaces never sit inside a two-byte character.
+void appendRewritten(QByteArray& out, const RecordTable& table, int p, std::vector<QByteArrayView>& items)
+{
+    const QByteArrayView line = table.lineBytes(p);
+    if (table.damaged(p)) {  // kept as it was read
+        out += line;
+        out += "\r\n";
+        return;
+    }
+    recordline::split(line, items);
+    items.resize(std::max<size_t>(items.size(), 6));
+    out += '"';
+    out += items[0];
+    out += "\",\"";
+    out += items[1];
+    out += "\",\"";
+    out += items[2];
+    out += "\",";
+    out += recordline::number(table.records()[size_t(p)].seconds).toLatin1();
+    out += ",\"";
+    for (char c : items[4]) {
+        if (c == '"')
+            out += quoteInNote();
+        else
+            out += c;
+    }
+    out += "\",\"\"\r\n";
+}
+
+// A damaged record that the user changed: where its damage lies in an item
+// that is not replaced, the change is refused, naming the record.
+QString damagedRecordError(const GridModel& m, int r, const RecordTable& table, int p)
+{
+    std::vector<QByteArrayView> items;
+    recordline::split(table.lineBytes(p), items);
+    items.resize(std::max<size_t>(items.size(), 6));
+    for (int col = Col::Date; col <= Col::Note; ++col) {
+        if (!m.edited(r, col) && sjis::decode(items[size_t(col - 1)]).contains(QChar(0xFFFD))) {
+            const RecordView& v = table.records()[size_t(p)];
+            return QStringLiteral("%1 件目の記録（%2 %3 %4）には Shift-JIS として読めないバイトがあるため、"
+                                  "この記録は変更できません。ファイルはそのままです。")
+                .arg(QString::number(p + 1), v.date.toString(), v.time.toString(), v.item.toString());
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 textfile::WriteResult rewriteFromGrid(const Grid& grid, const QString& path)
 {
-    const GridModel& m = grid.model();
-    QString out;
-    out.reserve(m.dataRows() * 80);
-    for (int r = 0; r < m.dataRows(); ++r) {
-        recordline::LineWriter()
-            .quoted(m.cell(r, 1))
-            .quoted(m.cell(r, 2))
-            .quoted(m.cell(r, 3))
-            .num(recordline::toFloat(m.cell(r, 4)))
-            .quoted(recordline::safeText(m.cell(r, 5)))
-            .quoted(u"")
-            .appendTo(out);
-    }
-    return textfile::replace(path, out);
+    return rewriteFromGrid(grid.model(), path);
 }
 
-textfile::WriteResult truncate(const QString& path) { return textfile::replace(path, QString()); }
+textfile::WriteResult rewriteFromGrid(const GridModel& m, const QString& path)
+{
+    const auto* source = dynamic_cast<const RecordGridSource*>(m.source().get());
+    const RecordTable* table = source && source->table().hasBytes() ? &source->table() : nullptr;
+    QByteArray out;
+    if (table) {
+        // Lines grow by at most the quotes and the spare a rewrite adds.
+        out.reserve(table->byteSize() + qsizetype(m.dataRows()) * 8);
+        out += table->prefix();
+    }
+    std::vector<QByteArrayView> items;
+    items.reserve(8);
+    for (int r = 0; r < m.dataRows(); ++r) {
+        const int p = table ? m.sourceRow(r) : -1;
+        bool changed = p < 0;
+        for (int col = Col::Date; !changed && col <= Col::Note; ++col)
+            changed = m.edited(r, col);
+        if (!changed) {
+            appendRewritten(out, *table, p, items);
+            continue;
+        }
+        if (p >= 0 && table->damaged(p)) {
+            const QString error = damagedRecordError(m, r, *table, p);
+            if (!error.isEmpty()) {
+                textfile::WriteResult refused;
+                refused.error = error;
+                return refused;
+            }
+        }
+        const sjis::Encoded line = sjis::encode(rewrittenLine(m, r));
+        if (!line.ok()) {
+            textfile::WriteResult refused;
+            refused.unrepresentable = line.unrepresentable;
+            return refused;
+        }
+        out += line.bytes;
+    }
+    recordlog::forget();
+    return textfile::replaceBytes(path, out);
+}
+
+textfile::WriteResult truncate(const QString& path)
+{
+    recordlog::forget();
+    return textfile::replace(path, QString());
+}
 
 QString secondsText(float seconds) { return recordline::number(seconds); }
 

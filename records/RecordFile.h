@@ -3,6 +3,7 @@
 // plays were saved.
 #include "platform/TextFile.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 class Grid;
+class GridModel;
 
 // One play record as read: the text items are views into the table's buffer.
 struct RecordView {
@@ -26,27 +28,54 @@ struct RecordView {
 class RecordTable {
 public:
     static std::shared_ptr<const RecordTable> parse(QString text);
+    // Parses the file's bytes and keeps them, so that a rewrite can take each
+    // line as it stands. A leading UTF-8 byte order mark is not part of the
+    // first record.
+    static std::shared_ptr<const RecordTable> parseBytes(QByteArray bytes);
+
     const std::vector<RecordView>& records() const { return records_; }
     int size() const { return int(records_.size()); }
     bool empty() const { return records_.empty(); }
     // A QString over an item of this table; valid while the table lives.
     static QString raw(QStringView item) { return QString::fromRawData(item.data(), item.size()); }
 
+    // Whether the table was parsed from bytes (parseBytes).
+    bool hasBytes() const { return fromBytes_; }
+    qsizetype byteSize() const { return bytes_.size(); }
+    // The bytes before the first line: a byte order mark, or nothing.
+    QByteArrayView prefix() const { return QByteArrayView(bytes_).first(prefix_); }
+    // Record i's line as the file holds it, without its line end.
+    QByteArrayView lineBytes(int i) const;
+    // Whether record i's line holds bytes that are not code page 932 (they
+    // read as U+FFFD).
+    bool damaged(int i) const { return fromBytes_ && lines_[size_t(i)].damaged; }
+
 private:
+    struct Line {
+        qsizetype start;
+        qsizetype length;
+        bool damaged;
+    };
+    QByteArray bytes_;
+    qsizetype prefix_ = 0;
     QString buffer_;
     std::vector<RecordView> records_;
+    std::vector<Line> lines_;
+    bool fromBytes_ = false;
 };
 
 namespace recordfile {
 
 inline const QString FileName = QStringLiteral("データ.TXT");
 
-// The records of the file in the working directory; a missing file is empty.
+// The records of the file as it is now, parsed anew; a missing file is
+// empty. Screens take the shared copy instead (recordlog::current).
 std::shared_ptr<const RecordTable> read(const QString& path = FileName);
 
 // The records of one day, and the date of the file's first record (empty
 // when the file holds none). Only the lines of that day are decoded, so the
-// day view costs little however long the log grows.
+// day view costs little however long the log grows; the records are exactly
+// those the full reader gives for that day.
 struct DayRecords {
     std::shared_ptr<const RecordTable> table;
     QString firstDate;
@@ -62,8 +91,15 @@ QString appendedLine(const QString& date, const QString& time, const QString& it
 QString playNote(const QString& secondsText, long long answers, const QString& suffix);
 
 textfile::WriteResult append(const QString& line, const QString& path = FileName);
-// Rewrites the file from a record grid's data rows (columns 1 to 5).
+
+// Rewrites the file from a record grid's data rows, in the grid's order:
+// quoted date, time and item, the seconds as a single-precision number, the
+// quoted note and an empty quoted spare. A row the grid took from the log
+// (RecordGridSource) and did not change is written from its line's bytes, so
+// nothing is decoded and encoded again, and a damaged line goes back byte for
+// byte. A damaged record the user changed is refused, named in the error.
 textfile::WriteResult rewriteFromGrid(const Grid& grid, const QString& path = FileName);
+textfile::WriteResult rewriteFromGrid(const GridModel& model, const QString& path = FileName);
 textfile::WriteResult truncate(const QString& path = FileName);
 
 // Shortest text of the single-precision seconds (180.28, 60).

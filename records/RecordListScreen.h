@@ -6,26 +6,9 @@
 #include "records/MainState.h"
 
 #include <array>
-#include <memory>
-#include <vector>
 
 class Grid;
 class QPushButton;
-
-namespace recordlist {
-
-// Fills a record grid's six columns (position, date, time, item, seconds,
-// note) from データ.TXT in file order. Every cell points into buffers that
-// the returned object owns and the model keeps, so that neither filling nor
-// re-ordering the rows allocates a string a cell.
-std::shared_ptr<const void> fill(GridModel& model);
-
-// The data rows of `model` (0-based) in the order a sort by column `col`
-// gives: numbers by value, text by Unicode code point, case-sensitive. Rows
-// with equal keys keep their present order in either direction.
-std::vector<int> sortOrder(const GridModel& model, int col, GridModel::SortKind kind, bool ascending);
-
-}  // namespace recordlist
 
 class RecordListScreen : public Screen {
     Q_OBJECT
@@ -46,7 +29,6 @@ private:
     void LoadRecordList();
 
     Grid* msgIchiran;
-    std::shared_ptr<const void> buffers_;  // what the cells point into
     std::array<QPushButton*, 4> cmdSort{};
     // One flag a button, kept while the main window lives; the list itself is
     // reloaded in file order each time the screen is entered.

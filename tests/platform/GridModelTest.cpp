@@ -1,5 +1,7 @@
 #include "platform/Grid.h"
 
+#include <QApplication>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +68,75 @@ TEST(Grid, TakesAHundredThousandRowsWhole)
     EXPECT_EQ(g.rows(), 100001);
     EXPECT_EQ(g.text(100000, 0), QStringLiteral("99999"));
     g.resize(300, 200);
-    g.setTopRow(99990);
-    EXPECT_GT(g.topRow(), 90000);
+    g.show();
+    g.setTopRow(100000);
+    QApplication::processEvents();
+    // What is on screen: the last row in view, and topRow the row at the top.
+    const int last = g.model().rowCount() - 1;
+    EXPECT_TRUE(g.viewport()->rect().contains(g.visualRect(g.model().index(last, 0)).center()));
+    EXPECT_EQ(g.topRow(), g.rowAt(0) + 1);
+    EXPECT_GT(g.topRow(), 99980);
+}
+
+namespace {
+// Rows worked out on demand: "r<row>c<col>", and the row's number for column 1.
+class CountingSource : public GridSource {
+public:
+    explicit CountingSource(int rows) : rows_(rows) {}
+    int rows() const override { return rows_; }
+    QString cell(int row, int col) const override
+    {
+        ++asked;
+        return col == 1 ? QString::number(rows_ - row) : QStringLiteral("r%1c%2").arg(row).arg(col);
+    }
+    std::optional<double> number(int row, int col) const override
+    {
+        return col == 1 ? std::optional<double>(rows_ - row) : std::nullopt;
+    }
+    mutable int asked = 0;
+
+private:
+    int rows_;
+};
+}  // namespace
+
+TEST(Grid, ASourceAnswersCellsOnDemandAndSortsMoveOnlyIndices)
+{
+    Grid g(QStringLiteral("msgTest"));
+    g.setColumns({{"a", 500, Qt::AlignLeft}, {"n", 500, Qt::AlignRight}});
+    auto source = std::make_shared<CountingSource>(100000);
+    g.model().setSource(source);
+    EXPECT_EQ(g.rows(), 100001);
+    EXPECT_EQ(source->asked, 0);  // nothing built until asked for
+    EXPECT_EQ(g.text(3, 0), QStringLiteral("r2c0"));
+
+    g.model().sortRows(1, GridModel::SortKind::Numeric, true);  // by the source's numbers
+    EXPECT_EQ(g.text(1, 0), QStringLiteral("r99999c0"));
+    EXPECT_EQ(g.text(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(g.model().sourceRow(0), 99999);
+
+    // An edit, a removal and a colour follow their source row.
+    g.model().setCell(0, 0, QStringLiteral("changed"));
+    g.model().setCellBack(0, 0, Qt::red);
+    g.removeRow(2);
+    g.model().sortRows(0, GridModel::SortKind::Text, false);  // "r…" > "changed"
+    const int last = g.rows() - 1;
+    EXPECT_EQ(g.text(last, 0), QStringLiteral("changed"));
+    EXPECT_TRUE(g.model().edited(last - 1, 0));
+    EXPECT_EQ(g.model().cellBack(last - 1, 0), QColor(Qt::red));
+    g.model().revertCell(last - 1, 0);
+    EXPECT_EQ(g.text(last, 0), QStringLiteral("r99999c0"));
+    EXPECT_FALSE(g.model().edited(last - 1, 0));
+}
+
+TEST(Grid, AVeryLongCellIsShownCutButKeptWhole)
+{
+    Grid g(QStringLiteral("msgTest"));
+    g.setColumns({{"note", 5000, Qt::AlignLeft}});
+    const QString note(5 * 1024 * 1024, u'字');
+    g.addRow({note});
+    const QString shown = g.model().data(g.model().index(0, 0), Qt::DisplayRole).toString();
+    EXPECT_EQ(shown.size(), GridModel::MaxShownLength + 1);
+    EXPECT_TRUE(shown.endsWith(u'…'));
+    EXPECT_EQ(g.text(1, 0), note);
 }

@@ -1,6 +1,8 @@
 #include "records/RecordFile.h"
 
 #include "platform/Grid.h"
+#include "records/RecordGrid.h"
+#include "records/RecordLog.h"
 #include "support/RecordGenerator.h"
 #include "support/TempDir.h"
 
@@ -130,4 +132,105 @@ TEST_F(RecordFile, TheDayReaderSeesExactlyWhatTheFullReaderSees)
         expectDayAgrees(day);
         expectDayAgrees(QStringLiteral("2024/05/0"));
     }
+}
+
+namespace {
+// A six-column grid over the shared log, as the screens fill it.
+struct RecordGrid6 {
+    Grid grid{QStringLiteral("msgTest")};
+    RecordGrid6()
+    {
+        grid.setColumns({{"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}});
+        recordgrid::load(grid);
+    }
+};
+
+// The same rows as plain text cells: the rewrite the program has always done.
+QByteArray textRewrite(const Grid& from)
+{
+    Grid g(QStringLiteral("msgPlain"));
+    g.setColumns({{"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}});
+    for (int r = 1; r < from.rows(); ++r) {
+        std::vector<QString> cells;
+        for (int c = 0; c < 6; ++c)
+            cells.push_back(from.text(r, c));
+        g.addRow(cells);
+    }
+    EXPECT_TRUE(recordfile::rewriteFromGrid(g, QStringLiteral("plain.txt")).ok);
+    QFile f(QStringLiteral("plain.txt"));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+}  // namespace
+
+TEST_F(RecordFile, ARewriteFromTheBytesEqualsTheFullRewriteForLinesTheProgramWrote)
+{
+    // Appended lines, rewritten lines, a note with a comma, a bare seconds
+    // value with a fraction the float cannot hold exactly.
+    writeText(recordfile::FileName,
+              recordgen::text(300) +
+                  QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"秒数 : 180.28, 答数 : 9\",\"\"\r\n"
+                                 "\"2006/01/16\",\"08:00:00\",\"しりとり\",0.1,\"～日記～\",\r\n"));
+    RecordGrid6 g;
+    g.grid.removeRow(5);
+    g.grid.setText(7, 5, QStringLiteral("今日の\"一言\""));
+    const QByteArray expected = textRewrite(g.grid);
+    ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+    EXPECT_EQ(readBytes(recordfile::FileName), expected);
+    EXPECT_EQ(recordfile::read()->size(), 301);
+}
+
+TEST_F(RecordFile, ADamagedRecordGoesBackByteForByteAndBlocksNothing)
+{
+    const QByteArray good = cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\r\n"));
+    const QByteArray damagedNote = "\"2006/01/16\",\"08:00:00\",\"x\",5,\"\x82\xFF\",\r\n";
+    const QByteArray damagedDate = "  \"2006/\x81\x7F/17\" ,\"09:00:00\",\"y\",7,\"n\"\r\n";
+    writeBytes(recordfile::FileName, QByteArray(textfile::Bom) + good + damagedNote + damagedDate + good);
+    RecordGrid6 g;
+    ASSERT_EQ(g.grid.rows(), 5);
+    EXPECT_EQ(g.grid.text(1, 1), QStringLiteral("2006/01/15"));  // the mark is not part of the date
+
+    // Deleting the last record rewrites the others; the damaged ones as read.
+    g.grid.removeRow(4);
+    ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+    const QByteArray rewritten = cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\"\"\r\n"));
+    EXPECT_EQ(readBytes(recordfile::FileName), QByteArray(textfile::Bom) + rewritten + damagedNote + damagedDate);
+
+    // A new note replaces a damaged one whole.
+    g.grid.setText(2, 5, QStringLiteral("直した"));
+    ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+    EXPECT_EQ(recordfile::read()->records()[1].note, u"直した");
+
+    // A note put on a record whose date is damaged is refused, naming it.
+    g.grid.setText(3, 5, QStringLiteral("無理"));
+    const QByteArray before = readBytes(recordfile::FileName);
+    const textfile::WriteResult refused = recordfile::rewriteFromGrid(g.grid);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("3 件目"))) << refused.error.toStdString();
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("09:00:00 y")));
+    EXPECT_EQ(readBytes(recordfile::FileName), before);
+}
+
+TEST_F(RecordFile, TheSharedLogIsReadAgainOnlyWhenTheFileChanged)
+{
+    writeText(recordfile::FileName, recordgen::text(10));
+    const auto first = recordlog::current();
+    EXPECT_EQ(recordlog::current(), first);  // unchanged: the same table
+    ASSERT_TRUE(recordfile::append(recordfile::appendedLine(QStringLiteral("2030/01/01"), QStringLiteral("00:00:00"),
+                                                            QStringLiteral("合体"), 1, QStringLiteral("n")))
+                    .ok);
+    const auto appended = recordlog::current();
+    EXPECT_NE(appended, first);
+    EXPECT_EQ(appended->size(), 11);
+    // Changed behind the program's back, even to the same size.
+    QByteArray bytes = readBytes(recordfile::FileName);
+    bytes.replace("2030/01/01", "2031/01/01");
+    writeBytes(recordfile::FileName, bytes);
+    QFile edited(path(recordfile::FileName));  // saved by an editor a moment later
+    ASSERT_TRUE(edited.open(QIODevice::ReadWrite));
+    edited.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+    edited.close();
+    EXPECT_EQ(recordlog::current()->records().back().date, u"2031/01/01");
+    QFile::remove(path(recordfile::FileName));
+    EXPECT_TRUE(recordlog::current()->empty());
 }
