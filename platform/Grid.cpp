@@ -65,12 +65,10 @@ int Grid::topRow() const
 {
     if (rows() <= 1)
         return 0;
-    // Until the view has laid out its rows, the row asked for is the one it
-    // will show first; afterwards, the row at the top of the viewport.
-    if (pendingTopRow_ > 0 || !isVisible())
-        return pendingTopRow_ > 0 ? pendingTopRow_ : verticalScrollBar()->value() + 1;
-    const int top = rowAt(0);
-    return top < 0 ? 1 : top + 1;
+    // The rows scroll one at a time, so the scroll position is the first row
+    // in view. A top row asked for before the view was laid out counts only
+    // once the view has scrolled to it.
+    return verticalScrollBar()->value() + 1;
 }
 
 void Grid::setTopRow(int row)

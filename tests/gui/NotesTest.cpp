@@ -147,6 +147,27 @@ TEST_F(NotesTest, AFailedRewriteLeavesTheGridShowingWhatTheFileHolds)
     EXPECT_EQ(find<Grid>("msgMemoList")->text(1, 5), QStringLiteral("秒数 : 180.28   答数 : 1"));
 }
 
+TEST_F(NotesTest, ADamagedRecordIsNamedWhenChangedAndBlocksNoOtherSave)
+{
+    // The second record's time holds bytes that are not Shift-JIS.
+    writeBytes(recordfile::FileName, cp932(rec(1, QStringLiteral("一"))) +
+                                         "\"2024/05/01\",\"09:\x81\x7F\",\"x\",5,\"n2\",\r\n" +
+                                         cp932(rec(3, QStringLiteral("三"))));
+    enter();
+    select(2);
+    type(QStringLiteral("直したい"));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("2 件目"))) << boxes[0].text.toStdString();
+    EXPECT_EQ(find<Grid>("msgMemoList")->text(2, 5), QStringLiteral("n2"));
+
+    select(3);
+    type(QStringLiteral("三日目"));
+    EXPECT_EQ(boxes.size(), 1u);  // saved without a word
+    const QByteArray file = readBytes(recordfile::FileName);
+    EXPECT_TRUE(file.contains("\"2024/05/01\",\"09:\x81\x7F\",\"x\",5,\"n2\",\r\n"));  // as it was read
+    EXPECT_EQ(recordfile::read()->records()[2].note, u"三日目");
+}
+
 TEST_F(NotesTest, EnterBeforeChoosingARecordChangesNothing)
 {
     writeText(recordfile::FileName, recs(2));

@@ -74,7 +74,7 @@ TEST(Grid, TakesAHundredThousandRowsWhole)
     // What is on screen: the last row in view, and topRow the row at the top.
     const int last = g.model().rowCount() - 1;
     EXPECT_TRUE(g.viewport()->rect().contains(g.visualRect(g.model().index(last, 0)).center()));
-    EXPECT_EQ(g.topRow(), g.rowAt(0) + 1);
+    EXPECT_EQ(g.visualRect(g.model().index(g.topRow() - 1, 0)).top(), 0);
     EXPECT_GT(g.topRow(), 99980);
 }
 
