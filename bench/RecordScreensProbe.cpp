@@ -1,0 +1,90 @@
+// What a user waits for on the record screens, in a fresh process: the first
+// visit of one screen (reading and parsing the log included), a later visit,
+// a sort press and a diary save, each painted, beside the floor: reading and
+// decoding the same file with the program's own decoder.
+//   record_screens_probe N list|notes|edit
+// prints the figures in milliseconds.
+#include "BenchDir.h"
+#include "platform/Grid.h"
+#include "platform/Sjis.h"
+#include "platform/TextFile.h"
+#include "records/EditScreen.h"
+#include "records/HelpTour.h"
+#include "records/MainState.h"
+#include "records/NotesScreen.h"
+#include "records/RecordListScreen.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+double enter(Screen& screen)
+{
+    QElapsedTimer t;
+    t.start();
+    screen.hide();
+    screen.prepare();
+    screen.show();
+    screen.repaint();
+    QApplication::processEvents();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+template <typename F> double timed(F&& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    QApplication::processEvents();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int records = argc > 1 ? std::atoi(argv[1]) : 32766;
+    const QByteArray which = argc > 2 ? argv[2] : "list";
+    BenchDir dir(records);
+
+    double floor = 0;
+    {
+        QElapsedTimer t;
+        t.start();
+        const QString text = sjis::decode(*textfile::readBytes(QStringLiteral("データ.TXT")));
+        floor = double(t.nsecsElapsed()) / 1e6;
+        if (text.isEmpty())
+            return 1;
+    }
+    HelpTour tour;
+    MainState state{tour};
+    std::unique_ptr<Screen> screen;
+    if (which == "notes")
+        screen = std::make_unique<NotesScreen>();
+    else if (which == "edit")
+        screen = std::make_unique<EditScreen>(state);
+    else
+        screen = std::make_unique<RecordListScreen>();
+    screen->resize(1000, 650);
+    const double first = enter(*screen);
+    const double later = enter(*screen);
+    std::printf("%d records, %s: floor %.1f ms, first visit %.1f ms (%.2f x floor), later visit %.1f ms", records,
+                which.constData(), floor, first, first / floor, later);
+    if (auto* list = dynamic_cast<RecordListScreen*>(screen.get()))
+        std::printf(", sort by 一言日記 %.1f ms", timed([&] { list->SortRecordList(4); }));
+    if (auto* notes = dynamic_cast<NotesScreen*>(screen.get())) {
+        emit notes->grid().cellClicked(notes->grid().rows() / 2, 5);
+        notes->findChild<QLineEdit*>(QStringLiteral("txtMemo"))->setText(QStringLiteral("今日は調子が良かった"));
+        auto* save = notes->findChild<QPushButton*>(QStringLiteral("cmdMemoHozon"));
+        std::printf(", diary save %.1f ms", timed([&] { save->click(); }));
+    }
+    std::printf("\n");
+    return 0;
+}
