@@ -3,7 +3,10 @@
 // a sort press and a diary save, each painted, beside the floor: reading and
 // decoding the same file with the program's own decoder.
 //   record_screens_probe N list|notes|edit
-// prints the figures in milliseconds.
+// prints the figures in milliseconds;
+//   record_screens_probe N all
+// enters the three screens twice each, one after another, as a user going
+// through them would (for the peak memory, under /usr/bin/time -v).
 #include "BenchDir.h"
 #include "platform/Grid.h"
 #include "platform/Sjis.h"
@@ -65,6 +68,20 @@ int main(int argc, char** argv)
     }
     HelpTour tour;
     MainState state{tour};
+    if (which == "all") {
+        RecordListScreen list;
+        NotesScreen notes;
+        EditScreen edit(state);
+        double total = 0;
+        for (int round = 0; round < 2; ++round)
+            for (Screen* s : std::initializer_list<Screen*>{&list, &notes, &edit}) {
+                s->resize(1000, 650);
+                total += enter(*s);
+                s->hide();
+            }
+        std::printf("%d records, every screen twice: %.1f ms\n", records, total);
+        return 0;
+    }
     std::unique_ptr<Screen> screen;
     if (which == "notes")
         screen = std::make_unique<NotesScreen>();
