@@ -6,7 +6,8 @@
 // prints the figures in milliseconds;
 //   record_screens_probe N all
 // enters the three screens twice each, one after another, as a user going
-// through them would (for the peak memory, under /usr/bin/time -v).
+// through them would (for the peak memory, under /usr/bin/time -v). A third
+// argument "long" adds a record whose note is 5 MB long.
 #include "BenchDir.h"
 #include "platform/Grid.h"
 #include "platform/Sjis.h"
@@ -15,6 +16,7 @@
 #include "records/HelpTour.h"
 #include "records/MainState.h"
 #include "records/NotesScreen.h"
+#include "records/RecordFile.h"
 #include "records/RecordListScreen.h"
 
 #include <QApplication>
@@ -56,6 +58,9 @@ int main(int argc, char** argv)
     const int records = argc > 1 ? std::atoi(argv[1]) : 32766;
     const QByteArray which = argc > 2 ? argv[2] : "list";
     BenchDir dir(records);
+    if (argc > 3 && QByteArrayView(argv[3]) == "long")
+        recordfile::append(recordfile::appendedLine(QStringLiteral("2030/01/01"), QStringLiteral("00:00:00"),
+                                                    QStringLiteral("合体"), 1, QString(5 * 1024 * 1024 / 2, u'字')));
 
     double floor = 0;
     {
