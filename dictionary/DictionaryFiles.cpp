@@ -37,12 +37,8 @@ textfile::WriteResult DictionaryFiles::remember(std::optional<Snapshot> before, 
 textfile::WriteResult DictionaryFiles::append(File file, const QString& line)
 {
     std::optional<Snapshot> before = snapshot(file);
-    QString text = line + QStringLiteral("\r\n");
-    // The last line of a dictionary may lack its line end; the new line must
-    // not run on from it.
-    if (before && before->bytes && !before->bytes->isEmpty() && !before->bytes->endsWith('\n'))
-        text.prepend(QStringLiteral("\r\n"));
-    return remember(std::move(before), textfile::append(path(file), text));
+    // The append itself gives a last line without its line end one first.
+    return remember(std::move(before), textfile::append(path(file), line + QStringLiteral("\r\n")));
 }
 
 textfile::WriteResult DictionaryFiles::replace(File file, const QString& text)
