@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "analysis/AggregateScreen.h"
+#include "analysis/CalendarScreen.h"
 #include "analysis/RangeView.h"
 #include "analysis/WholeHistoryView.h"
 #include "app/DayView.h"
@@ -22,50 +24,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <map>
-
 namespace {
 const QString HelpFileName = QStringLiteral("FernoaHelp.chm");
 
-// A screen that a later version of the program fills in; it already
-// explains itself on the help tour.
-class PlannedScreen : public Screen {
-public:
-    PlannedScreen(const char* name, QString helpText, QWidget* parent) : Screen(parent), helpText_(std::move(helpText))
-    {
-        setObjectName(QString::fromLatin1(name));
-        setFrameShape(QFrame::StyledPanel);
-    }
-    QString helpTourText() const override { return helpText_; }
-
-private:
-    QString helpText_;
-};
-
-Screen* emptyScreen(const char* name, QWidget* parent)
-{
-    static const std::map<QString, QString> texts = {
-        {QStringLiteral("fraCale"), QStringLiteral("実施状況を色と数字で把握できるカレンダーです。\r\n\r\n"
-                                                   "月毎のデータリストと週毎のデータリストを持ちます。\r\n\r\n"
-                                                   "色が実施状況（セット数）、数字が合計回数を表します。\r\n\r\n"
-                                                   "週毎で件数と台数をグラフ表示できます。\r\n\r\n")},
-        {QStringLiteral("fraSyuukei"),
-         QStringLiteral("プレイしたデータを月別、日別の集計結果で見ることができます。\r\n\r\n")},
-        {QStringLiteral("fraTaijyu"),
-         QStringLiteral("これまでプレイしてきたデータを「項目」「曜日」「期間」指定で表示できます。\r\n\r\n"
-                        "「項目」をリストから選択すると、その「項目」のみのデータになります。\r\n"
-                        "　※状況欄に直接任意の語句を入力することができます。（入力後Enter）\r\n\r\n"
-                        "各種曜日ボタンで選択すると指定した曜日でのデータになります。\r\n\r\n"
-                        "「期間」をボタンで選択すると指定した期間でのデータになります。\r\n"
-                        "　※期間のコンボリストで任意に指定することも可能です。\r\n\r\n"
-                        "時系列、項目別、時間別でグラフ表示することもできます。\r\n")},
-        {QStringLiteral("fraRenTai"),
-         QStringLiteral("フェルノアを開始した日から現在までの実施推移を表示します。\r\n\r\n"
-                        "実施の全データと各項目のトータル回数、時間、最大秒数、平均秒数をリスト表示します。\r\n\r\n"
-                        "ボタンを押して６種類のグラフに表示切替できます。\r\n\r\n")}};
-    const auto it = texts.find(QString::fromLatin1(name));
-    return new PlannedScreen(name, it == texts.end() ? QString() : it->second, parent);
-}
 }  // namespace
 
 MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
@@ -117,9 +78,10 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     addScreen(cmdRentai, new WholeHistoryView(fraTaijyu->itemList(), this));
     addScreen(cmdMain, fraMain);
     addScreen(cmdSettei, fraSettei);
-    addScreen(cmdCale, emptyScreen("fraCale", this));
+    auto* fraCale = new CalendarScreen(this);
+    addScreen(cmdCale, fraCale);
     addScreen(cmdMemo, fraMemo);
-    addScreen(cmdSyuukei, emptyScreen("fraSyuukei", this));
+    addScreen(cmdSyuukei, new AggregateScreen(this));
 
     connect(cmdGame, &QPushButton::clicked, this, &MainWindow::ShowGamePanel);
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::ShowHelp);
@@ -129,6 +91,7 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     connect(fraGame, &GamePanel::closeRequested, fraGame, &QWidget::hide);
     connect(fraGame, &GamePanel::gameChosen, this, &MainWindow::gameRequested);
     connect(fraGame, &GamePanel::dictionaryChosen, this, &MainWindow::dictionaryRequested);
+    connect(fraCale, &CalendarScreen::dayChosen, this, &MainWindow::showDay);
     connect(fraSettei, &EditScreen::mainScreenNeedsRebuild, fraMain, &DayView::RebuildMainScreen);
     connect(fraSettei, &EditScreen::titleChanged, this, &QWidget::setWindowTitle);
     connect(fraSettei, &EditScreen::programEndRequested, this, &MainWindow::programEndRequested);
@@ -283,6 +246,16 @@ void MainWindow::ToggleHelpTour()
     const textfile::WriteResult w = settingsfile::writeHelpTourFlag(state_.tour.flag);
     if (!w.ok)
         msgbox::warning(this, QStringLiteral("保存できません"), w.message(settingsfile::FileName));
+}
+
+void MainWindow::showDay(const QDate& day)
+{
+    {
+        const QSignalBlocker quiet(fraMain->calendar());
+        fraMain->calendar().setValue(day);
+    }
+    fraMain->RebuildMainScreen();
+    ShowMainScreen();
 }
 
 void MainWindow::DayClicked()

@@ -15,6 +15,7 @@ class EditScreen;
 class GamePanel;
 class NotesScreen;
 class QCheckBox;
+class QDate;
 class QPushButton;
 class RangeView;
 
@@ -51,6 +52,8 @@ private:
     void ExitProgram();
     void ToggleHelpTour();
     void DayClicked();
+    // The day view of a day chosen on another screen.
+    void showDay(const QDate& day);
     void READ_SETTEI();
 
     MainState state_;

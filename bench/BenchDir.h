@@ -1,6 +1,6 @@
 #pragma once
 // A working directory holding the shipped data set and a generated record
-// file of the given size.
+// file of the given size, a few plays a day or spread over `days` days.
 #include "platform/Sjis.h"
 #include "support/RecordGenerator.h"
 
@@ -10,7 +10,7 @@
 
 class BenchDir {
 public:
-    explicit BenchDir(int records)
+    explicit BenchDir(int records, int days = 0)
     {
         previous_ = QDir::currentPath();
         const QDir data(QStringLiteral(FERNOA2_DATA_DIR));
@@ -18,7 +18,7 @@ public:
             QFile::copy(data.filePath(f), dir_.filePath(f));
         QFile out(dir_.filePath(QStringLiteral("データ.TXT")));
         out.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        out.write(sjis::encode(recordgen::text(records)).bytes);
+        out.write(sjis::encode(days > 0 ? recordgen::spread(records, days) : recordgen::text(records)).bytes);
         out.close();
         QDir::setCurrent(dir_.path());
     }

@@ -9,4 +9,8 @@ namespace recordgen {
 // same count always gives the same text.
 QString text(int count, int playsPerDay = 4);
 
+// `count` records over `days` days from 2006/01/01, in date order, as a
+// learner's log looks: days without play, light days and busy ones.
+QString spread(int count, int days);
+
 }  // namespace recordgen

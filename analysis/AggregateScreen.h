@@ -1,0 +1,45 @@
+#pragma once
+// The aggregate view fraSyuukei: the plays summed per day (msgKakei2) and
+// per month with a total row (msgKakei1), per game, as time, play counts or
+// both, chosen by three option buttons.
+#include "analysis/AggregateTally.h"
+#include "records/Screen.h"
+
+#include <QStringList>
+
+#include <array>
+
+class Grid;
+class QRadioButton;
+
+class AggregateScreen : public Screen {
+    Q_OBJECT
+public:
+    explicit AggregateScreen(QWidget* parent = nullptr);
+
+    void prepare() override;  // the time tables
+    QString helpTourText() const override;
+
+    // 0 time, 1 counts, 2 time and counts: rebuilds both tables.
+    void optList2_Click(int index);
+
+    void BuildDailyCountTable();
+    void BuildMonthlyCountTable();
+    void BuildDailyTimeTable();
+    void BuildMonthlyTimeTable();
+    void BuildDailyTimeCountTable();
+    void BuildMonthlyTimeCountTable();
+
+    Grid& dailyGrid() { return *msgKakei2; }
+    Grid& monthlyGrid() { return *msgKakei1; }
+
+private:
+    void LoadItemNames();
+    void buildTable(Grid& grid, aggregate::Unit unit, aggregate::Kind kind);
+
+    QStringList ItemNames;
+    DatedPlays plays_;
+    std::array<QRadioButton*, 3> optList2{};
+    Grid* msgKakei2;
+    Grid* msgKakei1;
+};

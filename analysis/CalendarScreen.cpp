@@ -1,0 +1,244 @@
+#include "analysis/CalendarScreen.h"
+
+#include "analysis/CalendarTally.h"
+#include "analysis/ColumnFit.h"
+#include "platform/Chart.h"
+#include "platform/Grid.h"
+#include "records/GameItems.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString WeekdayChars[7] = {QStringLiteral("日"), QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"),
+                                 QStringLiteral("木"), QStringLiteral("金"), QStringLiteral("土")};
+
+// "0回：", "1-2回：" ... "10超：": what each histogram label counts.
+QString histogramCaption(int index, std::int64_t days)
+{
+    QString head;
+    if (index == 0)
+        head = QStringLiteral("0回：");
+    else if (index == 6)
+        head = QStringLiteral("10超：");
+    else
+        head = QStringLiteral("%1-%2回：").arg(2 * index - 1).arg(2 * index);
+    return head + QString::number(days) + QStringLiteral("日");
+}
+
+// A caption box in the upper right corner of a chart.
+void addCornerCaption(Chart* chart, const QString& text, const char* name)
+{
+    auto* caption = new QLabel(text, chart);
+    caption->setObjectName(QString::fromLatin1(name));
+    caption->setTextFormat(Qt::PlainText);
+    caption->setFrameShape(QFrame::Box);
+    caption->setAutoFillBackground(true);
+    caption->setMargin(2);
+    auto* corner = new QGridLayout(chart);
+    corner->setContentsMargins(6, 6, 6, 6);
+    corner->addWidget(caption, 0, 0, Qt::AlignTop | Qt::AlignRight);
+}
+
+// Back colours of the cells that hold a count, one reset of the model for
+// the text and one change a coloured cell.
+void colourCounts(Grid& grid, int firstCol, int cols, const std::vector<std::int64_t>& counts)
+{
+    GridModel& m = grid.model();
+    for (size_t i = 0; i < counts.size(); ++i) {
+        if (counts[i] > 0)
+            m.setCellBack(int(i / size_t(cols)), firstCol + int(i % size_t(cols)), calendar::countColor(counts[i]));
+    }
+}
+
+}  // namespace
+
+CalendarScreen::CalendarScreen(QWidget* parent) : Screen(parent)
+{
+    setObjectName(QStringLiteral("fraCale"));
+    msgCale = new Grid(QStringLiteral("msgCale"), this);
+    msgCale_w = new Grid(QStringLiteral("msgCale_w"), this);
+    for (Grid* g : {msgCale, msgCale_w}) {
+        // Day cells are narrow: a smaller font keeps two digits and the
+        // header's 31 inside them.
+        QFont small = g->font();
+        small.setPointSize(9);
+        g->setFont(small);
+        g->verticalHeader()->setDefaultSectionSize(QFontMetrics(small).height() + 6);
+        g->horizontalHeader()->setMinimumSectionSize(8);
+        g->setSelectionBehavior(QAbstractItemView::SelectItems);
+        // A count never turns into "…": two digits fill the cell to its edges.
+        g->setTextElideMode(Qt::ElideNone);
+    }
+    for (int i = 0; i < 7; ++i) {
+        auto* label = new QLabel(histogramCaption(i, 0), this);
+        label->setObjectName(QStringLiteral("lblHan_%1").arg(i));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setMinimumWidth(88);
+        label->setMinimumHeight(26);
+        if (i > 0) {
+            // The histogram's labels wear the colours of their cells.
+            label->setAutoFillBackground(true);
+            QPalette p = label->palette();
+            p.setColor(QPalette::Window, calendar::countColor(2 * i - 1));
+            p.setColor(QPalette::WindowText, Qt::black);
+            label->setPalette(p);
+        }
+        lblHan[size_t(i)] = label;
+    }
+    mcrKensu = new Chart(QStringLiteral("mcrKensu"), this);
+    mcrKingaku = new Chart(QStringLiteral("mcrKingaku"), this);
+    addCornerCaption(mcrKensu, QStringLiteral("週別セット数"), "lblKensu");
+    addCornerCaption(mcrKingaku, QStringLiteral("週別回数"), "lblKingaku");
+    for (Chart* c : {mcrKensu, mcrKingaku})
+        c->setMinimumHeight(180);
+
+    auto* histogram = new QHBoxLayout;
+    for (QLabel* l : lblHan)
+        histogram->addWidget(l);
+    histogram->addStretch(1);
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(mcrKensu, 1);
+    charts->addWidget(mcrKingaku, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(msgCale, 3);
+    left->addLayout(histogram);
+    left->addLayout(charts, 2);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addWidget(msgCale_w, 0);
+
+    InitMonthGrid();
+    InitWeekGrid();
+    msgCale->setMinimumWidth(columnfit::fullWidth(*msgCale));
+    msgCale_w->setFixedWidth(columnfit::fullWidth(*msgCale_w));
+
+    connect(msgCale, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& i) { monthCellActivated(i.row() + 1, i.column()); });
+    connect(msgCale_w, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& i) { weekCellActivated(i.row() + 1, i.column()); });
+}
+
+QString CalendarScreen::helpTourText() const
+{
+    return QStringLiteral("実施状況を色と数字で把握できるカレンダーです。\r\n\r\n"
+                          "月毎のデータリストと週毎のデータリストを持ちます。\r\n\r\n"
+                          "色が実施状況（セット数）、数字が合計回数を表します。\r\n\r\n"
+                          "週毎で件数と台数をグラフ表示できます。\r\n\r\n");
+}
+
+void CalendarScreen::prepare()
+{
+    plays_ = DatedPlays::read(items::names());
+    FillMonthCalendar();
+    FillWeekCalendar();
+}
+
+void CalendarScreen::InitMonthGrid()
+{
+    std::vector<GridColumn> columns{{QStringLiteral("年月"), 1290, Qt::AlignHCenter}};
+    for (int d = 1; d <= 31; ++d)
+        columns.push_back({QString::number(d), 310, Qt::AlignHCenter});
+    msgCale->setColumns(std::move(columns));
+    columnfit::growColumnToText(*msgCale, 0, msgCale->font(), QStringLiteral("0000年00月"));
+}
+
+void CalendarScreen::InitWeekGrid()
+{
+    std::vector<GridColumn> columns{{QStringLiteral("年月日"), 1310, Qt::AlignHCenter}};
+    for (const QString& c : WeekdayChars)
+        columns.push_back({c, 320, Qt::AlignHCenter});
+    msgCale_w->setColumns(std::move(columns));
+    msgCale_w->setFontPointSize(9);
+    columnfit::growColumnToText(*msgCale_w, 0, msgCale_w->font(), QStringLiteral("00年00月00日"));
+}
+
+void CalendarScreen::FillMonthCalendar()
+{
+    InitMonthGrid();
+    for (int i = 0; i < 7; ++i)
+        lblHan[size_t(i)]->setText(histogramCaption(i, 0));
+    if (plays_.empty())
+        return;
+    const calendar::MonthTable t = calendar::monthTable(plays_);
+    std::vector<QString> cells;
+    cells.reserve(size_t(t.months) * 32);
+    for (int m = 0; m < t.months; ++m) {
+        cells.push_back(t.firstMonth.addMonths(m).toString(QStringLiteral("yyyy年MM月")));
+        for (int d = 1; d <= 31; ++d) {
+            const std::int64_t n = t.at(m, d);
+            cells.push_back(n > 0 ? QString::number(n) : QString());
+        }
+    }
+    msgCale->model().setCells(std::move(cells));
+    // Days a month lacks (02/30, 04/31) are greyed, so that an empty cell
+    // always means a day without play.
+    const QColor noDay = palette().color(QPalette::Window);
+    for (int m = 0; m < t.months; ++m) {
+        const int days = t.firstMonth.addMonths(m).daysInMonth();
+        for (int d = days + 1; d <= 31; ++d)
+            msgCale->model().setCellBack(m, d, noDay);
+    }
+    colourCounts(*msgCale, 1, 31, t.counts);
+    if (msgCale->rows() > 13)
+        msgCale->setTopRow(msgCale->rows() - 1);
+    for (int i = 0; i < 7; ++i)
+        lblHan[size_t(i)]->setText(histogramCaption(i, t.days[size_t(i)]));
+}
+
+void CalendarScreen::FillWeekCalendar()
+{
+    InitWeekGrid();
+    for (Chart* c : {mcrKensu, mcrKingaku}) {
+        c->setPointCount(7);
+        for (int k = 1; k <= 7; ++k) {
+            c->setPointLabel(k, WeekdayChars[k - 1]);
+            c->setPointValue(k, QStringLiteral("0"));
+        }
+    }
+    if (!plays_.empty()) {
+        const calendar::WeekTable t = calendar::weekTable(plays_);
+        std::vector<QString> cells;
+        cells.reserve(size_t(t.weeks) * 8);
+        for (int w = 0; w < t.weeks; ++w) {
+            cells.push_back(t.firstSunday.addDays(7 * w).toString(QStringLiteral("yy年MM月dd日")));
+            for (int k = 1; k <= 7; ++k) {
+                const std::int64_t n = t.at(w, k);
+                cells.push_back(n > 0 ? QString::number(n) : QString());
+            }
+        }
+        msgCale_w->model().setCells(std::move(cells));
+        colourCounts(*msgCale_w, 1, 7, t.counts);
+        for (int k = 1; k <= 7; ++k) {
+            mcrKensu->setPointValue(k, QString::number(t.plays[size_t(k - 1)]));
+            mcrKingaku->setPointValue(k, QString::number(t.seconds[size_t(k - 1)]));
+        }
+        if (msgCale_w->rows() > 16)
+            msgCale_w->setTopRow(msgCale_w->rows() - 1);
+    }
+    mcrKensu->redraw();
+    mcrKingaku->redraw();
+}
+
+void CalendarScreen::monthCellActivated(int row, int col)
+{
+    if (plays_.empty() || row < 1 || col < 1)
+        return;
+    const QDate month = QDate(plays_.first().year(), plays_.first().month(), 1).addMonths(row - 1);
+    const QDate day(month.year(), month.month(), col);
+    if (day.isValid())
+        emit dayChosen(day);
+}
+
+void CalendarScreen::weekCellActivated(int row, int col)
+{
+    if (plays_.empty() || row < 1 || col < 1)
+        return;
+    emit dayChosen(calendar::weekStart(plays_.first()).addDays(7 * (row - 1) + (col - 1)));
+}

@@ -1,0 +1,54 @@
+#pragma once
+// What the calendar view counts: plays per day laid out by month (one row a
+// month, one column a day of the month) and by week (one row a Sunday-to-
+// Saturday week), the days of the period by number of plays, and the plays
+// and seconds of each weekday.
+#include "analysis/DatedPlays.h"
+
+#include <QColor>
+#include <QDate>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace calendar {
+
+// Histogram bucket of a day's play count: 0 for no play, 1 for 1-2, 2 for
+// 3-4, 3 for 5-6, 4 for 7-8, 5 for 9-10 and 6 for 11 or more.
+int bucket(std::int64_t plays);
+// The back colour of a cell with that many plays; invalid (the grid's own
+// colour) for none.
+QColor countColor(std::int64_t plays);
+
+struct MonthTable {
+    QDate firstMonth;  // day 1 of the first month
+    int months = 0;
+    std::vector<std::int64_t> counts;  // months x 31, row-major
+    std::int64_t periodDays = 0;       // first to last play, both included
+    // Days per bucket (index as bucket()); index 0 is the days of the period
+    // without a play.
+    std::array<std::int64_t, 7> days{};
+
+    std::int64_t at(int month, int dayOfMonth) const { return counts[size_t(month) * 31 + size_t(dayOfMonth - 1)]; }
+};
+MonthTable monthTable(const DatedPlays& plays);
+
+// The Sunday the week calendar starts on: the first play's own day when that
+// is a Sunday, else the Sunday before it.
+QDate weekStart(const QDate& first);
+
+struct WeekTable {
+    QDate firstSunday;
+    int weeks = 0;
+    std::vector<std::int64_t> counts;  // weeks x 7, Sunday first
+    // Per weekday, Sunday first; seconds rounded to whole, halves to even,
+    // after every play.
+    std::array<std::int64_t, 7> plays{};
+    std::array<std::int64_t, 7> seconds{};
+
+    std::int64_t at(int week, int weekday) const { return counts[size_t(week) * 7 + size_t(weekday - 1)]; }
+};
+WeekTable weekTable(const DatedPlays& plays);
+
+}  // namespace calendar

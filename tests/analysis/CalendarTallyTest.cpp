@@ -1,0 +1,88 @@
+#include "analysis/CalendarTally.h"
+
+#include "analysis/AnalysisTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using calendar::bucket;
+using calendar::countColor;
+
+TEST(DatedPlaysTest, DamagedDatesAreLeftOutAndAnEarlierPlayExtendsThePeriodBack)
+{
+    const DatedPlays p =
+        datedPlays(playLine("2024/03/05") + playLine("2024/02/30") + playLine("2024-03-06") + playLine("24/03/06") +
+                   playLine("2024/3/6") + playLine("") + playLine("2024/03/01", "しりとり") +
+                   playLine("2024/02/29", "合体 ") + playLine("2024/03/07"));
+    ASSERT_EQ(p.plays().size(), 4u);
+    EXPECT_EQ(p.first(), QDate(2024, 2, 29));  // written after the clock was set back
+    EXPECT_EQ(p.last(), QDate(2024, 3, 7));
+    EXPECT_EQ(p.plays()[1].item, 7);
+    EXPECT_EQ(p.plays()[2].item, 0);  // names match exactly
+    EXPECT_TRUE(datedPlays(playLine("2024/13/01")).empty());
+}
+
+TEST(CalendarTallyTest, CountColoursAndBucketsStepAtTwoFourSixEightAndTen)
+{
+    EXPECT_EQ(bucket(0), 0);
+    EXPECT_FALSE(countColor(0).isValid());
+    EXPECT_EQ(bucket(2), 1);
+    EXPECT_EQ(countColor(2), QColor(255, 192, 192));
+    EXPECT_EQ(bucket(3), 2);
+    EXPECT_EQ(countColor(3), QColor(255, 224, 192));
+    EXPECT_EQ(countColor(6), QColor(255, 255, 192));
+    EXPECT_EQ(countColor(7), QColor(192, 255, 192));
+    EXPECT_EQ(bucket(10), 5);
+    EXPECT_EQ(countColor(10), QColor(192, 255, 255));
+    EXPECT_EQ(bucket(11), 6);
+    EXPECT_EQ(countColor(11), QColor(192, 192, 255));
+    EXPECT_EQ(bucket(40000), 6);
+}
+
+TEST(CalendarTallyTest, MonthRowsCountMonthBoundariesAndTheHistogramCountsDaysWithoutPlay)
+{
+    // Leap year: 2024/01/31 to 2024/03/01 is 31 days over three months.
+    calendar::MonthTable t = calendar::monthTable(datedPlays(playLine("2024/01/31") + playLine("2024/03/01")));
+    EXPECT_EQ(t.firstMonth, QDate(2024, 1, 1));
+    EXPECT_EQ(t.months, 3);
+    EXPECT_EQ(t.periodDays, 31);
+    EXPECT_EQ(t.at(0, 31), 1);
+    EXPECT_EQ(t.at(2, 1), 1);
+
+    t = calendar::monthTable(datedPlays(playLine("2024/02/28") + playLines(12, "2024/03/01")));
+    EXPECT_EQ(t.at(0, 28), 1);
+    EXPECT_EQ(t.at(0, 29), 0);
+    EXPECT_EQ(t.at(1, 1), 12);
+    EXPECT_EQ(t.days, (std::array<std::int64_t, 7>{1, 1, 0, 0, 0, 0, 1}));  // 02/29 unplayed
+
+    t = calendar::monthTable(datedPlays(playLine("2023/12/31") + playLine("2024/01/01")));
+    EXPECT_EQ(t.months, 2);
+    EXPECT_EQ(t.at(1, 1), 1);
+    EXPECT_EQ(t.days[0], 0);
+}
+
+TEST(CalendarTallyTest, WeeksStartOnTheSundayAtOrBeforeTheFirstPlay)
+{
+    EXPECT_EQ(calendar::weekStart(QDate(2024, 3, 6)), QDate(2024, 3, 3));  // Wednesday
+    EXPECT_EQ(calendar::weekStart(QDate(2024, 3, 3)), QDate(2024, 3, 3));  // Sunday: no empty first week
+    EXPECT_EQ(calendar::weekStart(QDate(2024, 3, 9)), QDate(2024, 3, 3));  // Saturday
+
+    // A week row crossing from March into April: Sunday 03/31 to Saturday 04/06.
+    const calendar::WeekTable t = calendar::weekTable(
+        datedPlays(playLine("2024/03/06") + playLine("2024/03/31") + playLines(2, "2024/04/06", "解体", "0.5")));
+    EXPECT_EQ(t.firstSunday, QDate(2024, 3, 3));
+    EXPECT_EQ(t.weeks, 5);
+    EXPECT_EQ(t.at(0, 4), 1);  // 水
+    EXPECT_EQ(t.at(4, 1), 1);
+    EXPECT_EQ(t.at(4, 7), 2);
+    EXPECT_EQ(t.plays, (std::array<std::int64_t, 7>{1, 0, 0, 1, 0, 0, 2}));
+    // 0.5 + 0.5 rounds to 0 then to 0: halves to even after every play.
+    EXPECT_EQ(t.seconds, (std::array<std::int64_t, 7>{60, 0, 0, 60, 0, 0, 0}));
+}
+
+TEST(CalendarTallyTest, NoPlayGivesEmptyTables)
+{
+    const DatedPlays none = datedPlays(playLine("damaged"));
+    EXPECT_EQ(calendar::monthTable(none).months, 0);
+    EXPECT_EQ(calendar::monthTable(none).days[0], 0);
+    EXPECT_EQ(calendar::weekTable(none).weeks, 0);
+}
