@@ -94,6 +94,7 @@ CalendarScreen::CalendarScreen(QWidget* parent) : Screen(parent)
     }
     mcrKensu = new Chart(QStringLiteral("mcrKensu"), this);
     mcrKingaku = new Chart(QStringLiteral("mcrKingaku"), this);
+    mcrKensu->setScale(Chart::Scale::Counts);
     addCornerCaption(mcrKensu, QStringLiteral("週別セット数"), "lblKensu");
     addCornerCaption(mcrKingaku, QStringLiteral("週別回数"), "lblKingaku");
     for (Chart* c : {mcrKensu, mcrKingaku})

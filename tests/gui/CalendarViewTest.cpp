@@ -8,24 +8,6 @@
 #include <QLabel>
 #include <QRadioButton>
 
-namespace {
-// A point's label and value, whichever accessors the chart offers.
-template <typename C> QString label(const C& chart, int point)
-{
-    if constexpr (requires { chart.pointLabel(point); })
-        return chart.pointLabel(point);
-    else
-        return chart.points()[size_t(point - 1)].label;
-}
-template <typename C> double value(const C& chart, int point)
-{
-    if constexpr (requires { chart.value(point); })
-        return chart.value(point);
-    else
-        return chart.points()[size_t(point - 1)].value;
-}
-}  // namespace
-
 using CalendarViewTest = MainFixture;
 
 TEST_F(CalendarViewTest, CalendarShowsColouredCountsTheHistogramAndTheWeekdays)
@@ -63,11 +45,11 @@ TEST_F(CalendarViewTest, CalendarShowsColouredCountsTheHistogramAndTheWeekdays)
     auto* plays = find<Chart>("mcrKensu");
     auto* seconds = find<Chart>("mcrKingaku");
     ASSERT_EQ(plays->pointCount(), 7);
-    EXPECT_EQ(label(*plays, 4), "水");
-    EXPECT_EQ(value(*plays, 4), 1);
-    EXPECT_EQ(value(*plays, 6), 12);
-    EXPECT_EQ(value(*seconds, 4), 10);  // 10.5 to even
-    EXPECT_EQ(value(*seconds, 6), 120);
+    EXPECT_EQ(plays->pointLabel(4), "水");
+    EXPECT_EQ(plays->value(4), 1);
+    EXPECT_EQ(plays->value(6), 12);
+    EXPECT_EQ(seconds->value(4), 10);  // 10.5 to even
+    EXPECT_EQ(seconds->value(6), 120);
     EXPECT_EQ(find<QLabel>("lblKensu")->text(), "週別セット数");
     EXPECT_EQ(find<QLabel>("lblKingaku")->text(), "週別回数");
 
@@ -88,7 +70,7 @@ TEST_F(CalendarViewTest, EmptyLogLeavesHeadersDesignCaptionsAndZeroWeekdays)
     EXPECT_EQ(find<Grid>("msgCale_w")->rows(), 1);
     EXPECT_EQ(find<QLabel>("lblHan_0")->text(), "0回：0日");
     EXPECT_EQ(find<QLabel>("lblHan_6")->text(), "10超：0日");
-    EXPECT_EQ(value(*find<Chart>("mcrKingaku"), 1), 0);
+    EXPECT_EQ(find<Chart>("mcrKingaku")->value(1), 0);
     click("cmdSyuukei");
     EXPECT_EQ(find<Grid>("msgKakei1")->rows(), 1);
     EXPECT_EQ(find<Grid>("msgKakei2")->rows(), 1);
