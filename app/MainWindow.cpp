@@ -26,7 +26,6 @@
 
 namespace {
 const QString HelpFileName = QStringLiteral("FernoaHelp.chm");
-
 }  // namespace
 
 MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
