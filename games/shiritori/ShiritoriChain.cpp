@@ -2,6 +2,8 @@
 
 #include "dictionary/Dictionary.h"
 
+#include <algorithm>
+
 void ShiritoriChain::start(const QString& kanji) { board_.start(kanji); }
 
 bool ShiritoriChain::start(const Dictionary& dictionary, Random& random)
@@ -18,7 +20,9 @@ bool ShiritoriChain::start(const Dictionary& dictionary, Random& random)
 ShiritoriChain::Verdict ShiritoriChain::answer(const QString& word)
 {
     const QStringList characters = Dictionary::components(word);
-    if (board_.cellIndex() == 0 || characters.isEmpty() || characters.first() != board_.last())
+    if (characters.isEmpty() || std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isSpace(); }))
+        return Verdict::NotAWord;
+    if (board_.cellIndex() == 0 || characters.first() != board_.last())
         return Verdict::WrongStart;
     if (!board_.fits(int(characters.size())))
         return Verdict::TooLong;

@@ -18,7 +18,13 @@ public:
         Accepted,
         WrongStart,  // does not begin with the last character on the board
         TooLong,     // more characters than the cells left
+        NotAWord,    // empty, or with a space in it
     };
+
+    // The word in what the player typed: the spaces around it are not part
+    // of it (an input method types a full-width space for a Space pressed
+    // after a commit, and a blank cell would end the chain unseen).
+    static QString wordOf(const QString& typed) { return typed.trimmed(); }
 
     // A new chain from `kanji` in cell 1.
     void start(const QString& kanji);
@@ -27,9 +33,10 @@ public:
     bool start(const Dictionary& dictionary, Random& random);
     void clear() { board_.clear(); }
 
-    // One typed word: accepted when it begins with the last character on
-    // the board and fits in the cells left. Its characters then fill the
-    // next cells in one colour.
+    // One word (see wordOf()): accepted when it begins with the last
+    // character on the board and fits in the cells left. Its characters then
+    // fill the next cells in one colour. A word with a space in it is never
+    // written onto the board.
     Verdict answer(const QString& word);
 
     const ChainBoard& board() const { return board_; }

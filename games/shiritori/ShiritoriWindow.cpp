@@ -77,11 +77,20 @@ void ShiritoriWindow::StartShiritoriChain()
 
 void ShiritoriWindow::checkAnswer(const QString& answer)
 {
-    const bool right = rules_.answer(answer) == ShiritoriChain::Verdict::Accepted;
+    const QString word = ShiritoriChain::wordOf(answer);
+    const bool right = rules_.answer(word) == ShiritoriChain::Verdict::Accepted;
     countAnswer(right);
     if (right) {
-        addAnswerRow({answer});
+        addAnswerRow({word});
         ShowCells();
     }
     answered(rules_.goesOn(play().timeMode(), cellTarget()));
+}
+
+void ShiritoriWindow::revealAtTimeOut()
+{
+    // A play without a character written ends at the time-out like a
+    // give-up: no figures and nothing stored, whatever wrong words it had.
+    if (!givenUpCounts())
+        finishByGiveUp(false);
 }

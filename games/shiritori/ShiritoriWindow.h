@@ -25,6 +25,7 @@ protected:
     int rateNumerator() const override { return rules_.typedChars(); }
     const ChainBoard& chain() const override { return rules_.board(); }
     bool givenUpCounts() const override { return rules_.typedChars() > 0; }
+    void revealAtTimeOut() override;
 
 private:
     void StartShiritoriChain();

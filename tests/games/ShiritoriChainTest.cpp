@@ -64,6 +64,22 @@ TEST(ShiritoriChain, AWordPastTheBoardRunsIntoTheStripAndOneTooLongIsRefused)
     EXPECT_EQ(chain.answer(s("あ")), Verdict::TooLong);
 }
 
+TEST(ShiritoriChain, SpacesAroundAWordAreNotPartOfItAndNoSpaceIsEverWrittenOntoTheBoard)
+{
+    // A Space pressed after the input method's commit types a full-width one.
+    EXPECT_EQ(ShiritoriChain::wordOf(s("始業式　")), s("始業式"));
+    EXPECT_EQ(ShiritoriChain::wordOf(s(" 始業式")), s("始業式"));
+
+    ShiritoriChain chain;
+    chain.start(s("始"));
+    EXPECT_EQ(chain.answer(s("始業式　")), Verdict::NotAWord);
+    EXPECT_EQ(chain.answer(s("始　業")), Verdict::NotAWord);
+    EXPECT_EQ(chain.answer(ShiritoriChain::wordOf(s("　"))), Verdict::NotAWord);
+    EXPECT_EQ(chain.cellIndex(), 1);
+    EXPECT_EQ(chain.answer(ShiritoriChain::wordOf(s("始業式　"))), Verdict::Accepted);
+    EXPECT_EQ(chain.board().last(), s("式"));
+}
+
 TEST(ShiritoriChain, CountModeEndsWhenAtMostOneChosenCellIsFree)
 {
     ShiritoriChain twos;

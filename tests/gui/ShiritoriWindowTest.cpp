@@ -41,12 +41,17 @@ TEST_F(ShiritoriWindowTest, CountModePlayWritesWordsCellByCellAndEndsWithOneCell
 
     startPlay();
     EXPECT_EQ(text("lblKanjiP_1"), Start);
-    typeAnswer(QStringLiteral("始業式"));
+    // The full-width space an input method types after a commit is no
+    // character of the word: the board never ends in a blank cell.
+    typeAnswer(QStringLiteral("始業式　"));
     EXPECT_EQ(text("lblKanjiP_2") + text("lblKanjiP_3") + text("lblKanjiP_4"), QStringLiteral("始業式"));
+    EXPECT_TRUE(text("lblKanjiP_5").isEmpty());
     EXPECT_EQ(back(4), QColor(255, 192, 192));
     EXPECT_EQ(answers()->text(1, 0), QStringLiteral("始業式"));
     typeAnswer(QStringLiteral("業務"));  // does not begin with 式
     EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
+    typeAnswer(QStringLiteral("式　部"));  // not a word
+    EXPECT_EQ(text("lblNg"), QStringLiteral("2"));
     EXPECT_TRUE(text("lblKanjiP_5").isEmpty());
     typeAnswer(QStringLiteral("式部"));
     EXPECT_EQ(back(6), QColor(255, 224, 192));
@@ -57,12 +62,12 @@ TEST_F(ShiritoriWindowTest, CountModePlayWritesWordsCellByCellAndEndsWithOneCell
     EXPECT_TRUE(text("lblKanjiP_9").isEmpty());
     // Seven characters typed in five seconds.
     EXPECT_EQ(text("lblByou"), QStringLiteral("1.40/秒"));
-    EXPECT_EQ(text("lblRitu"), QStringLiteral("75.0%"));
+    EXPECT_EQ(text("lblRitu"), QStringLiteral("60.0%"));
     const auto rows = history::read(HistoryFile);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].sixth, QStringLiteral("8"));
     EXPECT_EQ(rows[0].rate, QStringLiteral("1.40/秒"));
-    EXPECT_TRUE(readText(recordfile::FileName).contains(QStringLiteral("秒数 : 5.0   答数 : 4   マス数 : 8")));
+    EXPECT_TRUE(readText(recordfile::FileName).contains(QStringLiteral("秒数 : 5.0   答数 : 5   マス数 : 8")));
 }
 
 TEST_F(ShiritoriWindowTest, ALongWordRunsIntoTheStripAndOneTooLongForTheCellsLeftIsWrong)
@@ -91,7 +96,7 @@ TEST_F(ShiritoriWindowTest, ALongWordRunsIntoTheStripAndOneTooLongForTheCellsLef
     EXPECT_FALSE(shown(65));
 }
 
-TEST_F(ShiritoriWindowTest, GiveUpAfterOnlyWrongWordsStoresNothingAndTimeOutCountsCharacters)
+TEST_F(ShiritoriWindowTest, GiveUpOrTimeOutAfterOnlyWrongWordsStoresNothingAndTimeOutCountsCharacters)
 {
     open(QStringLiteral("9,10,\"秒数\",1\r\n"));
     startPlay();
@@ -101,6 +106,16 @@ TEST_F(ShiritoriWindowTest, GiveUpAfterOnlyWrongWordsStoresNothingAndTimeOutCoun
     EXPECT_TRUE(text("lblByou").isEmpty());
     EXPECT_TRUE(text("lblRitu").isEmpty());
     EXPECT_TRUE(history::read(HistoryFile).empty());
+
+    startPlay();
+    typeAnswer(QStringLiteral("業務"));
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    EXPECT_FALSE(window->play().running());
+    EXPECT_TRUE(find<QPushButton>("cmdStart")->isEnabled());
+    EXPECT_TRUE(text("lblByou").isEmpty());
+    EXPECT_TRUE(history::read(HistoryFile).empty());
+    EXPECT_TRUE(readText(recordfile::FileName).isEmpty());
 
     playByTheRealTimers([this] {
         typeAnswer(QStringLiteral("始業式"));
