@@ -103,28 +103,27 @@ TEST_F(LandfillWindowTest, EveryFoundKanjiBlackensItsTilesUntilTheBoardIsUsedUp)
 
 TEST_F(LandfillWindowTest, ATileClickWhitensOneTileAndTheHintBoxRecoloursTheWholeBoard)
 {
+    // Played on the window's own timers, from the countdown to the time-out.
     open(QStringLiteral("12,60,1,\"秒数\",1\r\n"));
-    startPlay();
-    const std::vector<BoardSolution> h = hidden();
-    typeAnswer(h[0].kanji);
-    const std::vector<int> black = tilesIn(tilecolour::Black);
-    ASSERT_EQ(black.size(), 2u);
-    QTest::mouseClick(tile(black[0]), Qt::LeftButton);
-    EXPECT_EQ(back(black[0]), tilecolour::White);
-    EXPECT_EQ(window->play().answers(), 1);
+    std::vector<BoardSolution> h;
+    playByTheRealTimers([&] {
+        h = hidden();
+        typeAnswer(h[0].kanji);
+        const std::vector<int> black = tilesIn(tilecolour::Black);
+        ASSERT_EQ(black.size(), 2u);
+        QTest::mouseClick(tile(black[0]), Qt::LeftButton);
+        EXPECT_EQ(back(black[0]), tilecolour::White);
+        EXPECT_EQ(window->play().answers(), 1);
 
-    find<QCheckBox>("chkHint")->click();  // off: all white, black too
-    EXPECT_EQ(tilesIn(tilecolour::White).size(), 12u);
-    find<QCheckBox>("chkHint")->click();  // on: every kanji coloured again, the found one too
-    EXPECT_TRUE(colouredAs(1, h[0].kousei));
-    EXPECT_TRUE(tilesIn(tilecolour::Black).empty());
-
-    clock.advance(60000);
-    window->tmrBp_Timer();
-    EXPECT_FALSE(window->play().playing());
+        find<QCheckBox>("chkHint")->click();  // off: all white, black too
+        EXPECT_EQ(tilesIn(tilecolour::White).size(), 12u);
+        find<QCheckBox>("chkHint")->click();  // on: every kanji coloured again, the found one too
+        EXPECT_TRUE(colouredAs(1, h[0].kousei));
+        EXPECT_TRUE(tilesIn(tilecolour::Black).empty());
+    });
     EXPECT_EQ(window->play().ngCount(), 5);
     EXPECT_EQ(answerGrid()->rows(), 7);
-    EXPECT_EQ(history::read(HistoryFile).at(0).seconds, s("60秒"));
+    EXPECT_EQ(history::read(HistoryFile).at(0).seconds, s("10秒"));
 }
 
 TEST_F(LandfillWindowTest, ATableThatCannotFillTheBoardRefusesThePlay)
