@@ -72,7 +72,7 @@ int main(int argc, char** argv)
             return 1;
     }
     HelpTour tour;
-    MainState state{tour};
+    MainState state{tour, {}, {}, true};
     if (which == "all") {
         RecordListScreen list;
         NotesScreen notes;
