@@ -1,32 +1,15 @@
 #include "analysis/DatedPlays.h"
 
-#include "records/RecordFile.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "analysis/RecordDates.h"
+#include "records/RecordLog.h"
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace dates {
 
 std::optional<QDate> parse(QStringView text)
 {
-    if (text.size() != 10 || text[4] != u'/' || text[7] != u'/')
-        return std::nullopt;
-    int parts[3] = {0, 0, 0};
-    int part = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i == 4 || i == 7) {
-            ++part;
-            continue;
-        }
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        parts[part] = parts[part] * 10 + (c - u'0');
-    }
-    const QDate date(parts[0], parts[1], parts[2]);
+    const QDate date = recorddate::parse(text);
     if (!date.isValid())
         return std::nullopt;
     return date;
@@ -81,45 +64,17 @@ DatedPlays DatedPlays::from(const RecordTable& table, const QStringList& itemNam
     return out;
 }
 
-namespace {
-// What identifies one state of the log file: a rewrite replaces the file (a
-// new inode), an append changes its size, any write its modification time.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-    bool operator==(const FileStamp& o) const
-    {
-        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-               modified.tv_nsec == o.modified.tv_nsec;
-    }
-};
-
-std::optional<FileStamp> stamp(const QString& path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return std::nullopt;
-    return FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim};
-}
-}  // namespace
-
 DatedPlays DatedPlays::read(const QStringList& itemNames)
 {
     // Switching between the calendar and the tables, or between the tables'
-    // options, reads the log again only when it was written in between.
+    // options, reduces the log again only when it was read again.
     static struct {
-        QString path;
+        std::shared_ptr<const RecordTable> table;
         QStringList names;
-        std::optional<FileStamp> stamp;
         DatedPlays plays;
     } last;
-    const QString path = QFileInfo(recordfile::FileName).absoluteFilePath();
-    const std::optional<FileStamp> now = stamp(path);
-    if (now && last.stamp && *now == *last.stamp && path == last.path && itemNames == last.names)
-        return last.plays;
-    DatedPlays plays = from(*recordfile::read(), itemNames);
-    last = {path, itemNames, now, plays};
-    return plays;
+    std::shared_ptr<const RecordTable> table = recordlog::current();
+    if (table != last.table || itemNames != last.names)
+        last = {table, itemNames, from(*table, itemNames)};
+    return last.plays;
 }

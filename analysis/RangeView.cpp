@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Duration.h"
 #include "platform/Grid.h"
+#include "records/RecordLog.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -238,7 +239,7 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
         TextPool pool;
     };
     auto buffers = std::make_shared<Buffers>();
-    buffers->table = recordfile::read();
+    buffers->table = recordlog::current();
     const range::Query query{txtKey->text(), weekdayFilter_, cboStdate->currentText(), cboEddate->currentText()};
     const range::Listing listing = range::list(*buffers->table, names, query, filters, collectDates);
 

@@ -9,6 +9,7 @@
 #include "platform/Chart.h"
 #include "platform/Duration.h"
 #include "platform/Grid.h"
+#include "records/RecordLog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -128,7 +129,7 @@ void WholeHistoryView::LoadWholeHistory()
         TextPool pool;
     };
     auto buffers = std::make_shared<Buffers>();
-    buffers->table = recordfile::read();
+    buffers->table = recordlog::current();
     const RecordTable& table = *buffers->table;
     const WholeHistory history = WholeHistory::compute(table, names);
 
