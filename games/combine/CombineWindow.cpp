@@ -2,19 +2,13 @@
 
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
+#include "games/frame/AnswerKanji.h"
 #include "games/frame/ClickFilter.h"
 #include "platform/Random.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-
-namespace {
-constexpr int WrongPauseMs = 1000;
-constexpr int RightPauseMs = 700;
-constexpr int GiveUpPauseMs = 700;
-
-}  // namespace
 
 const GameDefinition& CombineWindow::gameDefinition()
 {
@@ -44,7 +38,7 @@ QString CombineWindow::helpLines()
 }
 
 CombineWindow::CombineWindow(GameContext context, QWidget* parent)
-    : GameWindow(gameDefinition(), std::move(context), parent)
+    : GameWindow(gameDefinition(), std::move(context), parent), answerKanji_(gameArea(), 150, 60)
 {
     QWidget* area = gameArea();
     auto* layout = new QHBoxLayout(area);
@@ -58,25 +52,9 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     }
     layout->addWidget(fraGattai, 1);
 
-    // The box keeps its black outline while the kanji in it turns green or red.
-    auto* answerBox = new QFrame(area);
-    answerBox->setObjectName(QStringLiteral("fraKanjiK"));
-    answerBox->setFrameShape(QFrame::Box);
-    answerBox->setFixedSize(150, 150);
-    auto* boxLayout = new QHBoxLayout(answerBox);
-    boxLayout->setContentsMargins(1, 1, 1, 1);
-    lblKanjiK = new QLabel(answerBox);
-    lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
-    QFont answerFont = font();
-    answerFont.setPointSize(60);
-    lblKanjiK->setFont(answerFont);
-    lblKanjiK->setAlignment(Qt::AlignCenter);
-    lblKanjiK->setAutoFillBackground(true);
-    setLabelColor(lblKanjiK, QPalette::Window, Qt::white);
-    boxLayout->addWidget(lblKanjiK);
-    layout->addWidget(answerBox, 0, Qt::AlignVCenter);
+    layout->addWidget(answerKanji_.frame(), 0, Qt::AlignVCenter);
     // lblKanjiK is also the give-up button.
-    onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
+    onLeftClick(answerKanji_.label(), [this] { lblKanjiK_Click(); });
 
     Form_Load();
     warnAboutKanjiTable();
@@ -106,82 +84,29 @@ void CombineWindow::NextQuestion() { showQuestion(CombineQuestion::draw(dictiona
 void CombineWindow::ShowIdleSample()
 {
     showQuestion(CombineQuestion::sample(dictionary(), Random::instance()));
-    ++answerShown_;
-    lblKanjiK->setText(question_.answer);
+    answerKanji_.show(question_.answer);
 }
 
-void CombineWindow::showAnswer(const QColor& color, const QString& kanji)
-{
-    ++answerShown_;
-    lblKanjiK->setText(kanji);
-    setLabelColor(lblKanjiK, QPalette::WindowText, color);
-}
+void CombineWindow::clearAnswerLabel() { answerKanji_.empty(); }
 
-void CombineWindow::emptyAnswerLabel()
-{
-    ++answerShown_;
-    lblKanjiK->clear();
-}
-
-void CombineWindow::clearAnswerLabel() { emptyAnswerLabel(); }
-
-void CombineWindow::revealAtTimeOut()
-{
-    ++answerShown_;
-    lblKanjiK->setText(question_.answer);  // in the colour it last had
-}
+void CombineWindow::revealAtTimeOut() { answerKanji_.show(question_.answer); }  // in the colour it last had
 
 void CombineWindow::checkAnswer(const QString& answer)
 {
-    const bool right = question_.isRight(answer, dictionary());
-    {
-        Judging judging(*this);
+    judgeIntoAnswerBox(answerKanji_, [&] {
+        const bool right = question_.isRight(answer, dictionary());
         // A right answer shows the kanji the player typed: another kanji of
         // the same components is as right as the one drawn.
-        showAnswer(right ? RightColor : WrongColor, right ? answer : question_.answer);
+        answerKanji_.show(right ? answer : question_.answer, right ? RightColor : WrongColor);
         countAnswer(right);
-        if (!letEventsRun())
-            return;
-        showAnswerCount();
-        if (endIfCountReached())
-            return;
-        if (!right) {
-            // The wrong answer stays in red for a moment before the next question.
-            if (!pause(WrongPauseMs))
-                return;
-            emptyAnswerLabel();
-        }
-        NextQuestion();
-        txtKaitou->clear();
-        txtKaitou->setFocus();
-        if (!letEventsRun())
-            return;
-    }
-    if (right) {
-        // The next question is already up; the green kanji stays beside it a while.
-        const int shown = answerShown_;
-        if (!pause(RightPauseMs))
-            return;
-        if (shown == answerShown_)
-            emptyAnswerLabel();
-    }
+        return right;
+    });
 }
 
 void CombineWindow::GiveUp()
 {
-    Judging judging(*this);
-    showAnswer(WrongColor, question_.answer);
-    countAnswer(false);
-    if (!letEventsRun())
-        return;
-    showAnswerCount();
-    if (endIfCountReached())
-        return;
-    if (!pause(GiveUpPauseMs))
-        return;
-    emptyAnswerLabel();
-    NextQuestion();
-    txtKaitou->clear();
-    txtKaitou->setFocus();
-    (void)letEventsRun();
+    giveUpIntoAnswerBox(answerKanji_, [&] {
+        answerKanji_.show(question_.answer, WrongColor);
+        countAnswer(false);
+    });
 }

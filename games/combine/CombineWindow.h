@@ -2,6 +2,7 @@
 // frmG1, the combine game (合体): the components of one kanji are shown in
 // shuffled order and the player types the kanji they make.
 #include "games/combine/CombineQuestion.h"
+#include "games/frame/AnswerKanji.h"
 #include "games/frame/GameWindow.h"
 
 #include <QColor>
@@ -16,8 +17,8 @@ class CombineWindow : public GameWindow {
 public:
     static const GameDefinition& gameDefinition();
     static QString helpLines();
-    static inline const QColor RightColor = QColor(0, 192, 0);
-    static inline const QColor WrongColor = QColor(255, 0, 0);
+    static inline const QColor RightColor = AnswerKanji::RightColor;
+    static inline const QColor WrongColor = AnswerKanji::WrongColor;
 
     explicit CombineWindow(GameContext context, QWidget* parent = nullptr);
 
@@ -39,14 +40,9 @@ protected:
 
 private:
     void showQuestion(const CombineQuestion& q);
-    void showAnswer(const QColor& color, const QString& kanji);
-    void emptyAnswerLabel();
 
     CombineQuestion question_;
-    // Counts what lblKanjiK has been told to show, so that the end of a
-    // pause empties it only when nothing newer stands there.
-    int answerShown_ = 0;
+    AnswerKanji answerKanji_;
     QGroupBox* fraGattai;
     std::array<QLabel*, CombineQuestion::MaxComponents> lblKanjiP{};
-    QLabel* lblKanjiK;
 };

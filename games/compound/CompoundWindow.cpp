@@ -2,6 +2,7 @@
 
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
+#include "games/frame/AnswerKanji.h"
 #include "games/frame/ClickFilter.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
@@ -12,9 +13,6 @@
 #include <QLabel>
 
 namespace {
-constexpr int WrongPauseMs = 1000;
-constexpr int RightPauseMs = 700;
-constexpr int GiveUpPauseMs = 700;
 constexpr int LabelsPerRow = 6;
 
 }  // namespace
@@ -49,7 +47,7 @@ QString CompoundWindow::helpLines()
 }
 
 CompoundWindow::CompoundWindow(GameContext context, QWidget* parent)
-    : GameWindow(gameDefinition(), std::move(context), parent), rules_(play())
+    : GameWindow(gameDefinition(), std::move(context), parent), rules_(play()), answerKanji_(gameArea(), 176, 44)
 {
     QWidget* area = gameArea();
     auto* layout = new QHBoxLayout(area);
@@ -80,25 +78,9 @@ CompoundWindow::CompoundWindow(GameContext context, QWidget* parent)
     parts->setColumnStretch(LabelsPerRow, 1);
     layout->addWidget(fraGattai, 1, Qt::AlignVCenter);
 
-    // The box keeps its black outline while the word in it turns green or red.
-    auto* answerBox = new QFrame(area);
-    answerBox->setObjectName(QStringLiteral("fraKanjiK"));
-    answerBox->setFrameShape(QFrame::Box);
-    answerBox->setFixedSize(176, 150);
-    auto* boxLayout = new QHBoxLayout(answerBox);
-    boxLayout->setContentsMargins(1, 1, 1, 1);
-    lblKanjiK = new QLabel(answerBox);
-    lblKanjiK->setObjectName(QStringLiteral("lblKanjiK"));
-    QFont answerFont = font();
-    answerFont.setPointSize(44);
-    lblKanjiK->setFont(answerFont);
-    lblKanjiK->setAlignment(Qt::AlignCenter);
-    lblKanjiK->setAutoFillBackground(true);
-    setLabelColor(lblKanjiK, QPalette::Window, Qt::white);
-    boxLayout->addWidget(lblKanjiK);
-    layout->addWidget(answerBox, 0, Qt::AlignVCenter);
+    layout->addWidget(answerKanji_.frame(), 0, Qt::AlignVCenter);
     // lblKanjiK is also the give-up button.
-    onLeftClick(lblKanjiK, [this] { lblKanjiK_Click(); });
+    onLeftClick(answerKanji_.label(), [this] { lblKanjiK_Click(); });
 
     Form_Load();
     if (rules_.words().empty())
@@ -155,87 +137,30 @@ void CompoundWindow::ShowIdleSample()
     // The tables are final once the window has loaded them.
     rules_.setWords(CompoundWords(dictionary()));
     showQuestion(rules_.words().draw(Random::instance()));
-    ++answerShown_;
-    lblKanjiK->setText(currentAnswer());
+    answerKanji_.show(currentAnswer());
 }
 
-void CompoundWindow::showAnswer(const QColor& color)
-{
-    ++answerShown_;
-    lblKanjiK->setText(currentAnswer());
-    setLabelColor(lblKanjiK, QPalette::WindowText, color);
-}
+void CompoundWindow::clearAnswerLabel() { answerKanji_.empty(); }
 
-void CompoundWindow::emptyAnswerLabel()
-{
-    ++answerShown_;
-    lblKanjiK->clear();
-}
-
-void CompoundWindow::clearAnswerLabel() { emptyAnswerLabel(); }
-
-void CompoundWindow::revealAtTimeOut()
-{
-    ++answerShown_;
-    lblKanjiK->setText(currentAnswer());  // in the colour it last had
-}
-
-void CompoundWindow::nextAfterAnswer()
-{
-    NextQuestion();
-    txtKaitou->clear();
-    txtKaitou->setFocus();
-}
+void CompoundWindow::revealAtTimeOut() { answerKanji_.show(currentAnswer()); }  // in the colour it last had
 
 void CompoundWindow::checkAnswer(const QString& answer)
 {
-    bool right = false;
-    {
-        Judging judging(*this);
-        right = rules_.answer(answer);
-        showAnswer(right ? RightColor : WrongColor);
+    judgeIntoAnswerBox(answerKanji_, [&] {
+        const bool right = rules_.answer(answer);
+        answerKanji_.show(currentAnswer(), right ? RightColor : WrongColor);
         showCounts();
-        if (!letEventsRun())
-            return;
-        showAnswerCount();
-        if (endIfCountReached())
-            return;
-        if (!right) {
-            // The wrong answer stays in red for a moment before the next question.
-            if (!pause(WrongPauseMs))
-                return;
-            emptyAnswerLabel();
-        }
-        nextAfterAnswer();
-        if (!letEventsRun())
-            return;
-    }
-    if (right) {
-        // The next question is already up; the green word stays beside it a while.
-        const int shown = answerShown_;
-        if (!pause(RightPauseMs))
-            return;
-        if (shown == answerShown_)
-            emptyAnswerLabel();
-    }
+        return right;
+    });
 }
 
 void CompoundWindow::GiveUp()
 {
-    Judging judging(*this);
-    rules_.giveUp();
-    showAnswer(WrongColor);
-    showCounts();
-    if (!letEventsRun())
-        return;
-    showAnswerCount();
     // A give-up that reaches the count ends the play with the characters
     // typed so far: it adds none of its own.
-    if (endIfCountReached())
-        return;
-    if (!pause(GiveUpPauseMs))
-        return;
-    emptyAnswerLabel();
-    nextAfterAnswer();
-    (void)letEventsRun();
+    giveUpIntoAnswerBox(answerKanji_, [&] {
+        rules_.giveUp();
+        answerKanji_.show(currentAnswer(), WrongColor);
+        showCounts();
+    });
 }

@@ -3,6 +3,7 @@
 // word's two kanji are shown mixed together and the player types the word.
 // The hint colours each component by the kanji it belongs to.
 #include "games/compound/CompoundPlay.h"
+#include "games/frame/AnswerKanji.h"
 #include "games/frame/GameWindow.h"
 
 #include <QColor>
@@ -17,8 +18,8 @@ class CompoundWindow : public GameWindow {
 public:
     static const GameDefinition& gameDefinition();
     static QString helpLines();
-    static inline const QColor RightColor = QColor(0, 192, 0);
-    static inline const QColor WrongColor = QColor(255, 0, 0);
+    static inline const QColor RightColor = AnswerKanji::RightColor;
+    static inline const QColor WrongColor = AnswerKanji::WrongColor;
     // Under the hint, white text on the colour of the component's kanji.
     static inline const QColor FirstKanjiColor = QColor(255, 128, 128);
     static inline const QColor SecondKanjiColor = QColor(128, 128, 255);
@@ -53,15 +54,9 @@ protected:
 private:
     void showQuestion(CompoundQuestion q);
     void applyHint();
-    void showAnswer(const QColor& color);
-    void emptyAnswerLabel();
-    void nextAfterAnswer();
 
     CompoundPlay rules_;
-    // Counts what lblKanjiK has been told to show, so that the end of a
-    // pause empties it only when nothing newer stands there.
-    int answerShown_ = 0;
+    AnswerKanji answerKanji_;
     QGroupBox* fraGattai;
     std::array<QLabel*, CompoundQuestion::MaxComponents> lblKanjiP{};
-    QLabel* lblKanjiK;
 };

@@ -2,6 +2,7 @@
 
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
+#include "games/frame/AnswerKanji.h"
 #include "games/frame/CountdownImage.h"
 #include "games/frame/HistoryArea.h"
 #include "games/frame/PlayStore.h"
@@ -484,4 +485,61 @@ void GameWindow::finishByGiveUp(bool counted)
     cmdStart->setEnabled(true);
     cmdClear->setEnabled(true);
     cmdStart->setFocus();  // Enter starts the next play
+}
+
+namespace {
+constexpr int WrongPauseMs = 1000;
+constexpr int RightPauseMs = 700;
+constexpr int GiveUpPauseMs = 700;
+}  // namespace
+
+void GameWindow::judgeIntoAnswerBox(AnswerKanji& box, const std::function<bool()>& judge)
+{
+    bool right = false;
+    {
+        Judging judging(*this);
+        right = judge();
+        if (!letEventsRun())
+            return;
+        showAnswerCount();
+        if (endIfCountReached())
+            return;
+        if (!right) {
+            // The wrong answer stays in red for a moment before the next question.
+            if (!pause(WrongPauseMs))
+                return;
+            box.empty();
+        }
+        NextQuestion();
+        txtKaitou->clear();
+        txtKaitou->setFocus();
+        if (!letEventsRun())
+            return;
+    }
+    if (right) {
+        // The next question is already up; the right answer stays beside it a while.
+        const int shown = box.shown();
+        if (!pause(RightPauseMs))
+            return;
+        if (shown == box.shown())
+            box.empty();
+    }
+}
+
+void GameWindow::giveUpIntoAnswerBox(AnswerKanji& box, const std::function<void()>& reveal)
+{
+    Judging judging(*this);
+    reveal();
+    if (!letEventsRun())
+        return;
+    showAnswerCount();
+    if (endIfCountReached())
+        return;
+    if (!pause(GiveUpPauseMs))
+        return;
+    box.empty();
+    NextQuestion();
+    txtKaitou->clear();
+    txtKaitou->setFocus();
+    (void)letEventsRun();
 }

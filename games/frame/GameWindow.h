@@ -16,6 +16,7 @@
 #include <vector>
 
 class AnswerBox;
+class AnswerKanji;
 class Dictionary;
 class HelpTour;
 class HistoryArea;
@@ -176,6 +177,14 @@ protected:
     private:
         QPointer<GameWindow> w_;
     };
+
+    // The course of one answer in the games that show the answer in an
+    // AnswerKanji box: `judge` decides, shows and counts the answer and says
+    // whether it was right. A wrong answer stays in red a moment before the
+    // next question; a right one stays in green beside the next question.
+    void judgeIntoAnswerBox(AnswerKanji& box, const std::function<bool()>& judge);
+    // A give-up in those games: `reveal` shows and counts the answer.
+    void giveUpIntoAnswerBox(AnswerKanji& box, const std::function<void()>& reveal);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
