@@ -79,7 +79,7 @@ bool ComponentVariants::matches(QStringView typed, QStringView stored) const
     if (t.size() != s.size())
         return false;
     for (qsizetype i = 0; i < t.size(); ++i)
-        if (t[i] != s[i] && !pairs_.contains({char32_t(t[i]), char32_t(s[i])}))
+        if (!matches(char32_t(t[i]), char32_t(s[i])))
             return false;
     return true;
 }

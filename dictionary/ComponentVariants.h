@@ -32,6 +32,8 @@ public:
     // character is the stored one or one of its variants. A variant may
     // belong to two stored forms (阝 to 阜 and 邑): it matches both.
     bool matches(QStringView typed, QStringView stored) const;
+    // The same for one character.
+    bool matches(char32_t typed, char32_t stored) const { return typed == stored || pairs_.contains({typed, stored}); }
     // The variants listed for a stored component, in file order.
     QStringList variantsOf(QStringView stored) const;
     // Stored components in file order.

@@ -2,6 +2,8 @@
 // What the dictionary editor accepts for a kanji entry or a compound before
 // anything is written: the box checks in the order the user meets them, then
 // what the dictionary files cannot hold.
+#include "dictionary/Dictionary.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -19,7 +21,7 @@ struct Refusal {
 
 namespace entryrules {
 
-inline constexpr int MaxComponents = 6;
+inline constexpr int MaxComponents = Dictionary::MaxComponents;
 
 enum class KanjiEdit { Register, Change, Delete };
 

@@ -1,9 +1,6 @@
 #include "dictionary/PartsSearch.h"
 
 #include "dictionary/ComponentVariants.h"
-#include "dictionary/EntryRules.h"
-
-#include <QSet>
 
 #include <algorithm>
 
@@ -19,47 +16,29 @@ std::vector<KanjiEntry> sortedKanji(const Dictionary& dictionary)
 }
 
 namespace {
-// One search term: typed without a listed variant it is a plain substring;
-// otherwise each run of stored characters whose first one the typed first
-// character can stand for is compared through the variant table.
-class Term {
-public:
-    Term(const ComponentVariants& variants, QStringView typed)
-        : variants_(variants), typed_(typed), chars_(entryrules::charCount(typed))
-    {
-        plain_ = variants.canonical(typed) == typed;
-        if (plain_)
-            return;
-        const QString first = Dictionary::components(typed).value(0);
-        firsts_.insert(first);
-        for (const QString& stored : variants.storedForms())
-            if (variants.matches(first, stored))
-                firsts_.insert(stored);
+// Whether some run of `kousei`'s characters is `typed`, each typed character
+// the stored one or a listed variant of it (氵 finds 水, 口 finds 囗 too).
+// Runs once an entry at every narrowing step, so it allocates nothing but
+// the one reused buffer.
+bool foundIn(const ComponentVariants& variants, const QList<uint>& typed, QStringView kousei,
+             std::vector<char32_t>& stored)
+{
+    stored.clear();
+    for (qsizetype i = 0; i < kousei.size(); ++i) {
+        const bool pair = kousei[i].isHighSurrogate() && i + 1 < kousei.size() && kousei[i + 1].isLowSurrogate();
+        stored.push_back(pair ? QChar::surrogateToUcs4(kousei[i], kousei[i + 1]) : kousei[i].unicode());
+        i += pair ? 1 : 0;
     }
-
-    bool foundIn(QStringView kousei) const
-    {
-        if (kousei.contains(typed_))
+    const size_t n = size_t(typed.size());
+    for (size_t at = 0; at + n <= stored.size(); ++at) {
+        size_t k = 0;
+        while (k < n && variants.matches(char32_t(typed[qsizetype(k)]), stored[at + k]))
+            ++k;
+        if (k == n)
             return true;
-        if (plain_)
-            return false;
-        const QStringList parts = Dictionary::components(kousei);
-        for (qsizetype at = 0; at + chars_ <= parts.size(); ++at) {
-            if (!firsts_.contains(parts[at]))
-                continue;
-            if (variants_.matches(typed_, parts.mid(at, chars_).join(QString())))
-                return true;
-        }
-        return false;
     }
-
-private:
-    const ComponentVariants& variants_;
-    QStringView typed_;
-    qsizetype chars_;
-    bool plain_ = true;
-    QSet<QString> firsts_;
-};
+    return false;
+}
 }  // namespace
 
 PartsSearch::PartsSearch(const ComponentVariants& variants) : variants_(variants) {}
@@ -70,9 +49,10 @@ void PartsSearch::narrow(QStringView typed)
 {
     if (typed.isEmpty())
         return;
-    const Term term(variants_, typed);
+    const QList<uint> chars = typed.toUcs4();
+    std::vector<char32_t> buffer;
     // The rows are already sorted, and removing keeps their order.
-    std::erase_if(rows_, [&](const KanjiEntry& e) { return !term.foundIn(e.kousei); });
+    std::erase_if(rows_, [&](const KanjiEntry& e) { return !foundIn(variants_, chars, e.kousei, buffer); });
 }
 
 QString PartsSearch::countText() const { return QStringLiteral("%1件").arg(rows_.size()); }

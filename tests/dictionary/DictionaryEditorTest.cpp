@@ -255,6 +255,18 @@ TEST_F(DictionaryEditorTest, NarrowingByTwoComponentsAndByATypedRadicalForm)
     EXPECT_EQ(editor.partsCountText(), QStringLiteral("2件"));
 }
 
+TEST_F(DictionaryEditorTest, AnEverydayKanjiTypedForARadicalFindsBoth)
+{
+    // 口 is itself stored and is also what a learner types for 囗.
+    writeText(Kanji, QStringLiteral("国,囗玉\r\n右,ナ口\r\n村,木寸\r\n"));
+    open();
+    editor.form.inp3 = QStringLiteral("口");
+    editor.NarrowByComponent();
+    ASSERT_EQ(editor.partsRows().size(), 2u);
+    EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("右"));
+    EXPECT_EQ(editor.partsRows()[1].kansei, QStringLiteral("国"));
+}
+
 TEST_F(DictionaryEditorTest, ATypedRadicalFormIsStoredAsTheDictionaryForm)
 {
     open();
