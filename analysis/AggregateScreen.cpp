@@ -145,7 +145,7 @@ void AggregateScreen::buildTable(Grid& grid, aggregate::Unit unit, aggregate::Ki
         columns.push_back({name.left(5), 1180, Qt::AlignRight});
     grid.setColumns(std::move(columns));
     if (plays_.empty()) {
-        columnfit::growToText(grid, grid.font());
+        columnfit::growToText(grid);
         return;
     }
 
@@ -162,7 +162,7 @@ void AggregateScreen::buildTable(Grid& grid, aggregate::Unit unit, aggregate::Ki
         for (int c = 1; c < m.cols(); ++c)
             m.setCellFore(total, c, red);
     }
-    columnfit::growToText(grid, grid.font());
+    columnfit::growToText(grid);
     if (grid.rows() > (daily ? DailyRowsInView : MonthlyRowsInView))
         grid.setTopRow(grid.rows() - 1);
 }

@@ -147,7 +147,7 @@ void CalendarScreen::InitMonthGrid()
     for (int d = 1; d <= 31; ++d)
         columns.push_back({QString::number(d), 310, Qt::AlignHCenter});
     msgCale->setColumns(std::move(columns));
-    columnfit::growColumnToText(*msgCale, 0, msgCale->font(), QStringLiteral("0000年00月"));
+    columnfit::growColumnToText(*msgCale, 0, QStringLiteral("0000年00月"));
 }
 
 void CalendarScreen::InitWeekGrid()
@@ -157,7 +157,7 @@ void CalendarScreen::InitWeekGrid()
         columns.push_back({c, 320, Qt::AlignHCenter});
     msgCale_w->setColumns(std::move(columns));
     msgCale_w->setFontPointSize(9);
-    columnfit::growColumnToText(*msgCale_w, 0, msgCale_w->font(), QStringLiteral("00年00月00日"));
+    columnfit::growColumnToText(*msgCale_w, 0, QStringLiteral("00年00月00日"));
 }
 
 void CalendarScreen::FillMonthCalendar()

@@ -2,34 +2,35 @@
 
 #include "platform/Grid.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
 
 namespace columnfit {
 
-void growColumnToText(Grid& grid, int col, const QFont& font, const QString& sample)
+void growColumnToText(Grid& grid, int col, const QString& sample)
 {
-    const GridModel& m = grid.model();
     // The longest text stands for the widest: the cells of a column share
     // their form (digits, a date), so measuring one is enough.
-    const QString* longest = sample.isEmpty() ? nullptr : &sample;
+    const GridModel& m = grid.model();
+    QString longest = sample;
     for (int r = 0; r < m.dataRows(); ++r) {
-        const QString& t = m.cell(r, col);
-        if (!longest || t.size() > longest->size())
-            longest = &t;
+        QString t = m.cell(r, col);
+        if (t.size() > longest.size())
+            longest = std::move(t);
     }
-    int needed = QFontMetrics(grid.horizontalHeader()->font()).horizontalAdvance(m.columns()[size_t(col)].header) + 8;
-    if (longest)
-        needed = std::max(needed, QFontMetrics(font).horizontalAdvance(*longest) + 8);
-    if (grid.columnWidth(col) < needed)
-        grid.setColumnWidth(col, needed);
+    grid.growColumnTo(col, longest);
 }
 
-void growToText(Grid& grid, const QFont& font)
+void growToText(Grid& grid)
 {
     for (int c = 0; c < grid.cols(); ++c)
-        growColumnToText(grid, c, font);
+        growColumnToText(grid, c);
+}
+
+void growToSamples(Grid& grid, std::initializer_list<std::pair<int, const char*>> samples)
+{
+    for (const auto& [col, sample] : samples)
+        grid.growColumnTo(col, QString::fromLatin1(sample));
 }
 
 int fullWidth(const Grid& grid)

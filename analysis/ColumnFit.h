@@ -4,15 +4,19 @@
 // grows until it shows them whole.
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 class Grid;
-class QFont;
 
 namespace columnfit {
 
-// `font` is the font the grid's cells are drawn in.
-void growToText(Grid& grid, const QFont& font);
+void growToText(Grid& grid);
 // A sample text stands for cells still to come.
-void growColumnToText(Grid& grid, int col, const QFont& font, const QString& sample = {});
+void growColumnToText(Grid& grid, int col, const QString& sample = {});
+
+// Each (column, sample) pair: the column grows to show the sample whole.
+void growToSamples(Grid& grid, std::initializer_list<std::pair<int, const char*>> samples);
 
 // The width that shows every column and a vertical scroll bar.
 int fullWidth(const Grid& grid);

@@ -1,6 +1,7 @@
 #include "analysis/RangeView.h"
 
 #include "analysis/ChartDrawing.h"
+#include "analysis/ColumnFit.h"
 #include "analysis/ItemList.h"
 #include "analysis/RecordDates.h"
 #include "analysis/TextPool.h"
@@ -209,6 +210,8 @@ void RangeView::InitRangeGrids()
     msgBunseki2->setColumns({{QStringLiteral("項目"), 1390, left},
                              {QStringLiteral("秒"), 600, right},
                              {QStringLiteral("時間"), 910, right}});
+    columnfit::growToSamples(*msgBunseki, {{0, "000000"}, {1, "0000/00/00"}, {2, "00:00:00"}, {5, "000.00"}});
+    columnfit::growToSamples(*msgBunseki2, {{1, "0000000"}, {2, "0000:00:00"}});
 }
 
 void RangeView::ClearPeriodButtons()

@@ -1,6 +1,7 @@
 #include "analysis/WholeHistoryView.h"
 
 #include "analysis/ChartDrawing.h"
+#include "analysis/ColumnFit.h"
 #include "analysis/ItemList.h"
 #include "analysis/RecordDates.h"
 #include "analysis/TextPool.h"
@@ -117,6 +118,11 @@ void WholeHistoryView::InitHistoryGrids()
                               {QStringLiteral("時間"), 910, right},
                               {QStringLiteral("最大"), 600, right},
                               {QStringLiteral("平均"), 670, right}});
+    columnfit::growToSamples(*msgDayList2, {{0, "000000"}, {1, "0000/00/00"}, {2, "00:00:00"}, {4, "000.00"}});
+    columnfit::growToSamples(
+        *msgDayList3, {{0, "00000"}, {1, "0000/00/00"}, {2, "0000"}, {3, "000000"}, {4, "000.00"}, {5, "000.0"}});
+    columnfit::growToSamples(*msgDayTotal2,
+                             {{2, "000000"}, {3, "0000000"}, {4, "0000:00:00"}, {5, "000.00"}, {6, "000.0"}});
 }
 
 void WholeHistoryView::LoadWholeHistory()

@@ -2,6 +2,7 @@
 
 #include "platform/Colors.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -95,4 +96,14 @@ void Grid::updateGeometries()
     verticalScrollBar()->setValue(pendingTopRow_ - 1);
     if (isVisible())
         pendingTopRow_ = 0;  // from now on the user scrolls
+}
+
+void Grid::growColumnTo(int col, const QString& sample)
+{
+    const int needed =
+        std::max(QFontMetrics(horizontalHeader()->font()).horizontalAdvance(model_.columns()[size_t(col)].header),
+                 QFontMetrics(font()).horizontalAdvance(sample)) +
+        12;
+    if (columnWidth(col) < needed)
+        setColumnWidth(col, needed);
 }

@@ -30,6 +30,10 @@ public:
     int topRow() const;
     void setTopRow(int row);
     void setFontPointSize(int size);
+    // Column widths are given in twips for a smaller screen font than most
+    // systems use now: widens `col`, when it is narrower, to show its header
+    // and `sample` (a text of the column's widest form) whole.
+    void growColumnTo(int col, const QString& sample);
 
 signals:
     // A click on a data cell; row is 1-based.

@@ -103,13 +103,9 @@ void NotesScreen::InitDiaryGrid()
     // These widths were chosen for a smaller screen font than most systems
     // use now; a column too narrow for a date, a time or a seconds value
     // grows until it shows them whole.
-    const QFontMetrics metrics(msgMemoList->font());
-    const std::pair<int, const char*> samples[] = {{1, "0000/00/00"}, {2, "00:00:00"}, {4, "0000.00"}};
-    for (const auto& [col, sample] : samples) {
-        const int needed = metrics.horizontalAdvance(QString::fromLatin1(sample)) + 12;
-        if (msgMemoList->columnWidth(col) < needed)
-            msgMemoList->setColumnWidth(col, needed);
-    }
+    msgMemoList->growColumnTo(1, QStringLiteral("0000/00/00"));
+    msgMemoList->growColumnTo(2, QStringLiteral("00:00:00"));
+    msgMemoList->growColumnTo(4, QStringLiteral("0000.00"));
 }
 
 void NotesScreen::LoadDiaryList()

@@ -125,11 +125,9 @@ void HistoryArea::InitHistoryGrid()
                            {QStringLiteral("秒当たり"), 980, right},
                            {QStringLiteral("表示秒数"), 1025, right}});
     // Dates, times and a full score must be readable whole whatever the font measures.
-    const QFontMetrics fm(msgRireki->font());
-    const std::pair<int, const char*> samples[] = {{1, "0000/00/00"}, {2, "00:00:00"}, {7, "100.0%"}};
-    for (const auto& [col, sample] : samples)
-        msgRireki->setColumnWidth(
-            col, std::max(msgRireki->columnWidth(col), fm.horizontalAdvance(QString::fromLatin1(sample)) + 12));
+    msgRireki->growColumnTo(1, QStringLiteral("0000/00/00"));
+    msgRireki->growColumnTo(2, QStringLiteral("00:00:00"));
+    msgRireki->growColumnTo(7, QStringLiteral("100.0%"));
 }
 
 template <typename Keep> void HistoryArea::listRows(Keep keep)
