@@ -109,13 +109,16 @@ std::unique_ptr<QLockFile> lock(const QString& folder, QString* error)
     if (file->tryLock(0))
         return file;
     if (error) {
-        if (file->error() == QLockFile::LockFailedError) {
+        // A lock left by a crashed copy cannot be taken over in a folder that
+        // cannot be written either: that folder is the reason, not a copy.
+        const QByteArray name = QFile::encodeName(folder);
+        const bool writable = ::access(name.constData(), W_OK) == 0;
+        const int reason = writable ? EIO : errno;
+        if (file->error() == QLockFile::LockFailedError && writable) {
             *error = QStringLiteral("フェルノア２はこのデータフォルダで既に起動しています。\r\n%1").arg(folder);
         } else {
-            const QByteArray name = QFile::encodeName(folder);
-            const int errnum = ::access(name.constData(), W_OK) == 0 ? EIO : errno;
             *error = QStringLiteral("データフォルダ %1 に書き込めないため、起動できません。\r\n\r\n%2")
-                         .arg(folder, textfile::reason(errnum));
+                         .arg(folder, textfile::reason(reason));
         }
     }
     return nullptr;

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 using DataDirectory = DataDirTest;
 
 TEST_F(DataDirectory, SeedingCopiesWhatIsMissingAndNeverReplacesUserFiles)
@@ -66,6 +68,21 @@ TEST_F(DataDirectory, OnlyOneCopyOfTheProgramPerFolderAndALockThatCannotBeMadeSa
     EXPECT_FALSE(error.contains(QStringLiteral("既に起動しています"))) << error.toStdString();
     EXPECT_TRUE(error.contains(missing));
     EXPECT_TRUE(error.contains(QStringLiteral("フォルダが見つかりません")));
+}
+
+TEST_F(DataDirectory, AReadOnlyFolderWithALockLeftByACrashedCopyIsNotAlreadyRunning)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    // A lock whose process is gone, as a killed copy leaves it.
+    writeText(QStringLiteral("fernoa2.lock"), QStringLiteral("999999\nfernoa2\nnohost\n"));
+    const QString folder = QDir::currentPath();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QString error;
+    EXPECT_EQ(datadir::lock(folder, &error), nullptr);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(error.contains(QStringLiteral("既に起動しています"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("書き込めない"))) << error.toStdString();
 }
 
 TEST_F(DataDirectory, StaleTemporariesOfDataFilesAreRemovedAndNothingElse)
