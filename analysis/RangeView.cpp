@@ -3,8 +3,8 @@
 #include "analysis/ChartDrawing.h"
 #include "analysis/ColumnFit.h"
 #include "analysis/ItemList.h"
+#include "analysis/PlayRows.h"
 #include "analysis/RecordDates.h"
-#include "analysis/TextPool.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
 #include "platform/Clock.h"
@@ -237,34 +237,13 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
     }
     InitRangeGrids();
 
-    struct Buffers {
-        std::shared_ptr<const RecordTable> table;
-        TextPool pool;
-    };
-    auto buffers = std::make_shared<Buffers>();
-    buffers->table = recordlog::current();
+    std::shared_ptr<const RecordTable> table = recordlog::current();
     const range::Query query{txtKey->text(), weekdayFilter_, cboStdate->currentText(), cboEddate->currentText()};
-    const range::Listing listing = range::list(*buffers->table, names, query, filters, collectDates);
-
-    TextPool& pool = buffers->pool;
-    const size_t n = listing.rows.size();
-    pool.reserve(n * 2, 5);
-    for (size_t i = 0; i < n; ++i) {
-        pool.addNumber(qint64(i + 1));
-        pool.add(recordfile::secondsText(listing.rows[i]->seconds));
-    }
-    std::vector<QString> cells;
-    cells.reserve(n * 6);
-    for (size_t i = 0; i < n; ++i) {
-        const RecordView& r = *listing.rows[i];
-        cells.push_back(pool.view(2 * i));
-        cells.push_back(RecordTable::raw(r.date));
-        cells.push_back(RecordTable::raw(r.time));
-        cells.push_back(recorddate::weekdayName(recorddate::weekday(r.date)));
-        cells.push_back(RecordTable::raw(r.item));
-        cells.push_back(pool.view(2 * i + 1));
-    }
-    msgBunseki->model().setCells(std::move(cells), buffers);
+    range::Listing listing = range::list(*table, names, query, filters, collectDates);
+    using C = PlayRows::Column;
+    msgBunseki->model().setSource(
+        std::make_shared<PlayRows>(table, std::move(listing.rows),
+                                   std::vector<C>{C::Position, C::Date, C::Time, C::Weekday, C::Item, C::Seconds}));
     if (msgBunseki->rows() > 11)
         msgBunseki->setTopRow(msgBunseki->rows() - 1);
 

@@ -3,8 +3,8 @@
 #include "analysis/ChartDrawing.h"
 #include "analysis/ColumnFit.h"
 #include "analysis/ItemList.h"
+#include "analysis/PlayRows.h"
 #include "analysis/RecordDates.h"
-#include "analysis/TextPool.h"
 #include "analysis/WholeHistory.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
@@ -130,34 +130,13 @@ void WholeHistoryView::LoadWholeHistory()
     setUpdatesEnabled(false);
     InitHistoryGrids();
     const QStringList names = itemlist::LoadItemNames(itemList_);
-    struct Buffers {
-        std::shared_ptr<const RecordTable> table;
-        TextPool pool;
-    };
-    auto buffers = std::make_shared<Buffers>();
-    buffers->table = recordlog::current();
-    const RecordTable& table = *buffers->table;
-    const WholeHistory history = WholeHistory::compute(table, names);
+    const std::shared_ptr<const RecordTable> table = recordlog::current();
+    const WholeHistory history = WholeHistory::compute(*table, names);
 
     // Every play.
-    const size_t n = size_t(table.size());
-    TextPool& pool = buffers->pool;
-    pool.reserve(n * 2, 5);
-    for (size_t i = 0; i < n; ++i) {
-        pool.addNumber(qint64(i + 1));
-        pool.add(recordfile::secondsText(table.records()[i].seconds));
-    }
-    std::vector<QString> cells;
-    cells.reserve(n * 5);
-    for (size_t i = 0; i < n; ++i) {
-        const RecordView& r = table.records()[i];
-        cells.push_back(pool.view(2 * i));
-        cells.push_back(RecordTable::raw(r.date));
-        cells.push_back(RecordTable::raw(r.time));
-        cells.push_back(RecordTable::raw(r.item));
-        cells.push_back(pool.view(2 * i + 1));
-    }
-    msgDayList2->model().setCells(std::move(cells), buffers);
+    using C = PlayRows::Column;
+    msgDayList2->model().setSource(
+        std::make_shared<PlayRows>(table, std::vector<C>{C::Position, C::Date, C::Time, C::Item, C::Seconds}));
     if (msgDayList2->rows() > 9)
         msgDayList2->setTopRow(msgDayList2->rows() - 1);
 

@@ -1,0 +1,53 @@
+#include "analysis/PlayRows.h"
+
+#include "analysis/RecordDates.h"
+
+PlayRows::PlayRows(std::shared_ptr<const RecordTable> table, std::vector<const RecordView*> rows,
+                   std::vector<Column> columns)
+    : table_(std::move(table)), rows_(std::move(rows)), columns_(std::move(columns))
+{
+}
+
+PlayRows::PlayRows(std::shared_ptr<const RecordTable> table, std::vector<Column> columns)
+    : table_(std::move(table)), columns_(std::move(columns))
+{
+    rows_.reserve(table_->records().size());
+    for (const RecordView& r : table_->records())
+        rows_.push_back(&r);
+}
+
+QString PlayRows::cell(int row, int col) const
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= int(columns_.size()))
+        return {};
+    const RecordView& r = *rows_[size_t(row)];
+    switch (columns_[size_t(col)]) {
+    case Column::Position:
+        return QString::number(row + 1);
+    case Column::Date:
+        return RecordTable::raw(r.date);
+    case Column::Time:
+        return RecordTable::raw(r.time);
+    case Column::Weekday:
+        return recorddate::weekdayName(recorddate::weekday(r.date));
+    case Column::Item:
+        return RecordTable::raw(r.item);
+    case Column::Seconds:
+        return recordfile::secondsText(r.seconds);
+    }
+    return {};
+}
+
+std::optional<double> PlayRows::number(int row, int col) const
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= int(columns_.size()))
+        return std::nullopt;
+    switch (columns_[size_t(col)]) {
+    case Column::Position:
+        return row + 1;
+    case Column::Seconds:
+        return rows_[size_t(row)]->seconds;
+    default:
+        return std::nullopt;
+    }
+}
