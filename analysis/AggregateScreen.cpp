@@ -1,9 +1,9 @@
 #include "analysis/AggregateScreen.h"
 
 #include "analysis/ColumnFit.h"
+#include "analysis/ItemList.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
-#include "records/GameItems.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,7 +24,7 @@ constexpr int MonthlyRowsInView = 7;
 
 }  // namespace
 
-AggregateScreen::AggregateScreen(QWidget* parent) : Screen(parent)
+AggregateScreen::AggregateScreen(const QListWidget& itemList, QWidget* parent) : Screen(parent), itemList_(itemList)
 {
     setObjectName(QStringLiteral("fraSyuukei"));
     auto* options = new QHBoxLayout;
@@ -78,7 +78,7 @@ void AggregateScreen::prepare()
     optList2_Click(0);
 }
 
-void AggregateScreen::LoadItemNames() { ItemNames = items::names(); }
+void AggregateScreen::LoadItemNames() { ItemNames = itemlist::LoadItemNames(itemList_); }
 
 void AggregateScreen::optList2_Click(int index)
 {
@@ -108,8 +108,10 @@ void AggregateScreen::optList2_Click(int index)
         msgKakei2->setColumnWidth(c, width);
         msgKakei1->setColumnWidth(c, width);
     }
-    for (Grid* g : {msgKakei2, msgKakei1})
+    for (Grid* g : {msgKakei2, msgKakei1}) {
+        g->setMinimumWidth(columnfit::fullWidth(*g));
         g->setMaximumWidth(columnfit::fullWidth(*g));
+    }
 }
 
 void AggregateScreen::BuildDailyCountTable() { buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::Counts); }

@@ -10,12 +10,14 @@
 #include <array>
 
 class Grid;
+class QListWidget;
 class QRadioButton;
 
 class AggregateScreen : public Screen {
     Q_OBJECT
 public:
-    explicit AggregateScreen(QWidget* parent = nullptr);
+    // Item names come from the item list, read at every table build.
+    explicit AggregateScreen(const QListWidget& itemList, QWidget* parent = nullptr);
 
     void prepare() override;  // the time tables
     QString helpTourText() const override;
@@ -37,6 +39,7 @@ private:
     void LoadItemNames();
     void buildTable(Grid& grid, aggregate::Unit unit, aggregate::Kind kind);
 
+    const QListWidget& itemList_;
     QStringList ItemNames;
     DatedPlays plays_;
     std::array<QRadioButton*, 3> optList2{};

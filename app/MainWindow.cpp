@@ -80,7 +80,7 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     auto* fraCale = new CalendarScreen(this);
     addScreen(cmdCale, fraCale);
     addScreen(cmdMemo, fraMemo);
-    addScreen(cmdSyuukei, new AggregateScreen(this));
+    addScreen(cmdSyuukei, new AggregateScreen(fraTaijyu->itemList(), this));
 
     connect(cmdGame, &QPushButton::clicked, this, &MainWindow::ShowGamePanel);
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::ShowHelp);

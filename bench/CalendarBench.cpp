@@ -6,9 +6,11 @@
 #include "BenchDir.h"
 #include "analysis/AggregateScreen.h"
 #include "analysis/CalendarScreen.h"
+#include "analysis/ItemList.h"
 #include "records/RecordFile.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QRadioButton>
 
 #include <benchmark/benchmark.h>
@@ -32,10 +34,28 @@ void appendPlay()
                                                 QStringLiteral("合体"), 60, {}));
 }
 
+// The item list the main window fills at start-up.
+const QListWidget& itemList()
+{
+    static QListWidget* list = [] {
+        auto* l = new QListWidget;
+        itemlist::FillItemList(*l);
+        return l;
+    }();
+    return *list;
+}
+
+std::unique_ptr<Screen> make(std::type_identity<CalendarScreen>) { return std::make_unique<CalendarScreen>(); }
+std::unique_ptr<Screen> make(std::type_identity<AggregateScreen>)
+{
+    return std::make_unique<AggregateScreen>(itemList());
+}
+
 template <typename S> void enterScreen(benchmark::State& state, bool afterPlay)
 {
     BenchDir dir(int(state.range(0)), ThreeYears);
-    S screen;
+    const std::unique_ptr<Screen> made = make(std::type_identity<S>{});
+    Screen& screen = *made;
     screen.resize(1060, 660);
     enter(screen);
     for (auto _ : state) {
@@ -63,7 +83,7 @@ BENCHMARK(BM_EnterAggregate)->Arg(32766)->Arg(100000)->Unit(benchmark::kMillisec
 void BM_AggregateOption(benchmark::State& state)
 {
     BenchDir dir(int(state.range(0)), ThreeYears);
-    AggregateScreen screen;
+    AggregateScreen screen(itemList());
     screen.resize(1060, 660);
     enter(screen);
     const int option = int(state.range(1));

@@ -1,11 +1,13 @@
 // The calendar and aggregate screens entered from the main window's
 // toolbar, as a user would.
 #include "analysis/AnalysisTestSupport.h"
+#include "analysis/ColumnFit.h"
 #include "gui/MainFixture.h"
 #include "platform/Chart.h"
 #include "platform/Grid.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 
 using CalendarViewTest = MainFixture;
@@ -114,4 +116,14 @@ TEST_F(CalendarViewTest, AggregateOptionsRebuildBothTablesAndEntryStartsWithTime
     click("cmdSyuukei");
     EXPECT_TRUE(find<QRadioButton>("optList2_0")->isChecked());
     EXPECT_EQ(monthly->text(16, 2), "3:48:00");
+    // Every game column is in view, and the tables are as wide as them.
+    EXPECT_EQ(daily->minimumWidth(), columnfit::fullWidth(*daily));
+    EXPECT_GE(daily->width(), columnfit::fullWidth(*daily));
+
+    // The game columns are the item list's entries, read at every build.
+    find<QListWidget>("lstAct2")->item(2)->setText(QStringLiteral("熟語"));
+    click("cmdCale");
+    click("cmdSyuukei");
+    EXPECT_EQ(daily->text(0, 5), "熟語");
+    EXPECT_NE(monthly->text(16, 5), "3:48:00");
 }
