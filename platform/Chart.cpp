@@ -4,11 +4,12 @@
 #include "platform/RecordLine.h"
 
 #include <QAreaSeries>
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QSet>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -24,11 +25,12 @@ constexpr int MinBarPx = 4;
 constexpr int ColumnPx = 2;
 // The value axis and the margins take this much of the view's width.
 constexpr int AxisRoomPx = 70;
-constexpr int LabelGapPx = 8;
+// A label needs its text's width, the text item's margins and the axis'
+// padding on both sides, or the axis cuts it to "...".
+constexpr int LabelGapPx = 18;
 
-// Categories must be unique, while point labels repeat (合体, 合体, ...) or
-// are left out for room: the point's number, written in zero-width
-// characters, keeps them apart without showing.
+// The axis keeps one entry per label text: a label that repeats (合体,
+// 合体, ...) gets the point's number written in zero-width characters.
 QString invisibleSuffix(size_t n)
 {
     static const char16_t digits[4] = {0x200B, 0x200C, 0x200D, 0x2060};
@@ -65,8 +67,11 @@ Chart::Chart(const QString& objectName, QWidget* parent, int seriesCount) : QCha
     c->setMargins(QMargins(2, 2, 2, 2));
     c->setBackgroundRoundness(0);
     valueAxis_ = new QValueAxis;
-    categoryAxis_ = new QBarCategoryAxis;
+    // Labels stand under their points; each label's room reaches to the
+    // next label, so that thinned labels are shown whole.
+    categoryAxis_ = new QCategoryAxis;
     categoryAxis_->setGridLineVisible(false);
+    categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     numberAxis_ = new QValueAxis;
     numberAxis_->setGridLineVisible(false);
     numberAxis_->setTickType(QValueAxis::TicksDynamic);
@@ -165,20 +170,6 @@ void Chart::addSeries(QAbstractSeries* series, QAbstractAxis* pointAxis)
     series->attachAxis(valueAxis_);
 }
 
-QStringList Chart::shownLabels() const
-{
-    QStringList shown;
-    if (categoryAxis_->isVisible())
-        for (const QString& category : categoryAxis_->categories()) {
-            QString s = category;
-            while (!s.isEmpty() && (s.back() == QChar(0x200B) || s.back() == QChar(0x200C) ||
-                                    s.back() == QChar(0x200D) || s.back() == QChar(0x2060)))
-                s.chop(1);
-            shown << s;
-        }
-    return shown;
-}
-
 void Chart::drawBars(int roomPx)
 {
     const int n = pointCount();
@@ -198,15 +189,24 @@ void Chart::drawBars(int roomPx)
     int step = chartscale::labelStep(room, widest + LabelGapPx);
     if (!labelled)
         step = roundStep(step);
-    QStringList categories;
-    categories.reserve(n);
+    for (const QString& label : categoryAxis_->categoriesLabels())
+        categoryAxis_->remove(label);
+    categoryAxis_->setStartValue(-0.5);
+    categoryAxis_->setRange(-0.5, std::max(1, n) - 0.5);
+    shownLabels_.clear();
+    shownLabels_.reserve(n);
+    QSet<QString> entries;
     for (int i = 0; i < n; ++i) {
         QString shown;
         if (labelled ? i % step == 0 : (i + 1) % step == 0)
             shown = labelled ? labels_[size_t(i)].toHtmlEscaped() : QString::number(i + 1);
-        categories << shown + invisibleSuffix(size_t(i));
+        shownLabels_ << shown;
+        if (!shown.isEmpty()) {
+            const QString entry = entries.contains(shown) ? shown + invisibleSuffix(size_t(i)) : shown;
+            entries.insert(entry);
+            categoryAxis_->append(entry, i);
+        }
     }
-    categoryAxis_->setCategories(categories);
     numberAxis_->hide();
     categoryAxis_->show();
 
@@ -244,6 +244,7 @@ void Chart::drawFolded(int roomPx)
     numberAxis_->setRange(0.5, n + 0.5);
     numberAxis_->setTickInterval(chartscale::countAxis(n, std::max(2, roomPx / 90)).step);
     categoryAxis_->hide();
+    shownLabels_.clear();
     numberAxis_->show();
 
     // Each column shows the range of its points as a pale band, whose top

@@ -55,7 +55,7 @@ public:
     double axisTop() const { return axisTop_; }
     double axisStep() const { return axisStep_; }
     // The category labels on show, blank where a label was left out for room.
-    QStringList shownLabels() const;
+    QStringList shownLabels() const { return shownLabels_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -80,6 +80,7 @@ private:
     double axisStep_ = 1;
     // The axes live as long as the chart; a redraw replaces only the series.
     class QValueAxis* valueAxis_ = nullptr;
-    class QBarCategoryAxis* categoryAxis_ = nullptr;  // labelled points
-    class QValueAxis* numberAxis_ = nullptr;          // point numbers, when folded
+    class QCategoryAxis* categoryAxis_ = nullptr;  // labelled points
+    class QValueAxis* numberAxis_ = nullptr;       // point numbers, when folded
+    QStringList shownLabels_;
 };

@@ -4,6 +4,10 @@
 
 #include "platform/ChartScale.h"
 
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+
 #include <gtest/gtest.h>
 
 TEST(ChartScale, ValueAxesRunFromZeroInRoundSteps)
@@ -132,6 +136,17 @@ TEST(Chart, LabelsAreThinnedToFitAndNeverReadAsMarkup)
     ASSERT_EQ(narrow.size(), 24);
     EXPECT_EQ(narrow[0], QStringLiteral(" 0"));
     EXPECT_GT(narrow.count(QString()), 0);
+    // Every label left on the axis is drawn whole, not cut to "...".
+    chart.show();
+    QApplication::processEvents();
+    int drawn = 0;
+    for (QGraphicsItem* item : chart.scene()->items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible()) {
+            EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("..."))) << text->toPlainText().toStdString();
+            drawn += text->toPlainText().trimmed() == QStringLiteral("12");
+        }
+    EXPECT_EQ(drawn, narrow.contains(QStringLiteral(" 12")) ? 1 : 0);
+    chart.hide();
 
     chart.setPointCount(1);
     chart.setPointLabel(1, QStringLiteral("<b>"));
