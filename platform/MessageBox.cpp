@@ -1,9 +1,14 @@
 #include "platform/MessageBox.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace msgbox {
 namespace {
+constexpr int TitleBarButtonsPx = 140;
+
 Responder& responder()
 {
     static Responder r;
@@ -17,6 +22,14 @@ bool show(QWidget* parent, Kind kind, const QString& title, const QString& text)
     QMessageBox box(kind == Kind::Information ? QMessageBox::Information : QMessageBox::Warning, title, text,
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);  // texts quote file contents
+    // A short text makes a narrow box whose title bar cuts the title
+    // ("登…了"): the box is at least as wide as its title and the window
+    // buttons beside it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(title) * 5 / 4 + TitleBarButtonsPx;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
     if (kind == Kind::Confirm) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
