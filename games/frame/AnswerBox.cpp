@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <algorithm>
+
 AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("txtKaitou"));
@@ -13,6 +15,13 @@ AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent)
 void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
 {
     composing_ = !event->preeditString().isEmpty();
+    preedit_ = event->preeditString();
+    preeditAttributes_.clear();
+    for (const QInputMethodEvent::Attribute& a : event->attributes()) {
+        // Cursor and formats are relative to the composition; a selection is not.
+        if (a.type == QInputMethodEvent::Cursor || a.type == QInputMethodEvent::TextFormat)
+            preeditAttributes_.append(a);
+    }
     if (!event->commitString().isEmpty()) {
         justCommitted_ = true;
         QTimer::singleShot(0, this, [this] { justCommitted_ = false; });
@@ -23,6 +32,8 @@ void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
 void AnswerBox::focusOutEvent(QFocusEvent* event)
 {
     composing_ = false;
+    preedit_.clear();
+    preeditAttributes_.clear();
     QLineEdit::focusOutEvent(event);
 }
 
@@ -60,10 +71,23 @@ void AnswerBox::clear()
     }
     // A judged text the player has edited meanwhile is theirs now: left alone.
     const QString now = text();
-    if (!judged_->isEmpty() && now.startsWith(*judged_)) {
-        const QString typedAfter = now.mid(judged_->size());
-        setText(typedAfter);
-        setCursorPosition(int(typedAfter.size()));
-    }
+    if (!judged_->isEmpty() && now.startsWith(*judged_))
+        removeFront(int(judged_->size()));
     judged_ = QString();
+}
+
+void AnswerBox::removeFront(int count)
+{
+    if (!composing_) {
+        const int cursor = cursorPosition();
+        setText(text().mid(count));
+        setCursorPosition(std::max(cursor - count, 0));
+        return;
+    }
+    // setText and every cursor move would make the input method reset or
+    // commit its composition. An input method event of our own replaces the
+    // front of the text and shows the same composition again.
+    QInputMethodEvent edit(preedit_, preeditAttributes_);
+    edit.setCommitString(QString(), -cursorPosition(), count);
+    inputMethodEvent(&edit);
 }

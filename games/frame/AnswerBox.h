@@ -3,6 +3,7 @@
 // Japanese is typed through the desktop's input method: the Enter that
 // commits a composition belongs to the input method and is not an answer,
 // whether the input method swallows that key or passes it on after the commit.
+#include <QInputMethodEvent>
 #include <QLineEdit>
 
 #include <optional>
@@ -32,7 +33,15 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Takes the first `count` characters away and leaves a composition in
+    // progress as it is: the input method keeps what the player is typing.
+    void removeFront(int count);
+
     bool composing_ = false;
+    // The composition as the input method last showed it, to show it again
+    // after the text around it changed.
+    QString preedit_;
+    QList<QInputMethodEvent::Attribute> preeditAttributes_;
     // Set by a commit and cleared once the events of that moment are through:
     // an Enter arriving with the commit is the input method's.
     bool justCommitted_ = false;

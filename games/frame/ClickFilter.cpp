@@ -1,6 +1,7 @@
 #include "games/frame/ClickFilter.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -24,6 +25,33 @@ protected:
 private:
     std::function<void()> handler_;
 };
+
+class ClickFocusFilter : public QObject {
+public:
+    ClickFocusFilter(QWidget* control, std::function<void()> handler) : QObject(control), handler_(std::move(handler))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::MouseFocusReason || reason == Qt::PopupFocusReason)
+                handler_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> handler_;
+};
 }  // namespace
+
+void onClickFocus(QWidget* control, std::function<void()> handler)
+{
+    new ClickFocusFilter(control, std::move(handler));
+}
 
 void onLeftClick(QWidget* control, std::function<void()> handler) { new ClickFilter(control, std::move(handler)); }

@@ -3,6 +3,7 @@
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
 #include "games/frame/AnswerKanji.h"
+#include "games/frame/ClickFilter.h"
 #include "games/frame/CountdownImage.h"
 #include "games/frame/HistoryArea.h"
 #include "games/frame/PlayStore.h"
@@ -109,9 +110,27 @@ void GameWindow::Form_Load()
     for (QLabel* l : {lblOk, lblNg, lblMoji_T, lblByou, lblRitu, lblJikan})
         l->clear();
     cmdStart->setFocus();  // Enter starts a play
+    keepKeysInAnswerBox();
     loading_ = false;
     if (!dictionaryProblem_.isEmpty())
         msgbox::warning(this, DictionaryProblemTitle, dictionaryProblem_);
+}
+
+void GameWindow::keepKeysInAnswerBox()
+{
+    // A control clicked during a play (a setting, a history filter or chart,
+    // a game's own option) takes the focus with the click, a list box again
+    // when its list closes; the next keys belong to the answer all the same.
+    // Given back once the click is through, so that the control still gets
+    // it. The keyboard's own way round the window (Tab) is left alone.
+    const auto giveBack = [this] {
+        if (play_.running() && !returning_)
+            txtKaitou->setFocus();
+    };
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w != txtKaitou && (w->focusPolicy() & Qt::ClickFocus))
+            onClickFocus(w, [this, giveBack] { QMetaObject::invokeMethod(this, giveBack, Qt::QueuedConnection); });
+    }
 }
 
 void GameWindow::selectComboText(QComboBox* box, const QString& text)
@@ -259,8 +278,8 @@ void GameWindow::tmrBp_Timer()
         tmrBp.stop();
         return;
     }
-    const int remaining = play_.remainingSeconds();
-    lblJikan->setText(QString::number(std::max(remaining, 0)));
+    const int remaining = play_.tickRemaining();
+    lblJikan->setText(QString::number(remaining));
     shpJikanK->resize(play_.barWidth(barFullWidth_), shpJikanK->height());
     if (remaining < 1) {
         revealAtTimeOut();

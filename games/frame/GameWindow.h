@@ -191,6 +191,7 @@ protected:
 
 private:
     void buildControls();
+    void keepKeysInAnswerBox();
     void writeSettings();
     void selectComboText(QComboBox* box, const QString& text);
     void stopTimers();

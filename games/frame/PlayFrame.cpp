@@ -29,6 +29,7 @@ bool PlayFrame::countdownTick()
         return false;
     phase_ = Phase::Playing;
     startMs_ = clock().monotonicMs();
+    remainingShown_ = int(std::lround(timeLimit_));
     return true;
 }
 
@@ -45,6 +46,12 @@ int PlayFrame::remainingSeconds() const
     // a few milliseconds.
     const qint64 played = (clock().monotonicMs() - startMs_ + 500) / 1000;
     return int(std::lround(timeLimit_) - played);
+}
+
+int PlayFrame::tickRemaining()
+{
+    remainingShown_ = std::max(remainingSeconds(), 0);
+    return remainingShown_;
 }
 
 int PlayFrame::barWidth(int fullWidth) const
@@ -107,9 +114,10 @@ const PlayResult& PlayFrame::finish(End end, int rateNumerator, const QString& s
     if (end == End::TimeOut) {
         r.secondsText = recordline::number(timeLimit_);
     } else if (timeMode_) {
-        // Ended early by the game's own rule: the seconds actually played.
-        const int played =
-            std::clamp(int(std::lround(timeLimit_)) - remainingSeconds(), 0, int(std::lround(timeLimit_)));
+        // Ended early (the game's own rule, a give-up): the time limit less
+        // the seconds left on the display, not a second more by the clock.
+        const int limit = int(std::lround(timeLimit_));
+        const int played = std::clamp(limit - remainingShown_, 0, limit);
         r.secondsText = QString::number(played);
     } else {
         // The elapsed time as shown, to a tenth; a play cannot be shorter

@@ -65,6 +65,11 @@ public:
 
     // Time mode: whole seconds left, by the clock (negative once over).
     int remainingSeconds() const;
+    // Time mode: the one-second tick. Returns the seconds left, which the
+    // window shows; a play that ends early stores the time limit less them,
+    // so that the stored seconds are the ones the player saw go by.
+    int tickRemaining();
+    int remainingShown() const { return remainingShown_; }
     // Time mode: the time bar's width out of `fullWidth`, never negative.
     int barWidth(int fullWidth) const;
     bool timeIsUp() const { return playing() && timeMode_ && remainingSeconds() < 1; }
@@ -108,6 +113,7 @@ private:
     bool timeMode_ = true;
     float timeLimit_ = 60;
     qint64 startMs_ = 0;
+    int remainingShown_ = 0;
     int ok_ = 0;
     int ng_ = 0;
     PlayResult result_;

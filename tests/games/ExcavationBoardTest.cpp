@@ -7,6 +7,7 @@
 #include "games/board/Board.h"
 #include "games/board/BoardIndex.h"
 #include "platform/Random.h"
+#include "support/ExpectedColours.h"
 
 #include <QSet>
 
@@ -47,7 +48,7 @@ QString colours(const Board& b)
     QString out;
     for (int k = 0; k < b.tileCount(); ++k) {
         const QColor c = b.colour(k);
-        out += c == tilecolour::White ? u'w' : c == tilecolour::Yellow ? u'y' : c == tilecolour::Green ? u'g' : u'?';
+        out += c == rgb::White ? u'w' : c == rgb::Yellow ? u'y' : c == rgb::Green ? u'g' : u'?';
     }
     return out;
 }

@@ -161,6 +161,36 @@ TEST_F(PlayFrameTest, TimeModeShrinksTheBarByTheClockAndTimesOutOnTheLastSecond)
     EXPECT_TRUE(play.storable());
 }
 
+TEST_F(PlayFrameTest, AnEarlyEndInTimeModeStoresTheSecondsTheDisplayHasCounted)
+{
+    play.settings.timeLimit = 60;
+    begin(1);
+    EXPECT_EQ(play.remainingShown(), 60);
+    clock.advance(1000);
+    EXPECT_EQ(play.tickRemaining(), 59);
+    // Ended early before the next tick, nearer to two seconds than to one:
+    // the display still says 59, so one second was played.
+    clock.advance(700);
+    play.countAnswer(true);
+    const PlayResult& r = play.finish(PlayFrame::End::Completed, 1, QStringLiteral("1"), {});
+    EXPECT_EQ(r.secondsText, QStringLiteral("1"));
+    EXPECT_EQ(r.rateText, QStringLiteral("1.00/秒"));
+
+    // Ended before the first tick: no whole second shown as gone.
+    begin(1);
+    clock.advance(900);
+    play.countAnswer(true);
+    EXPECT_EQ(play.finish(PlayFrame::End::Completed, 1, QStringLiteral("1"), {}).secondsText, QStringLiteral("0"));
+
+    // A tick late on a slow machine still shows what the clock says.
+    begin(1);
+    clock.advance(12030);
+    EXPECT_EQ(play.tickRemaining(), 48);
+    clock.advance(980);
+    play.countAnswer(false);
+    EXPECT_EQ(play.finish(PlayFrame::End::Completed, 1, QStringLiteral("1"), {}).secondsText, QStringLiteral("12"));
+}
+
 TEST_F(PlayFrameTest, ModeAndTimeLimitChangedDuringAPlayDoNotChangeThatPlay)
 {
     play.settings.timeLimit = 10;

@@ -9,6 +9,7 @@
 #include "games/board/BoardIndex.h"
 #include "platform/Colors.h"
 #include "platform/Random.h"
+#include "support/ExpectedColours.h"
 
 #include <QSet>
 
@@ -105,7 +106,7 @@ TEST(LandfillBoard, AFoundKanjiBlackensOneTileForEachOfItsComponentsAndTheRestAr
     Board b({s("木"), s("口"), s("木"), s("日"), s("木"), s("月")},
             {{s("林"), s("木木")}, {s("困"), s("口木")}, {s("明"), s("日月")}});
     landfill::applyHint(b, true);
-    const auto hint = [](int n) { return tilecolour::hint(n); };
+    const auto hint = [](int n) { return rgb::pastel(n); };
     EXPECT_EQ(b.colour(0), hint(1));
     EXPECT_EQ(b.colour(2), hint(1));
     EXPECT_EQ(b.colour(1), hint(2));
@@ -116,8 +117,8 @@ TEST(LandfillBoard, AFoundKanjiBlackensOneTileForEachOfItsComponentsAndTheRestAr
     const BoardAnswer& row = b.answer(s("林"), 0);
     landfill::blacken(b, row);
     landfill::recolourHint(b, true);
-    EXPECT_EQ(b.colour(0), tilecolour::Black);
-    EXPECT_EQ(b.colour(2), tilecolour::Black);
+    EXPECT_EQ(b.colour(0), rgb::Black);
+    EXPECT_EQ(b.colour(2), rgb::Black);
     // 困 and 明 are now the first and second still hidden.
     EXPECT_EQ(b.colour(1), hint(1));
     EXPECT_EQ(b.colour(4), hint(1));
@@ -130,7 +131,7 @@ TEST(LandfillBoard, AFoundKanjiBlackensOneTileForEachOfItsComponentsAndTheRestAr
     EXPECT_EQ(b.colour(1), hint(1));
     landfill::applyHint(b, false);
     for (int k = 0; k < b.tileCount(); ++k)
-        EXPECT_EQ(b.colour(k), tilecolour::White) << k;
+        EXPECT_EQ(b.colour(k), rgb::White) << k;
 }
 
 TEST(LandfillBoard, HintColoursPastTheTableEndRepeatItsLastColourAndSkipTheKanjiItself)
@@ -147,10 +148,10 @@ TEST(LandfillBoard, HintColoursPastTheTableEndRepeatItsLastColourAndSkipTheKanji
     tiles.back() = kanji.left(1);
     Board b(tiles, hidden);
     landfill::applyHint(b, true);
-    EXPECT_EQ(b.colour(0), colors::pastel(1));
-    EXPECT_EQ(b.colour(15), colors::pastel(16));
-    EXPECT_EQ(b.colour(16), colors::pastel(16));
-    EXPECT_EQ(b.colour(17), colors::pastel(16));  // 丼's tile belongs to the last kanji
+    EXPECT_EQ(b.colour(0), rgb::pastel(1));
+    EXPECT_EQ(b.colour(15), rgb::pastel(16));
+    EXPECT_EQ(b.colour(16), rgb::pastel(16));
+    EXPECT_EQ(b.colour(17), rgb::pastel(16));  // 丼's tile belongs to the last kanji
 }
 
 TEST(LandfillBoard, AKanjiOfExactlyTheSameComponentsCountsAsTheHiddenOne)

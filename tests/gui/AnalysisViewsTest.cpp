@@ -6,6 +6,7 @@
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
 #include "platform/Grid.h"
+#include "support/ExpectedColours.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -57,7 +58,7 @@ TEST_F(AnalysisViewsTest, RangeViewListsEverythingOnEntryWithEveryAllChosen)
     EXPECT_EQ(find<QComboBox>("cboEddate")->currentText(), QStringLiteral("2024/05/01"));
     EXPECT_EQ(find<QComboBox>("cboStdate")->count(), 4);
     for (const char* b : {"cmdAllDay", "cmdAllact", "cmdAllWeek"})
-        EXPECT_EQ(face(b), RangeView::FilterHighlight) << b;
+        EXPECT_EQ(face(b), rgb::LightYellow) << b;
     EXPECT_EQ(find<QListWidget>("lstAct2")->count(), 7);
 
     // Entering again lists the dates once.
@@ -73,7 +74,7 @@ TEST_F(AnalysisViewsTest, RangeFiltersCombineAndEachButtonShowsWhatItChose)
 
     click("cmdWeek_0");  // Sunday
     EXPECT_EQ(list->rows(), 3);
-    EXPECT_EQ(face("cmdWeek_0"), RangeView::FilterHighlight);
+    EXPECT_EQ(face("cmdWeek_0"), rgb::LightYellow);
     EXPECT_EQ(face("cmdAllWeek"), buttonface::systemFace());
 
     auto* items = find<QListWidget>("lstAct2");
@@ -86,13 +87,13 @@ TEST_F(AnalysisViewsTest, RangeFiltersCombineAndEachButtonShowsWhatItChose)
 
     click("cmdKensaku");  // item and period only; the weekday stays chosen
     EXPECT_EQ(list->rows(), 4);
-    EXPECT_EQ(face("cmdWeek_0"), RangeView::FilterHighlight);
+    EXPECT_EQ(face("cmdWeek_0"), rgb::LightYellow);
 
     click("cmdAllWeek");
     click("cmdKikan1");  // 前日: yesterday and today
     EXPECT_EQ(find<QComboBox>("cboStdate")->currentText(), QStringLiteral("2024/04/30"));
     EXPECT_EQ(list->rows(), 2);
-    EXPECT_EQ(face("cmdKikan1"), RangeView::FilterHighlight);
+    EXPECT_EQ(face("cmdKikan1"), rgb::LightYellow);
     EXPECT_EQ(face("cmdAllDay"), buttonface::systemFace());
 
     click("cmdAllact");
@@ -113,7 +114,7 @@ TEST_F(AnalysisViewsTest, RangeFiltersCombineAndEachButtonShowsWhatItChose)
     EXPECT_EQ(list->rows(), 4);
     for (const char* b : {"cmdKikan2", "cmdKikan3", "cmdKikan4", "cmdKikan5", "cmdKikan6", "cmdKikan7"}) {
         click(b);
-        EXPECT_EQ(face(b), RangeView::FilterHighlight) << b;
+        EXPECT_EQ(face(b), rgb::LightYellow) << b;
         EXPECT_EQ(list->rows(), 6) << b;
     }
 }
@@ -138,7 +139,7 @@ TEST_F(AnalysisViewsTest, RangeChartsFollowTheListing)
     enter("cmdTaijyu");
     auto* series = find<Chart>("mcrBunseki");
     auto* other = find<Chart>("mcrBunseki2");
-    EXPECT_EQ(face("cmdDay3"), RangeView::ChartHighlight);
+    EXPECT_EQ(face("cmdDay3"), rgb::LightCyan);
     EXPECT_TRUE(series->isVisible());
     EXPECT_EQ(series->pointCount(), 5);
     EXPECT_DOUBLE_EQ(series->value(2), 45.5);
@@ -158,7 +159,7 @@ TEST_F(AnalysisViewsTest, RangeChartsFollowTheListing)
 
     click("cmdWeek_0");  // the chart on show is drawn again from the new list
     EXPECT_DOUBLE_EQ(other->value(9), 0);
-    EXPECT_EQ(face("cmdJikan3"), RangeView::ChartHighlight);
+    EXPECT_EQ(face("cmdJikan3"), rgb::LightCyan);
 }
 
 TEST_F(AnalysisViewsTest, WholeHistoryListsEveryPlayItemAndDay)
@@ -178,7 +179,7 @@ TEST_F(AnalysisViewsTest, WholeHistoryListsEveryPlayItemAndDay)
     EXPECT_EQ(days->text(1, 1), QStringLiteral("2024/04/28"));
     EXPECT_EQ(days->text(1, 2), QStringLiteral("2"));
     EXPECT_EQ(days->text(1, 5), QStringLiteral("53.0"));  // 60 + 45.5 -> 106, over two plays
-    EXPECT_EQ(face("cmdDay2"), WholeHistoryView::SeriesHighlight);
+    EXPECT_EQ(face("cmdDay2"), rgb::LightOrange);
     EXPECT_EQ(find<Chart>("mcrMain3")->pointCount(), 5);
 }
 
@@ -204,7 +205,7 @@ TEST_F(AnalysisViewsTest, SixChartButtonsSwitchChartsAndLists)
     EXPECT_FALSE(grid("msgDayList2")->isVisible());
     ASSERT_EQ(series->pointCount(), 4);
     EXPECT_DOUBLE_EQ(series->value(1), 2);
-    EXPECT_EQ(face("cmdHigoto"), WholeHistoryView::TrendHighlight);
+    EXPECT_EQ(face("cmdHigoto"), rgb::LightYellow);
     EXPECT_EQ(face("cmdJikan2"), buttonface::systemFace());
 
     click("cmdHigoto3");
@@ -216,7 +217,7 @@ TEST_F(AnalysisViewsTest, SixChartButtonsSwitchChartsAndLists)
     // Entering again draws the chosen trend from the rebuilt table.
     writeText(QStringLiteral("データ.TXT"), line("2024/04/28", "10:00:00", "合体", "7"));
     enter("cmdRentai");
-    EXPECT_EQ(face("cmdHigoto2"), WholeHistoryView::TrendHighlight);
+    EXPECT_EQ(face("cmdHigoto2"), rgb::LightYellow);
     ASSERT_EQ(series->pointCount(), 1);
     EXPECT_DOUBLE_EQ(series->value(1), 7);
 

@@ -3,6 +3,7 @@
 #include "gui/GameFixture.h"
 #include "platform/Grid.h"
 #include "records/RecordFile.h"
+#include "support/ExpectedColours.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -79,7 +80,7 @@ TEST_F(CombineWindowTest, CountModePlayEndsOnTheLastAnswerAndStoresBothLinesOnce
     escape();  // the give-up that reaches the count ends the play at once
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(text("lblKanjiK"), QStringLiteral("時"));
-    EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), CombineWindow::WrongColor);
+    EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), rgb::WrongAnswer);
     EXPECT_EQ(text("lblNg"), QStringLiteral("2"));
     EXPECT_EQ(text("lblMoji_T"), QStringLiteral("3"));
     EXPECT_EQ(text("lblJikan"), QStringLiteral("3.7"));
@@ -322,7 +323,7 @@ TEST_F(CombineWindowTest, AnotherKanjiOfTheSameComponentsCountsRightAndShowsInGr
     typeAnswer(other);
     EXPECT_EQ(window->play().okCount(), 1);
     EXPECT_EQ(text("lblKanjiK"), other);
-    EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), CombineWindow::RightColor);
+    EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), rgb::RightAnswer);
 }
 
 TEST_F(CombineWindowTest, DictionaryOfPrimitiveEntriesOnlyRefusesToStart)

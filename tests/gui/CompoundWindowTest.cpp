@@ -9,6 +9,7 @@
 #include "gui/GameWindowFixture.h"
 #include "platform/Grid.h"
 #include "records/RecordFile.h"
+#include "support/ExpectedColours.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -34,11 +35,11 @@ protected:
     void expectHintColours()
     {
         for (const QString& c : {s(u"日"), s(u"土"), s(u"寸")}) {
-            EXPECT_EQ(back(partShowing(c)), CompoundWindow::FirstKanjiColor) << c.toStdString();
+            EXPECT_EQ(back(partShowing(c)), rgb::FirstKanjiHint) << c.toStdString();
             EXPECT_EQ(ink(partShowing(c)), QColor(Qt::white));
         }
         for (const QString& c : {s(u"言"), s(u"十")})
-            EXPECT_EQ(back(partShowing(c)), CompoundWindow::SecondKanjiColor) << c.toStdString();
+            EXPECT_EQ(back(partShowing(c)), rgb::SecondKanjiHint) << c.toStdString();
     }
     void expectPlainColours()
     {
@@ -86,7 +87,7 @@ TEST_F(CompoundWindowTest, CountModePlayTakesTheReversedWordAndStoresTheCharacte
         colour = ink(find<QLabel>("lblKanjiK"));
     });
     EXPECT_EQ(during, word);
-    EXPECT_EQ(colour, CompoundWindow::RightColor);
+    EXPECT_EQ(colour, rgb::RightAnswer);
     EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
     EXPECT_TRUE(text("lblKanjiK").isEmpty());
 
@@ -97,7 +98,7 @@ TEST_F(CompoundWindowTest, CountModePlayTakesTheReversedWordAndStoresTheCharacte
     escape();  // the give-up that reaches the count ends the play, adding no characters
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(text("lblKanjiK"), window->currentAnswer());
-    EXPECT_EQ(ink(find<QLabel>("lblKanjiK")), CompoundWindow::WrongColor);
+    EXPECT_EQ(ink(find<QLabel>("lblKanjiK")), rgb::WrongAnswer);
     EXPECT_EQ(window->typedChars(), 3);
     EXPECT_EQ(text("lblJikan"), QStringLiteral("3.7"));
     EXPECT_EQ(text("lblByou"), QStringLiteral("0.81/秒"));
@@ -126,6 +127,29 @@ TEST_F(CompoundWindowTest, HintFollowsTheBoxAtOnceDuringAPlayAndMarksTheStoredNo
     find<QCheckBox>("chkHint")->click();
     expectPlainColours();
     EXPECT_EQ(readBytes(SettingsFile), cp932(QStringLiteral("1,60,0,\"答数\",1\r\n")));
+}
+
+TEST_F(CompoundWindowTest, AfterAClickOnTheHintBoxDuringAPlayTheNextKeysGoToTheAnswer)
+{
+    open(QStringLiteral("2,60,0,\"答数\",1\r\n"));
+    activate();
+    startPlay();
+    auto* hint = find<QCheckBox>("chkHint");
+    const QPoint onTheBox(8, hint->height() / 2);
+    QTest::mouseClick(hint, Qt::LeftButton, {}, onTheBox);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(find<QCheckBox>("chkHint")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), answerBox());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ab"));
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("ab"));
+
+    // Outside a play the box keeps the focus it was given.
+    escape();
+    escape();
+    ASSERT_FALSE(window->play().running());
+    QTest::mouseClick(hint, Qt::LeftButton, {}, onTheBox);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), hint);
 }
 
 TEST_F(CompoundWindowTest, TheWordBoxGivesUpOnlyInPlayAndTheTimeOutRevealsTheLastWord)
@@ -218,4 +242,20 @@ TEST_F(CompoundLauncherTest, APlayOfTheGameShowsInTheRebuiltDayView)
     for (int c = 0; c < list->cols(); ++c)
         cells << list->text(1, c);
     EXPECT_TRUE(cells.contains(QStringLiteral("熟語合体"))) << cells.join(u'|').toStdString();
+}
+
+TEST_F(CompoundWindowTest, TheWindowsOwnTimersRunAPlayFromStartToTheTimeOut)
+{
+    open(QStringLiteral("10,60,0,\"答数\",1\r\n"));
+    playByTheRealTimers([this] {
+        EXPECT_EQ(window->question().parts.size(), 5);
+        typeAnswer(s(u"時計"));
+    });
+    EXPECT_EQ(window->play().result().okCount, 1);
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("0"));
+    EXPECT_EQ(text("lblKanjiK"), s(u"時計"));  // the word on the board at the time-out
+    const auto rows = history::read(HistoryFile);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].seconds, QStringLiteral("10秒"));
+    EXPECT_EQ(rows[0].sixth, QStringLiteral("2"));
 }

@@ -12,6 +12,7 @@
 #include "platform/Random.h"
 #include "records/HelpTour.h"
 #include "records/RecordFile.h"
+#include "support/ExpectedColours.h"
 #include "support/TempDir.h"
 
 #include <QGroupBox>
@@ -53,10 +54,7 @@ protected:
         QString s;
         for (int i = 1; i <= 3; ++i) {
             const QColor c = ink(slotLabel(i));
-            s += c == DismantleWindow::OpenColor      ? u'o'
-                 : c == DismantleWindow::FoundColor   ? u'g'
-                 : c == DismantleWindow::GivenUpColor ? u'r'
-                                                      : u'?';
+            s += c == rgb::White ? u'o' : c == rgb::RightAnswer ? u'g' : c == rgb::WrongAnswer ? u'r' : u'?';
         }
         return s;
     }
@@ -102,7 +100,7 @@ TEST_F(DismantleWindowTest, CountModePlayFillsSlotsFlashesWrongAnswersAndStoresT
     // Two components at once: one wrong answer, the kanji flashes pink a moment.
     QColor during;
     typeAnswer(Ito + Shi, [&] { during = kanjiBackground(); });
-    EXPECT_EQ(during, DismantleWindow::WrongFlashColor);
+    EXPECT_EQ(during, rgb::LightPink);
     EXPECT_EQ(kanjiBackground(), QColor(Qt::white));
     EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
     EXPECT_EQ(text("lblMoji_T"), QStringLiteral("3"));

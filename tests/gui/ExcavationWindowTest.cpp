@@ -9,6 +9,7 @@
 #include "gui/GameWindowFixture.h"
 #include "platform/Grid.h"
 #include "records/RecordFile.h"
+#include "support/ExpectedColours.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -65,14 +66,14 @@ TEST_F(ExcavationWindowTest, OpensOnASampleBoardWithEveryAnswerListed)
     EXPECT_EQ(find<QGroupBox>("fraGattai")->title(), s(" 漢字  7文字 検出 "));
     EXPECT_EQ(text("lblGiveup"), s("解答"));
     // The hint is on.
-    EXPECT_EQ(back(tileShowing(s("木"))), tilecolour::Yellow);
+    EXPECT_EQ(back(tileShowing(s("木"))), rgb::Yellow);
     EXPECT_EQ(find<QPushButton>("cmdMoji")->text(), s("コマ数"));
     EXPECT_EQ(find<QComboBox>("cboKaisu")->count(), 3);
     EXPECT_EQ(find<QComboBox>("cboKaisu2")->count(), 24);
     EXPECT_TRUE(boxes.empty());
 
     find<QCheckBox>("chkHint")->click();
-    EXPECT_EQ(back(tileShowing(s("木"))), tilecolour::White);
+    EXPECT_EQ(back(tileShowing(s("木"))), rgb::White);
     EXPECT_EQ(readText(s("発掘設定.txt")), s("12,60,0,\"秒数\",1\r\n"));
 }
 
@@ -90,13 +91,13 @@ TEST_F(ExcavationWindowTest, FoundKanjiTurnGreenRepeatsAreRefusedAndTheWholeBoar
     window->tmrStart_Timer();
     ASSERT_TRUE(window->play().playing());
     EXPECT_EQ(text("lblKensu"), s("0 / 7件"));
-    EXPECT_EQ(back(tileShowing(s("口"))), tilecolour::Yellow);
+    EXPECT_EQ(back(tileShowing(s("口"))), rgb::Yellow);
 
     typeAnswer(s("困"));
     EXPECT_EQ(gridKanji(), QStringList{s("困")});
-    EXPECT_EQ(back(tileShowing(s("口"))), tilecolour::Green);
-    EXPECT_EQ(back(tileShowing(s("木"))), tilecolour::Green);
-    EXPECT_EQ(back(tileShowing(s("日"))), tilecolour::Yellow);
+    EXPECT_EQ(back(tileShowing(s("口"))), rgb::Green);
+    EXPECT_EQ(back(tileShowing(s("木"))), rgb::Green);
+    EXPECT_EQ(back(tileShowing(s("日"))), rgb::Yellow);
     EXPECT_EQ(text("lblKensu"), s("1 / 7件"));
     EXPECT_TRUE(answerBox()->text().isEmpty());
 
@@ -137,6 +138,7 @@ TEST_F(ExcavationWindowTest, ACounterCaptionRevealsAndTheAnswerHeadingGivesUpCou
     EXPECT_EQ(window->play().answers(), 1);
 
     clock.advance(15000);
+    window->tmrBp_Timer();  // the display's tick: 45 seconds left
     clickLabel("lblGiveup");
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(window->play().ngCount(), 0);  // nothing left hidden to miss
@@ -218,4 +220,22 @@ TEST_F(ExcavationWindowTest, ATableThatGivesNoBoardIsNamedAndRefusesThePlay)
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_FALSE(window->play().running());
     EXPECT_TRUE(find<QPushButton>("cmdStart")->isEnabled());
+}
+
+TEST_F(ExcavationWindowTest, TheWindowsOwnTimersRunAPlayFromStartToTheTimeOut)
+{
+    open(QStringLiteral("12,60,1,\"コマ数\",1\r\n"));
+    playByTheRealTimers([this] {
+        EXPECT_TRUE(gridKanji().isEmpty());
+        typeAnswer(s("困"));
+        EXPECT_EQ(window->play().okCount(), 1);
+    });
+    // The time-out counts every kanji not found and lists them all.
+    EXPECT_EQ(window->play().result().okCount, 1);
+    EXPECT_EQ(window->play().result().ngCount, 6);
+    EXPECT_EQ(gridKanji().size(), 7);
+    EXPECT_EQ(text("lblJikan"), QStringLiteral("0"));
+    const auto rows = history::read(HistoryFile);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].seconds, s("10秒"));
 }

@@ -5,6 +5,7 @@
 #include "platform/Chart.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
+#include "support/ExpectedColours.h"
 
 #include <QFile>
 #include <QFrame>
@@ -45,7 +46,7 @@ TEST_F(GameHistoryTest, OpensListingEveryRowCompactWithNoChartChosen)
     EXPECT_EQ(grid()->text(0, 9), QStringLiteral("表示秒数"));
     EXPECT_EQ(grid()->text(3, 0), QStringLiteral("3"));
     EXPECT_EQ(grid()->text(3, 9), QStringLiteral("35.2秒"));
-    EXPECT_EQ(face("cmdAllDsp"), HistoryArea::AllRowsListed);
+    EXPECT_EQ(face("cmdAllDsp"), rgb::LightYellow);
     EXPECT_EQ(find<QPushButton>("cmdMoji")->text(), QStringLiteral("文字数"));
     EXPECT_EQ(frameTop(), colors::twipsToPixels(5775));
     EXPECT_EQ(grid()->height(), colors::twipsToPixels(2235));
@@ -70,7 +71,7 @@ TEST_F(GameHistoryTest, FiltersListAndNumberOnlyTheirRows)
 
     click("cmdAllDsp");
     EXPECT_EQ(grid()->rows(), 5);
-    EXPECT_EQ(face("cmdAllDsp"), HistoryArea::AllRowsListed);
+    EXPECT_EQ(face("cmdAllDsp"), rgb::LightYellow);
 }
 
 TEST_F(GameHistoryTest, ChartButtonsDrawTheListedRowsAndEnlargeTheArea)
@@ -83,7 +84,7 @@ TEST_F(GameHistoryTest, ChartButtonsDrawTheListedRowsAndEnlargeTheArea)
     ASSERT_EQ(one->pointCount(), 4);
     EXPECT_DOUBLE_EQ(one->value(2), 83.3);
     EXPECT_DOUBLE_EQ(one->axisTop(), 100);  // accuracy reads against the whole scale
-    EXPECT_EQ(face("cmdRitu"), HistoryArea::ChosenChart);
+    EXPECT_EQ(face("cmdRitu"), rgb::LightCyan);
     EXPECT_EQ(frameTop(), colors::twipsToPixels(1350));
     EXPECT_EQ(grid()->height(), colors::twipsToPixels(3590));
 
@@ -106,7 +107,7 @@ TEST_F(GameHistoryTest, ChartButtonsDrawTheListedRowsAndEnlargeTheArea)
     EXPECT_DOUBLE_EQ(two->axisStep(), 2);
 
     click("cmdJisyo");  // the spare button changes nothing
-    EXPECT_EQ(face("cmdKaitou"), HistoryArea::ChosenChart);
+    EXPECT_EQ(face("cmdKaitou"), rgb::LightCyan);
     EXPECT_EQ(face("cmdJisyo"), buttonface::systemFace());
 
     choose("cboJikan2", QStringLiteral("60"));  // a filter redraws the chosen chart

@@ -64,3 +64,59 @@ TEST_F(KeyboardPlayTest, TheWindowsOwnTimersRunAPlayFromStartToTheTimeOut)
     EXPECT_EQ(text("lblJikan"), QStringLiteral("0"));
     EXPECT_EQ(history::read(QStringLiteral("合体履歴.txt")).size(), 1u);
 }
+
+TEST_F(KeyboardPlayTest, ACompositionUnderWayWhenTheJudgedTextGoesStaysWithTheInputMethod)
+{
+    open();
+    activate();
+    startPlay();
+    const auto cursorX = [this] { return answerBox()->inputMethodQuery(Qt::ImCursorRectangle).toRect().x(); };
+    typeAnswer(QStringLiteral("x"), [this] {
+        commit(QStringLiteral("明"));
+        QInputMethodEvent compose(QStringLiteral("にち"), {});
+        QCoreApplication::sendEvent(answerBox(), &compose);
+    });
+    ASSERT_EQ(window->play().ngCount(), 1);
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("明"));
+    EXPECT_TRUE(answerBox()->composing());
+    // The composition is still shown after 明: cancelling it moves the cursor back.
+    const int withComposition = cursorX();
+    QInputMethodEvent cancel;
+    QCoreApplication::sendEvent(answerBox(), &cancel);
+    EXPECT_LT(cursorX(), withComposition);
+
+    // The input method commits where the player left off.
+    QInputMethodEvent again(QStringLiteral("にち"), {});
+    QCoreApplication::sendEvent(answerBox(), &again);
+    QInputMethodEvent done;
+    done.setCommitString(QStringLiteral("日"));
+    QCoreApplication::sendEvent(answerBox(), &done);
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("明日"));
+}
+
+TEST_F(KeyboardPlayTest, ControlsClickedDuringAPlayGiveTheKeysBackToTheAnswerBox)
+{
+    open(QStringLiteral("5,60,\"答数\",1\r\n"));
+    activate();
+    startPlay();
+    // The auto-save box without its caption is clicked beside its square: focus, no toggle.
+    for (const char* name : {"chkAs", "optMode_1", "optMode_0", "cmdRitu", "cmdAllDsp"}) {
+        QTest::mouseClick(find<QWidget>(name), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), answerBox()) << name;
+    }
+    auto* count = find<QComboBox>("cboKaisu");
+    QTest::mouseClick(count, Qt::LeftButton);
+    count->hidePopup();
+    activate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), answerBox());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a"));
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("a"));
+    EXPECT_TRUE(window->play().playing());
+
+    // The keyboard's way round the window is the player's own.
+    QTest::keyClick(answerBox(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_NE(QApplication::focusWidget(), answerBox());
+}

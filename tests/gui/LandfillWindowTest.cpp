@@ -8,6 +8,7 @@
 #include "gui/GameWindowFixture.h"
 #include "platform/Grid.h"
 #include "records/RecordFile.h"
+#include "support/ExpectedColours.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -45,7 +46,7 @@ protected:
     bool colouredAs(int number, const QString& kousei)
     {
         QStringList shown;
-        for (int i : tilesIn(tilecolour::hint(number)))
+        for (int i : tilesIn(rgb::pastel(number)))
             shown << tile(i)->text();
         QStringList parts = Dictionary::components(kousei);
         shown.sort();
@@ -77,7 +78,7 @@ TEST_F(LandfillWindowTest, EveryFoundKanjiBlackensItsTilesUntilTheBoardIsUsedUp)
     ASSERT_EQ(h.size(), 6u);
 
     typeAnswer(h[1].kanji);
-    EXPECT_EQ(tilesIn(tilecolour::Black).size(), 2u);
+    EXPECT_EQ(tilesIn(rgb::Black).size(), 2u);
     // The others are numbered again from 1.
     EXPECT_TRUE(colouredAs(1, h[0].kousei));
     EXPECT_TRUE(colouredAs(2, h[2].kousei));
@@ -95,7 +96,7 @@ TEST_F(LandfillWindowTest, EveryFoundKanjiBlackensItsTilesUntilTheBoardIsUsedUp)
     for (size_t j : {0, 2, 3, 4, 5})
         typeAnswer(h[j].kanji);
     EXPECT_FALSE(window->play().playing());
-    EXPECT_EQ(tilesIn(tilecolour::Black).size(), 12u);
+    EXPECT_EQ(tilesIn(rgb::Black).size(), 12u);
     EXPECT_TRUE(readText(recordfile::FileName)
                     .contains(s("\"埋立\",20,\"秒数 : 20.0   答数 : 7   コマ数 : 12   ヒント有り\"")));
     EXPECT_EQ(history::read(HistoryFile).at(0).sixth, s("12"));
@@ -109,17 +110,17 @@ TEST_F(LandfillWindowTest, ATileClickWhitensOneTileAndTheHintBoxRecoloursTheWhol
     playByTheRealTimers([&] {
         h = hidden();
         typeAnswer(h[0].kanji);
-        const std::vector<int> black = tilesIn(tilecolour::Black);
+        const std::vector<int> black = tilesIn(rgb::Black);
         ASSERT_EQ(black.size(), 2u);
         QTest::mouseClick(tile(black[0]), Qt::LeftButton);
-        EXPECT_EQ(back(black[0]), tilecolour::White);
+        EXPECT_EQ(back(black[0]), rgb::White);
         EXPECT_EQ(window->play().answers(), 1);
 
         find<QCheckBox>("chkHint")->click();  // off: all white, black too
-        EXPECT_EQ(tilesIn(tilecolour::White).size(), 12u);
+        EXPECT_EQ(tilesIn(rgb::White).size(), 12u);
         find<QCheckBox>("chkHint")->click();  // on: every kanji coloured again, the found one too
         EXPECT_TRUE(colouredAs(1, h[0].kousei));
-        EXPECT_TRUE(tilesIn(tilecolour::Black).empty());
+        EXPECT_TRUE(tilesIn(rgb::Black).empty());
     });
     EXPECT_EQ(window->play().ngCount(), 5);
     EXPECT_EQ(answerGrid()->rows(), 7);

@@ -125,6 +125,7 @@ TEST_F(LinkWindowTest, TimeModeChainFillsAllCellsAndEndsBeforeTheTime)
     EXPECT_EQ(back(17), QColor(192, 192, 192));
     EXPECT_GE(answers()->topRow(), 2);  // the newest answers stay in view
     clock.advance(40000);
+    window->tmrBp_Timer();  // the display's tick: 20 seconds left
     EXPECT_TRUE(window->play().playing());
     typeAnswer(nextLink());
     EXPECT_FALSE(window->play().playing());
@@ -150,6 +151,8 @@ TEST_F(LinkWindowTest, GiveUpByTheHeadingEndsThePlayAndStoresOnlyWhatWasAnswered
     typeAnswer(nextLink());
     typeAnswer(QStringLiteral("理"));
     clock.advance(10000);
+    window->tmrBp_Timer();
+    clock.advance(600);  // given up between two ticks: the seconds shown count
     escape();
     EXPECT_FALSE(window->play().running());
     EXPECT_EQ(text("lblRitu"), QStringLiteral("50.0%"));
