@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -105,7 +106,13 @@ QPushButton* MainWindow::addToolButton(const char* name, const QString& caption,
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));
     b->setToolTip(tip);
-    b->setMinimumHeight(34);
+    // The style's minimum of 80 pixels a button would make the toolbar wider
+    // than a 1024-pixel screen: a button may narrow down to its caption.
+    const QStyle* st = b->style();
+    const int padding = 2 * (st->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) +
+                             st->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b)) +
+                        4;
+    b->setMinimumSize(b->fontMetrics().horizontalAdvance(caption) + padding, 34);
     toolbar_->addWidget(b);
     return b;
 }

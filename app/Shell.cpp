@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "platform/HelpViewer.h"
+#include "platform/WindowPlacement.h"
 
 #include <QWidget>
 
@@ -11,9 +12,10 @@ void Shell::registerGame(int item, WindowFactory factory) { games_[item] = std::
 
 void Shell::registerDictionaryWindow(WindowFactory factory) { dictionaryWindow_ = std::move(factory); }
 
-MainWindow* Shell::showMain()
+MainWindow* Shell::showMain(QScreen* screen)
 {
     auto* w = new MainWindow(tour_, dictionary_);
+    windowplace::fitAndCentre(w, screen);
     main_ = w;
     for (int item = 1; item <= 7; ++item)
         w->setGameAvailable(item, games_.count(item) > 0);
@@ -46,6 +48,8 @@ void Shell::open(const WindowFactory& factory)
         return;
     other_ = window;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // On the main window's screen, whole.
+    windowplace::fitAndCentre(window, main_ ? main_->screen() : nullptr);
     window->show();
     if (main_)
         main_->close();  // deletes it
@@ -53,7 +57,7 @@ void Shell::open(const WindowFactory& factory)
 
 void Shell::returnToMain(QWidget* from)
 {
-    showMain();
+    showMain(from ? from->screen() : nullptr);
     if (from)
         from->close();
 }

@@ -13,6 +13,7 @@
 #include <map>
 
 class MainWindow;
+class QScreen;
 class QWidget;
 
 class Shell : public QObject {
@@ -33,8 +34,9 @@ public:
     MainWindow* mainWindow() const { return main_; }
     QWidget* otherWindow() const { return other_; }
 
-    // Builds and starts a new main window.
-    MainWindow* showMain();
+    // Builds and starts a new main window, on `screen` (the primary screen
+    // when null).
+    MainWindow* showMain(QScreen* screen = nullptr);
     // The "戻り" of a game or the dictionary window: main window first, then
     // the window closes itself.
     void returnToMain(QWidget* from);
