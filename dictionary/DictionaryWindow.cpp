@@ -179,19 +179,21 @@ void DictionaryWindow::buildControls()
     connect(txtInp, &QLineEdit::returnPressed, this, &DictionaryWindow::txtInp_KeyPress);
     connect(msgKanji, &Grid::cellClicked, this, [this](int row, int) { msgKanji_Click(row); });
     // From the keyboard: the arrow keys choose a row, Enter goes on to its
-    // components (a kanji) or to 削除 (a compound).
+    // components (a kanji) or to 削除 (a compound). The lambdas copy the
+    // bindings by name: clang before 16 cannot capture a structured binding.
     for (auto [grid, select, next] :
          {std::tuple{msgKanji, &DictionaryWindow::msgKanji_Click, static_cast<QWidget*>(txtKousei)},
           std::tuple{msgJyukugo, &DictionaryWindow::msgJyukugo_Click, static_cast<QWidget*>(cmdDel2)}}) {
         connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this, grid, select](const QModelIndex& current) {
+                [this, grid = grid, select = select](const QModelIndex& current) {
                     if (grid->hasFocus() && current.isValid())
                         (this->*select)(current.row() + 1);
                 });
-        connect(grid, &QAbstractItemView::activated, this, [this, select, next](const QModelIndex& index) {
-            (this->*select)(index.row() + 1);
-            next->setFocus();
-        });
+        connect(grid, &QAbstractItemView::activated, this,
+                [this, select = select, next = next](const QModelIndex& index) {
+                    (this->*select)(index.row() + 1);
+                    next->setFocus();
+                });
     }
     connect(cmdNew, &QPushButton::clicked, this, &DictionaryWindow::cmdNew_Click);
     connect(cmdChg, &QPushButton::clicked, this, &DictionaryWindow::cmdChg_Click);

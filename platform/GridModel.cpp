@@ -158,6 +158,20 @@ bool GridModel::edited(int row, int col) const
     return p >= 0 && col >= 0 && col < cols() && edits_.count(at(p, col)) > 0;
 }
 
+std::vector<int> GridModel::editedSourceRows(int firstCol, int lastCol) const
+{
+    std::vector<int> rows;
+    const size_t n = columns_.size();
+    for (const auto& [cell, text] : edits_) {
+        const int col = int(cell % n);
+        if (col >= firstCol && col <= lastCol)
+            rows.push_back(int(cell / n));
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 void GridModel::revertCell(int row, int col)
 {
     if (!edited(row, col))

@@ -71,6 +71,10 @@ public:
     // Whether setCell changed this cell of a source row; revertCell takes the
     // change back, so the cell shows the source's text again.
     bool edited(int row, int col) const;
+    // The source rows (as sourceRow gives them) with a cell changed by
+    // setCell in a column from `firstCol` to `lastCol`; each row once, in no
+    // particular order. Cheaper than asking edited() of every cell.
+    std::vector<int> editedSourceRows(int firstCol, int lastCol) const;
     void revertCell(int row, int col);
     void setCellBack(int row, int col, const QColor& color);
     void setCellFore(int row, int col, const QColor& color);

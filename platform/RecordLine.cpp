@@ -57,23 +57,30 @@ QStringView firstLine(QStringView text)
 }
 
 namespace {
+template <typename T> qsizetype shortest(T value, char (&buf)[NumberBufferSize])
+{
+    if (!std::isfinite(value)) {
+        buf[0] = '0';
+        return 1;
+    }
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    if (ec != std::errc() || (end - buf == 2 && buf[0] == '-' && buf[1] == '0')) {
+        buf[0] = '0';
+        return 1;
+    }
+    return end - buf;
+}
+
 template <typename T> QString shortest(T value)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("0");
-    char buf[64];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    if (ec != std::errc())
-        return QStringLiteral("0");
-    QString s = QString::fromLatin1(buf, end - buf);
-    if (s == u"-0")
-        s = QStringLiteral("0");
-    return s;
+    char buf[NumberBufferSize];
+    return QString::fromLatin1(buf, shortest(value, buf));
 }
 }  // namespace
 
 QString number(double value) { return shortest(value); }
 QString number(float value) { return shortest(value); }
+qsizetype number(float value, char (&buf)[NumberBufferSize]) { return shortest(value, buf); }
 QString number(long long value) { return QString::number(value); }
 
 double toDouble(QStringView item)

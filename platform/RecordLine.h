@@ -47,6 +47,9 @@ QStringView firstLine(QStringView text);
 // back the same value, never an exponent (60, 180.28).
 QString number(double value);
 QString number(float value);
+// number(float) written into `buf` without allocating; returns its length.
+inline constexpr int NumberBufferSize = 64;
+qsizetype number(float value, char (&buf)[NumberBufferSize]);
 QString number(long long value);
 inline QString number(int value) { return number(static_cast<long long>(value)); }
 

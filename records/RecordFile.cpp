@@ -85,8 +85,9 @@ std::shared_ptr<const RecordTable> RecordTable::parseBytes(QByteArray bytes)
         const QStringView line(t, tStop - t);
         if (!line.trimmed().isEmpty()) {
             addRecord(table->records_, line, items);
-            table->lines_.push_back(
-                {qsizetype(b - all.data()), qsizetype(bStop - b), !clean && line.contains(QChar(0xFFFD))});
+            table->lines_.push_back({qsizetype(b - all.data()), qsizetype(bStop - b),
+                                     !clean && line.contains(QChar(0xFFFD)),
+                                     bEnd - bStop >= 2 && bStop[0] == '\r' && bStop[1] == '\n'});
         }
         b = nextLine(bStop, bEnd);
         t = nextLine(tStop, tEnd);
@@ -260,15 +261,113 @@ void appendRewritten(QByteArray& out, const RecordTable& table, int p, std::vect
     out += "\",\"";
     out += items[2];
     out += "\",";
-    out += recordline::number(table.records()[size_t(p)].seconds).toLatin1();
+    char number[recordline::NumberBufferSize];
+    out.append(number, recordline::number(table.records()[size_t(p)].seconds, number));
     out += ",\"";
-    for (char c : items[4]) {
-        if (c == '"')
-            out += quoteInNote();
-        else
-            out += c;
+    const QByteArrayView note = items[4];
+    for (qsizetype from = 0; from < note.size();) {
+        const qsizetype quote = note.indexOf('"', from);
+        const qsizetype stop = quote < 0 ? note.size() : quote;
+        out += note.sliced(from, stop - from);
+        if (quote < 0)
+            break;
+        out += quoteInNote();
+        from = quote + 1;
     }
     out += "\",\"\"\r\n";
+}
+
+// How a clean line stands against the rewrite form.
+enum class Form {
+    Rewrite,   // "date","time","item",seconds,"note","" exactly
+    Appended,  // as a game appends it: the same, ending in a bare comma
+    Other,
+};
+
+// Tells the form on the line's bytes: quotes and commas never sit inside a
+// two-byte character. The seconds must stand as the rewrite writes them.
+Form formOf(QByteArrayView line, float seconds)
+{
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    const auto expect = [&](char c) {
+        if (p == end || *p != c)
+            return false;
+        ++p;
+        return true;
+    };
+    const auto quoted = [&] {
+        if (!expect('"'))
+            return false;
+        const void* close = std::memchr(p, '"', size_t(end - p));
+        if (!close)
+            return false;
+        p = static_cast<const char*>(close) + 1;
+        return true;
+    };
+    for (int i = 0; i < 3; ++i)
+        if (!quoted() || !expect(','))
+            return Form::Other;
+    char number[recordline::NumberBufferSize];
+    const qsizetype n = recordline::number(seconds, number);
+    if (end - p < n || std::memcmp(p, number, size_t(n)) != 0)
+        return Form::Other;
+    p += n;
+    if (!expect(',') || !quoted() || !expect(','))
+        return Form::Other;
+    if (p == end)
+        return Form::Appended;
+    if (end - p == 2 && p[0] == '"' && p[1] == '"')
+        return Form::Rewrite;
+    return Form::Other;
+}
+
+// Lines that go out as the file holds them, CR LF included. Consecutive
+// ones that lie together in the file are copied in one piece.
+class Run {
+public:
+    explicit Run(QByteArray& out) : out_(out) {}
+    // Adds `line`, followed in the file by CR LF.
+    void add(QByteArrayView line)
+    {
+        if (line.data() != end_) {
+            flush();
+            begin_ = line.data();
+        }
+        end_ = line.data() + line.size() + 2;
+    }
+    void flush()
+    {
+        if (begin_ != end_)
+            out_.append(begin_, end_ - begin_);
+        begin_ = end_ = nullptr;
+    }
+
+private:
+    QByteArray& out_;
+    const char* begin_ = nullptr;
+    const char* end_ = nullptr;
+};
+
+// Record p, unchanged, in the rewrite form.
+void appendUnchanged(QByteArray& out, Run& run, const RecordTable& table, int p, std::vector<QByteArrayView>& items)
+{
+    const QByteArrayView line = table.lineBytes(p);
+    const Form form = table.damaged(p) ? Form::Rewrite : formOf(line, table.records()[size_t(p)].seconds);
+    if (form == Form::Rewrite && table.endsInCrLf(p)) {
+        run.add(line);
+        return;
+    }
+    run.flush();
+    if (form == Form::Rewrite) {
+        out += line;
+        out += "\r\n";
+    } else if (form == Form::Appended) {
+        out += line;
+        out += "\"\"\r\n";
+    } else {
+        appendRewritten(out, table, p, items);
+    }
 }
 
 // A damaged record that the user changed: where its damage lies in an item
@@ -308,15 +407,18 @@ textfile::WriteResult rewriteFromGrid(const GridModel& m, const QString& path)
     }
     std::vector<QByteArrayView> items;
     items.reserve(8);
+    std::vector<bool> edited(table ? size_t(table->size()) : 0);
+    for (int p : m.editedSourceRows(Col::Date, Col::Note))
+        if (p >= 0 && size_t(p) < edited.size())
+            edited[size_t(p)] = true;
+    Run run(out);
     for (int r = 0; r < m.dataRows(); ++r) {
         const int p = table ? m.sourceRow(r) : -1;
-        bool changed = p < 0;
-        for (int col = Col::Date; !changed && col <= Col::Note; ++col)
-            changed = m.edited(r, col);
-        if (!changed) {
-            appendRewritten(out, *table, p, items);
+        if (p >= 0 && !edited[size_t(p)]) {
+            appendUnchanged(out, run, *table, p, items);
             continue;
         }
+        run.flush();
         if (p >= 0 && table->damaged(p)) {
             const QString error = damagedRecordError(m, r, *table, p);
             if (!error.isEmpty()) {
@@ -333,6 +435,7 @@ textfile::WriteResult rewriteFromGrid(const GridModel& m, const QString& path)
         }
         out += line.bytes;
     }
+    run.flush();
     recordlog::forget();
     return textfile::replaceBytes(path, out);
 }

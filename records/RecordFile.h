@@ -49,12 +49,16 @@ public:
     // Whether record i's line holds bytes that are not code page 932 (they
     // read as U+FFFD).
     bool damaged(int i) const { return fromBytes_ && lines_[size_t(i)].damaged; }
+    // Whether record i's line ends in CR LF in the file (not LF, CR or the
+    // end of the file).
+    bool endsInCrLf(int i) const { return fromBytes_ && lines_[size_t(i)].crlf; }
 
 private:
     struct Line {
         qsizetype start;
         qsizetype length;
         bool damaged;
+        bool crlf;
     };
     QByteArray bytes_;
     qsizetype prefix_ = 0;
@@ -96,8 +100,10 @@ textfile::WriteResult append(const QString& line, const QString& path = FileName
 // quoted date, time and item, the seconds as a single-precision number, the
 // quoted note and an empty quoted spare. A row the grid took from the log
 // (RecordGridSource) and did not change is written from its line's bytes, so
-// nothing is decoded and encoded again, and a damaged line goes back byte for
-// byte. A damaged record the user changed is refused, named in the error.
+// nothing is decoded and encoded again: a line already in the rewrite form is
+// copied as it stands (a run of them in one piece), and a damaged line goes
+// back byte for byte. A damaged record the user changed is refused, named in
+// the error.
 textfile::WriteResult rewriteFromGrid(const Grid& grid, const QString& path = FileName);
 textfile::WriteResult rewriteFromGrid(const GridModel& model, const QString& path = FileName);
 textfile::WriteResult truncate(const QString& path = FileName);

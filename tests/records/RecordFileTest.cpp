@@ -180,6 +180,53 @@ TEST_F(RecordFile, ARewriteFromTheBytesEqualsTheFullRewriteForLinesTheProgramWro
     EXPECT_EQ(recordfile::read()->size(), 301);
 }
 
+TEST_F(RecordFile, ARewriteCopiesLinesInTheRewriteFormAsTheyStandAndBringsEveryOtherIntoIt)
+{
+    // Lines already rewritten (copied in runs), with the runs broken by a
+    // blank line, an LF or CR line end and a last line without one; lines
+    // that look rewritten but are not quite (seconds not in their shortest
+    // form or beyond a float's precision, an item more, spaces after the
+    // spare, a quote in a bare note).
+    const QByteArray rewritten =
+        cp932(QStringLiteral("\"2006/01/01\",\"08:00:00\",\"合体\",60,\"秒数 : 60\",\"\"\r\n"
+                             "\"2006/01/02\",\"08:00:01\",\"連結\",12.5,\"一言, 日記\",\"\"\r\n"
+                             "\r\n"
+                             "\"2006/01/03\",\"08:00:02\",\"発掘\",0.1,\"\",\"\"\n"
+                             "\"2006/01/04\",\"08:00:03\",\"しりとり\",180.28,\"x\",\"\"\r"
+                             "\"2006/01/05\",\"08:00:04\",\"a\",60.0,\"x\",\"\"\r\n"
+                             "\"2006/01/06\",\"08:00:05\",\"b\",+5,\"x\",\"\"\r\n"
+                             "\"2006/01/06\",\"08:00:05\",\"b\",16777217,\"x\",\"\"\r\n"
+                             "\"2006/01/07\",\"08:00:06\",\"c\", 7,\"x\",\"\"\r\n"
+                             "\"2006/01/08\",\"08:00:07\",\"d\",7,\"x\",\"\",\"more\"\r\n"
+                             "\"2006/01/09\",\"08:00:08\",\"e\",7,\"x\",\"\"  \r\n"
+                             "\"2006/01/10\",\"08:00:09\",\"f\",7,no\"te,\r\n"
+                             "2006/01/11,08:00:10,g,1e3,\"x\"\r\n"
+                             "\"2006/01/12\",\"08:00:11\",\"h\",8,\"y\",\r\n"
+                             "\"2006/01/13\",\"08:00:12\",\"i\",9,\"z\",\"\"\r\n"
+                             "\"2006/01/14\",\"08:00:13\",\"j\",10,\"w\",\"\""));
+    const auto rewrite = [&](auto change) {
+        writeBytes(recordfile::FileName, rewritten);
+        RecordGrid6 g;
+        change(g.grid);
+        const QByteArray expected = textRewrite(g.grid);
+        ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+        EXPECT_EQ(readBytes(recordfile::FileName), expected);
+        // The rewritten file is in the rewrite form throughout.
+        RecordGrid6 again;
+        ASSERT_TRUE(recordfile::rewriteFromGrid(again.grid).ok);
+        EXPECT_EQ(readBytes(recordfile::FileName), expected);
+    };
+    rewrite([](Grid&) {});
+    rewrite([](Grid& g) { g.setText(2, 5, QStringLiteral("新しい一言")); });
+    rewrite([](Grid& g) { g.removeRow(1); });
+    rewrite([](Grid& g) { g.model().sortRows(1, GridModel::SortKind::Text, false); });
+    rewrite([](Grid& g) {
+        g.model().sortRows(3, GridModel::SortKind::Text, true);
+        g.removeRow(4);
+        g.setText(6, 5, QStringLiteral("並べ替えた後"));
+    });
+}
+
 TEST_F(RecordFile, ADamagedRecordGoesBackByteForByteAndBlocksNothing)
 {
     const QByteArray good = cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\r\n"));
