@@ -1,5 +1,6 @@
 #include "app/GamePanel.h"
 
+#include "platform/SvgPicture.h"
 #include "records/GameItems.h"
 
 #include <QGridLayout>
@@ -15,6 +16,12 @@ struct GameButton {
 };
 constexpr std::array<GameButton, 7> Buttons = {
     {{"cmdG1", 1}, {"cmdG2", 2}, {"cmdG3", 3}, {"cmdG4", 4}, {"cmdG5", 6}, {"cmdG6", 5}, {"cmdG7", 7}}};
+
+// The picture of each game, by item number.
+constexpr std::array<const char*, 7> Pictures = {
+    ":/games/combine.svg",  ":/games/dismantle.svg", ":/games/compound.svg", ":/games/excavation.svg",
+    ":/games/landfill.svg", ":/games/link.svg",      ":/games/shiritori.svg"};
+constexpr int PictureSide = 32;
 }  // namespace
 
 GamePanel::GamePanel(QWidget* parent) : QFrame(parent)
@@ -30,6 +37,8 @@ GamePanel::GamePanel(QWidget* parent) : QFrame(parent)
         auto* b = new QPushButton(items::names()[g.item - 1], this);
         b->setObjectName(QString::fromLatin1(g.name));
         b->setMinimumSize(120, 44);
+        b->setIcon(svgpicture::icon(QString::fromLatin1(Pictures[size_t(g.item - 1)])));
+        b->setIconSize(QSize(PictureSide, PictureSide));
         const int item = g.item;
         connect(b, &QPushButton::clicked, this, [this, item] { emit gameChosen(item); });
         buttons_[size_t(item - 1)] = b;

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QSet>
 
 namespace {
 QString rec(const char* date, const char* time, const char* item, const char* seconds)
@@ -132,6 +133,22 @@ TEST_F(MainWindowTest, GamePanelMovesTheCalendarToTodayFirst)
     EXPECT_EQ(find<Grid>("msgDayList")->rows(), 1);
     click("cmdModori");
     EXPECT_FALSE(find("fraGame")->isVisible());
+}
+
+TEST_F(MainWindowTest, EveryGameButtonShowsItsOwnPictureBesideItsCaption)
+{
+    start();
+    click("cmdGame");
+    QSet<qint64> pictures;
+    for (const char* name : {"cmdG1", "cmdG2", "cmdG3", "cmdG4", "cmdG5", "cmdG6", "cmdG7"}) {
+        auto* button = find<QPushButton>(name);
+        EXPECT_FALSE(button->icon().isNull()) << name;
+        EXPECT_FALSE(button->text().isEmpty()) << name;
+        const QImage image = button->icon().pixmap(button->iconSize()).toImage();
+        EXPECT_EQ(image.size(), button->iconSize()) << name;
+        pictures.insert(qHash(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes())));
+    }
+    EXPECT_EQ(pictures.size(), 7);  // no two games share a picture
 }
 
 TEST_F(MainWindowTest, AMissingDictionaryIsReportedInJapanese)
