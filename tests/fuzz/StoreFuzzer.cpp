@@ -1,9 +1,12 @@
 // Appends and rewrites of the play log on any file: an appended record
 // stands on its own line after every record that was there; a rewrite
 // changes no record but the edited one, keeps a damaged line byte for byte,
-// and rewriting the rewritten file again changes nothing.
+// and rewriting the rewritten file again changes nothing. Taken from the
+// bytes, the rewrite gives what the rewrite from the grid's text gives.
 #include "FuzzDir.h"
 #include "platform/GridModel.h"
+#include "platform/Sjis.h"
+#include "platform/TextFile.h"
 #include "records/RecordFile.h"
 #include "records/RecordGrid.h"
 #include "records/RecordLog.h"
@@ -73,13 +76,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (before->lineBytes(i) != after->lineBytes(i))
                 std::abort();
         } else if (a.date != b.date || a.time != b.time || a.item != b.item || a.seconds != b.seconds ||
-                   QString(a.note).replace(u'"', QChar(0xFF02)) != b.note) {
+                   a.note.toString().replace(u'"', QChar(0xFF02)) != b.note) {
             if (!(a.seconds != a.seconds))  // NaN never compares equal
                 std::abort();
         }
     }
-    // A rewrite of the rewritten file is the same file.
+    // Written from the bytes, it is what the rewrite from the cells' text
+    // gives, wherever that text encodes back to the bytes it came from.
     const QByteArray once = fuzzdir::read(recordfile::FileName);
+    const QByteArrayView body = textfile::withoutBom(bytes);
+    bool clean = true;
+    const sjis::Encoded back = sjis::encode(sjis::decode(body, &clean));
+    if (clean && back.ok() && back.bytes == body) {
+        GridModel plain;
+        plain.setColumns({{}, {}, {}, {}, {}, {}});
+        for (int r = 0; r < m.dataRows(); ++r) {
+            std::vector<QString> cells;
+            for (int c = 0; c < RecordGridSource::Columns; ++c)
+                cells.push_back(m.cell(r, c));
+            plain.appendRow(std::move(cells));
+        }
+        if (!recordfile::rewriteFromGrid(plain, QStringLiteral("plain.txt")).ok ||
+            textfile::withoutBom(once) != fuzzdir::read(QStringLiteral("plain.txt")))
+            std::abort();
+    }
+    // A rewrite of the rewritten file is the same file.
     GridModel again;
     gridOver(again);
     if (!recordfile::rewriteFromGrid(again).ok || fuzzdir::read(recordfile::FileName) != once)
