@@ -221,24 +221,36 @@ namespace {
 
 using Col = RecordGridSource::Column;
 
-// A record line in the form a rewrite gives it, from the row's cells.
+// A record line in the form a rewrite gives it, from the row's cells. A
+// double quote cannot stand inside a quoted item: in a hand-made record's
+// date, time or item it becomes ＂ as in a note, so the record reads back as
+// it was written.
 QString rewrittenLine(const GridModel& m, int r)
 {
     return recordline::LineWriter()
-        .quoted(m.cell(r, Col::Date))
-        .quoted(m.cell(r, Col::Time))
-        .quoted(m.cell(r, Col::Item))
+        .quoted(recordline::safeText(m.cell(r, Col::Date)))
+        .quoted(recordline::safeText(m.cell(r, Col::Time)))
+        .quoted(recordline::safeText(m.cell(r, Col::Item)))
         .num(recordline::toFloat(m.cell(r, Col::Seconds)))
         .quoted(recordline::safeText(m.cell(r, Col::Note)))
         .quoted(u"")
         .text();
 }
 
-// What a rewrite writes for a double quote inside a note.
-const QByteArray& quoteInNote()
+// A text item's bytes as a rewrite writes them between quotes: a double
+// quote (only a bare item of a hand-made line holds one) becomes ＂.
+void appendQuotedItem(QByteArray& out, QByteArrayView item)
 {
-    static const QByteArray bytes = sjis::encode(recordline::safeText(u"\"")).bytes;
-    return bytes;
+    static const QByteArray quote = sjis::encode(recordline::safeText(u"\"")).bytes;
+    for (qsizetype from = 0; from < item.size();) {
+        const qsizetype at = item.indexOf('"', from);
+        const qsizetype stop = at < 0 ? item.size() : at;
+        out += item.sliced(from, stop - from);
+        if (at < 0)
+            break;
+        out += quote;
+        from = at + 1;
+    }
 }
 
 // Record p of the table in the rewrite form, straight from its bytes: the
@@ -255,25 +267,16 @@ void appendRewritten(QByteArray& out, const RecordTable& table, int p, std::vect
     recordline::split(line, items);
     items.resize(std::max<size_t>(items.size(), 6));
     out += '"';
-    out += items[0];
+    appendQuotedItem(out, items[0]);
     out += "\",\"";
-    out += items[1];
+    appendQuotedItem(out, items[1]);
     out += "\",\"";
-    out += items[2];
+    appendQuotedItem(out, items[2]);
     out += "\",";
     char number[recordline::NumberBufferSize];
     out.append(number, recordline::number(table.records()[size_t(p)].seconds, number));
     out += ",\"";
-    const QByteArrayView note = items[4];
-    for (qsizetype from = 0; from < note.size();) {
-        const qsizetype quote = note.indexOf('"', from);
-        const qsizetype stop = quote < 0 ? note.size() : quote;
-        out += note.sliced(from, stop - from);
-        if (quote < 0)
-            break;
-        out += quoteInNote();
-        from = quote + 1;
-    }
+    appendQuotedItem(out, items[4]);
     out += "\",\"\"\r\n";
 }
 

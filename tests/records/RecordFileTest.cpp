@@ -186,7 +186,7 @@ TEST_F(RecordFile, ARewriteCopiesLinesInTheRewriteFormAsTheyStandAndBringsEveryO
     // blank line, an LF or CR line end and a last line without one; lines
     // that look rewritten but are not quite (seconds not in their shortest
     // form or beyond a float's precision, an item more, spaces after the
-    // spare, a quote in a bare note).
+    // spare, a quote in a bare note or a bare item).
     const QByteArray rewritten =
         cp932(QStringLiteral("\"2006/01/01\",\"08:00:00\",\"合体\",60,\"秒数 : 60\",\"\"\r\n"
                              "\"2006/01/02\",\"08:00:01\",\"連結\",12.5,\"一言, 日記\",\"\"\r\n"
@@ -201,6 +201,7 @@ TEST_F(RecordFile, ARewriteCopiesLinesInTheRewriteFormAsTheyStandAndBringsEveryO
                              "\"2006/01/09\",\"08:00:08\",\"e\",7,\"x\",\"\"  \r\n"
                              "\"2006/01/10\",\"08:00:09\",\"f\",7,no\"te,\r\n"
                              "2006/01/11,08:00:10,g,1e3,\"x\"\r\n"
+                             "2006/01/15,08:00:14,合\"体,5,\"x\",\r\n"
                              "\"2006/01/12\",\"08:00:11\",\"h\",8,\"y\",\r\n"
                              "\"2006/01/13\",\"08:00:12\",\"i\",9,\"z\",\"\"\r\n"
                              "\"2006/01/14\",\"08:00:13\",\"j\",10,\"w\",\"\""));
@@ -211,10 +212,12 @@ TEST_F(RecordFile, ARewriteCopiesLinesInTheRewriteFormAsTheyStandAndBringsEveryO
         const QByteArray expected = textRewrite(g.grid);
         ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
         EXPECT_EQ(readBytes(recordfile::FileName), expected);
-        // The rewritten file is in the rewrite form throughout.
+        // The rewritten file is in the rewrite form throughout, and a quote
+        // inside an item, which the form cannot hold, reads back as ＂.
         RecordGrid6 again;
         ASSERT_TRUE(recordfile::rewriteFromGrid(again.grid).ok);
         EXPECT_EQ(readBytes(recordfile::FileName), expected);
+        EXPECT_TRUE(readText(recordfile::FileName).contains(QStringLiteral("\"合＂体\"")));
     };
     rewrite([](Grid&) {});
     rewrite([](Grid& g) { g.setText(2, 5, QStringLiteral("新しい一言")); });

@@ -5,8 +5,9 @@
 //                              number once it is stored
 //   kill_harness rewrite DIR   rewrite the log, the middle record's note
 //                              "rev 1", "rev 2", …; prints each once written
-//   kill_harness check MODE DIR LAST
-//                              after a kill: LAST is the last number printed.
+//   kill_harness check MODE DIR LAST [SEED]
+//                              after a kill: LAST is the last number printed,
+//                              SEED the log the trial started from.
 //                              Removes stale temporaries as a start does,
 //                              stores one more play, and checks every file.
 //                              Prints "intact", "damaged: why" or "lost: why".
@@ -67,7 +68,7 @@ int loop(const QString& mode)
     }
 }
 
-int check(const QString& mode, long long last)
+int check(const QString& mode, long long last, const QString& seed)
 {
     int stale = 0;
     for (const QString& f : QDir::current().entryList(QDir::Files))
@@ -104,6 +105,20 @@ int check(const QString& mode, long long last)
     } else {
         if (records->size() != SeedRecords)
             return std::printf("damaged: %d records\n", records->size()), 0;
+        // Every other record is the seed's, and every line ends in CR LF.
+        if (!seed.isEmpty()) {
+            const auto before = recordfile::read(seed);
+            for (int i = 0; i < SeedRecords; ++i) {
+                const RecordView& a = before->records()[size_t(i)];
+                const RecordView& b = records->records()[size_t(i)];
+                if (i != SeedRecords / 2 && (a.date != b.date || a.time != b.time || a.item != b.item ||
+                                             a.seconds != b.seconds || a.note != b.note))
+                    return std::printf("damaged: record %d changed\n", i + 1), 0;
+            }
+            const QByteArray bytes = *textfile::readBytes(recordfile::FileName);
+            if (!bytes.endsWith("\r\n") || bytes.count("\r\n") != SeedRecords)
+                return std::printf("damaged: a line without its CR LF\n"), 0;
+        }
         const QString note = records->records()[SeedRecords / 2].note.toString();
         const long long rev = note.startsWith(u"rev ") ? note.mid(4).toLongLong() : 0;
         if (rev != last && rev != last + 1)
@@ -123,6 +138,6 @@ int main(int argc, char** argv)
     if (!QDir::setCurrent(QString::fromLocal8Bit(argv[argc >= 5 ? 3 : 2])))
         return 1;
     if (QByteArrayView(argv[1]) == "check" && argc >= 5)
-        return check(mode, std::atoll(argv[4]));
+        return check(mode, std::atoll(argv[4]), argc >= 6 ? QString::fromLocal8Bit(argv[5]) : QString());
     return loop(mode);
 }

@@ -27,7 +27,7 @@ for mode in append rewrite; do
     kill -9 "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     last=$(tail -n 1 "$work/acked" 2>/dev/null || true)
-    result=$("$harness" check "$mode" "$dir" "${last:-0}")
+    result=$("$harness" check "$mode" "$dir" "${last:-0}" "$work/seed.txt")
     case $result in
       intact*) intact=$((intact + 1)) ;;
       torn*) torn=$((torn + 1)); echo "$mode trial $i: $result" ;;
