@@ -10,18 +10,20 @@
 
 namespace fuzzdir {
 
-// Makes and enters the folder once per process.
+// Makes and enters the folder once per process; a run that ends normally
+// removes it (one that stops on a finding leaves it, to look at).
 inline void enter()
 {
     static bool done = false;
     if (done)
         return;
     done = true;
-    char name[] = "/dev/shm/fernoa2-fuzz-XXXXXX";
+    static char name[] = "/dev/shm/fernoa2-fuzz-XXXXXX";
     if (!mkdtemp(name))
         std::abort();
     if (chdir(name) != 0)
         std::abort();
+    std::atexit([] { QDir(QString::fromLocal8Bit(name)).removeRecursively(); });
 }
 
 inline void write(const QString& name, QByteArrayView bytes)
