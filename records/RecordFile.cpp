@@ -439,6 +439,11 @@ textfile::WriteResult rewriteFromGrid(const GridModel& m, const QString& path)
         out += line.bytes;
     }
     run.flush();
+    // A damaged line kept as read may begin with the bytes of a byte order
+    // mark; moved to the start of the file, it would lose them to the next
+    // reader. A blank line before it keeps it whole.
+    if (table && table->prefix().isEmpty() && out.startsWith(textfile::Bom))
+        out.prepend("\r\n");
     recordlog::forget();
     return textfile::replaceBytes(path, out);
 }

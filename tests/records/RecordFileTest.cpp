@@ -261,6 +261,22 @@ TEST_F(RecordFile, ADamagedRecordGoesBackByteForByteAndBlocksNothing)
     EXPECT_EQ(readBytes(recordfile::FileName), before);
 }
 
+TEST_F(RecordFile, ADamagedLineThatBeginsLikeAByteOrderMarkStaysARecordAtTheStartOfTheFile)
+{
+    const QByteArray good = cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\"\"\r\n"));
+    const QByteArray markLike = QByteArray(textfile::Bom) + "\xB1\x82\r\n";
+    writeBytes(recordfile::FileName, good + markLike + good);
+    RecordGrid6 first;
+    first.grid.removeRow(1);  // the damaged line becomes the first
+    ASSERT_TRUE(recordfile::rewriteFromGrid(first.grid).ok);
+    ASSERT_EQ(recordfile::read()->size(), 2);
+    EXPECT_EQ(recordfile::read()->lineBytes(0), markLike.chopped(2));
+    RecordGrid6 again;
+    ASSERT_TRUE(recordfile::rewriteFromGrid(again.grid).ok);
+    ASSERT_EQ(recordfile::read()->size(), 2);
+    EXPECT_EQ(recordfile::read()->lineBytes(0), markLike.chopped(2));
+}
+
 TEST_F(RecordFile, TheSharedLogIsReadAgainOnlyWhenTheFileChanged)
 {
     writeText(recordfile::FileName, recordgen::text(10));
