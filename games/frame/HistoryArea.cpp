@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -130,6 +131,30 @@ void HistoryArea::InitHistoryGrid()
     msgRireki->growColumnTo(7, QStringLiteral("100.0%"));
 }
 
+bool HistoryArea::needsHorizontalBar(int gridHeight) const
+{
+    const int bar = msgRireki->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, msgRireki);
+    const int width = msgRireki->width() - 2 * msgRireki->frameWidth();
+    const int height = gridHeight - 2 * msgRireki->frameWidth() - msgRireki->horizontalHeader()->sizeHint().height();
+    const int columns = msgRireki->horizontalHeader()->length();
+    const int rows = msgRireki->verticalHeader()->length();
+    // Each bar takes room from the other direction.
+    const bool vertical = rows > height || (columns > width && rows > height - bar);
+    return columns > width - (vertical ? bar : 0);
+}
+
+void HistoryArea::fitGridHeight()
+{
+    // With today's larger fonts the columns, their dates and times grown to
+    // show whole, can be wider than the grid. The horizontal scroll bar that
+    // brings then gets room of its own below the rows, in the frame's margin,
+    // instead of covering the newest row.
+    if (gridRowsHeight_ <= 0)
+        return;
+    const int bar = msgRireki->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, msgRireki);
+    msgRireki->resize(msgRireki->width(), gridRowsHeight_ + (needsHorizontalBar(gridRowsHeight_) ? bar : 0));
+}
+
 template <typename Keep> void HistoryArea::listRows(Keep keep)
 {
     msgRireki->hide();
@@ -147,6 +172,7 @@ template <typename Keep> void HistoryArea::listRows(Keep keep)
         cells.insert(cells.end(), c.begin(), c.end());
     }
     msgRireki->model().setCells(std::move(cells));
+    fitGridHeight();
     msgRireki->show();
 }
 
@@ -248,8 +274,10 @@ void HistoryArea::applyLayout(int topTwips, int heightTwips, int gridHeightTwips
     const int width = twipsToPixels(widthTwips_);
     const int margin = twipsToPixels(FrameMarginTwips);
     fraRireki->setGeometry(twipsToPixels(leftTwips_), twipsToPixels(topTwips), width, twipsToPixels(heightTwips));
-    const int gridHeight = twipsToPixels(gridHeightTwips);
-    msgRireki->setGeometry(margin, margin, width - 2 * margin, gridHeight);
+    gridRowsHeight_ = twipsToPixels(gridHeightTwips);
+    msgRireki->setGeometry(margin, margin, width - 2 * margin, gridRowsHeight_);
+    fitGridHeight();
+    const int gridHeight = msgRireki->height();
     // The charts sit under the grid; the compact frame is too short to show them.
     const int chartTop = margin + gridHeight + margin;
     const int chartHeight = twipsToPixels(WithChart.height) - chartTop - margin;

@@ -70,6 +70,9 @@ private:
     void showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale);
     void showChart(Chart* shown);
     void applyLayout(int topTwips, int heightTwips, int gridHeightTwips, int scrollAbove);
+    // Whether the columns, at this grid height, bring a horizontal scroll bar.
+    bool needsHorizontalBar(int gridHeight) const;
+    void fitGridHeight();
     void scrollToEnd();
 
     QWidget* window_;
@@ -77,4 +80,5 @@ private:
     QString sixthHeading_;
     int leftTwips_ = 120;
     int widthTwips_ = 8880;
+    int gridRowsHeight_ = 0;  // of the layout in force, for the rows alone
 };

@@ -7,8 +7,10 @@
 #include "platform/Grid.h"
 #include "support/ExpectedColours.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFrame>
+#include <QScrollBar>
 
 namespace {
 const QString HistoryFile = QStringLiteral("合体履歴.txt");
@@ -36,6 +38,14 @@ protected:
     Grid* grid() { return find<Grid>("msgRireki"); }
     QColor face(const char* button) { return buttonface::get(find<QPushButton>(button)); }
     int frameTop() { return find<QFrame>("fraRireki")->geometry().top(); }
+    // The grid's height for its rows: without a horizontal scroll bar's room
+    // below them, where the columns are wider than the grid.
+    int rowsHeight()
+    {
+        QCoreApplication::processEvents();
+        const QScrollBar* bar = grid()->horizontalScrollBar();
+        return grid()->height() - (bar->maximum() > 0 ? bar->sizeHint().height() : 0);
+    }
 };
 
 TEST_F(GameHistoryTest, OpensListingEveryRowCompactWithNoChartChosen)
@@ -49,7 +59,7 @@ TEST_F(GameHistoryTest, OpensListingEveryRowCompactWithNoChartChosen)
     EXPECT_EQ(face("cmdAllDsp"), rgb::LightYellow);
     EXPECT_EQ(find<QPushButton>("cmdMoji")->text(), QStringLiteral("文字数"));
     EXPECT_EQ(frameTop(), colors::twipsToPixels(5775));
-    EXPECT_EQ(grid()->height(), colors::twipsToPixels(2235));
+    EXPECT_EQ(rowsHeight(), colors::twipsToPixels(2235));
     EXPECT_FALSE(find("mcrRireki")->isVisible());
     EXPECT_FALSE(find("mcrRireki2")->isVisible());
 }
@@ -86,7 +96,7 @@ TEST_F(GameHistoryTest, ChartButtonsDrawTheListedRowsAndEnlargeTheArea)
     EXPECT_DOUBLE_EQ(one->axisTop(), 100);  // accuracy reads against the whole scale
     EXPECT_EQ(face("cmdRitu"), rgb::LightCyan);
     EXPECT_EQ(frameTop(), colors::twipsToPixels(1350));
-    EXPECT_EQ(grid()->height(), colors::twipsToPixels(3590));
+    EXPECT_EQ(rowsHeight(), colors::twipsToPixels(3590));
 
     click("cmdByou");
     EXPECT_DOUBLE_EQ(one->value(3), 0.28);
@@ -167,4 +177,36 @@ TEST_F(GameHistoryTest, AMissingHistoryFileListsTheHeaderOnly)
     EXPECT_EQ(grid()->rows(), 1);
     click("cmdKaitou");
     EXPECT_EQ(find<Chart>("mcrRireki2")->pointCount(), 0);
+}
+
+TEST_F(GameHistoryTest, TheNewestRowAndTheManualSaveCaptionShowWholeInTheCompactLayout)
+{
+    QString many;
+    for (int i = 0; i < 20; ++i)
+        many += row("14:00:00", 9, 1, "90.0%", "0.28/秒", "35.2秒");
+    writeText(HistoryFile, many);
+    open(QStringLiteral("2,60,\"答数\",0\r\n"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QCoreApplication::processEvents();
+    Grid* g = grid();
+    const QRect newest = g->visualRect(g->QTableView::model()->index(g->rows() - 2, 0));
+    EXPECT_TRUE(g->viewport()->rect().contains(newest)) << newest.y() << "+" << newest.height();
+    // A horizontal scroll bar, where the columns need one, lies below the rows and inside the frame.
+    EXPECT_TRUE(find("fraRireki")->rect().contains(g->geometry()));
+
+    // Laid out compact (by Start) while a filter lists none, then all listed
+    // again and scrolled to the end: whole too.
+    choose("cboJikan2", QStringLiteral("60"));
+    ASSERT_EQ(g->rows(), 1);
+    click("cmdStart");
+    click("cmdAllDsp");
+    QCoreApplication::processEvents();
+    g->setTopRow(g->rows() - 1);
+    QCoreApplication::processEvents();
+    const QRect again = g->visualRect(g->QTableView::model()->index(g->rows() - 2, 0));
+    EXPECT_TRUE(g->viewport()->rect().contains(again)) << again.y() << "+" << again.height();
+
+    auto* manual = find<QCheckBox>("chkAs");
+    EXPECT_EQ(manual->text(), QStringLiteral("手動保存モード"));
+    EXPECT_GE(manual->width(), manual->sizeHint().width());
 }
