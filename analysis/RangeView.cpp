@@ -231,10 +231,6 @@ template <typename F> void RangeView::relist(F&& listing)
 void RangeView::listRecords(range::Filters filters, bool collectDates)
 {
     const QStringList names = itemlist::LoadItemNames(*lstAct2);
-    if (collectDates) {
-        cboStdate->clear();
-        cboEddate->clear();
-    }
     InitRangeGrids();
 
     std::shared_ptr<const RecordTable> table = recordlog::current();
@@ -256,8 +252,15 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
     msgBunseki2->model().setCells(std::move(totals));
 
     if (collectDates) {
-        cboStdate->addItems(listing.dates);
-        cboEddate->addItems(listing.dates);
+        // Both lists hold every play date; they are filled again only when
+        // the dates changed (a thousand dates each are most of an entry).
+        if (listing.dates != comboDates_) {
+            for (QComboBox* box : {cboStdate, cboEddate}) {
+                box->clear();
+                box->addItems(listing.dates);
+            }
+            comboDates_ = listing.dates;
+        }
         cboStdate->setEditText(listing.dates.isEmpty() ? QString() : listing.dates.front());
         cboEddate->setEditText(listing.dates.isEmpty() ? QString() : listing.dates.back());
     }

@@ -69,6 +69,7 @@ private:
 
     MainState& state_;
     int weekdayFilter_ = range::AllWeekdays;
+    QStringList comboDates_;  // what the two date lists hold
 
     QLineEdit* txtKey;
     QListWidget* lstAct2;

@@ -61,9 +61,20 @@ TEST_F(AnalysisViewsTest, RangeViewListsEverythingOnEntryWithEveryAllChosen)
         EXPECT_EQ(face(b), rgb::LightYellow) << b;
     EXPECT_EQ(find<QListWidget>("lstAct2")->count(), 7);
 
-    // Entering again lists the dates once.
+    // Entering again lists the dates once, and the period is all of them
+    // again whatever was typed.
+    find<QComboBox>("cboStdate")->setEditText(QStringLiteral("2024/04/30"));
     enter("cmdTaijyu");
     EXPECT_EQ(find<QComboBox>("cboStdate")->count(), 4);
+    EXPECT_EQ(find<QComboBox>("cboStdate")->currentText(), QStringLiteral("2024/04/28"));
+
+    // A play on a new day joins both date lists.
+    writeText(QStringLiteral("データ.TXT"),
+              readText(QStringLiteral("データ.TXT")) + line("2024/05/02", "07:00:00", "合体", "10"));
+    enter("cmdTaijyu");
+    EXPECT_EQ(find<QComboBox>("cboStdate")->count(), 5);
+    EXPECT_EQ(find<QComboBox>("cboEddate")->itemText(4), QStringLiteral("2024/05/02"));
+    EXPECT_EQ(find<QComboBox>("cboEddate")->currentText(), QStringLiteral("2024/05/02"));
 }
 
 TEST_F(AnalysisViewsTest, RangeFiltersCombineAndEachButtonShowsWhatItChose)
