@@ -273,7 +273,7 @@ void Chart::drawFolded(int roomPx)
         QColor pale = seriesColor(s);
         pale.setAlpha(80);
         band->setColor(pale);
-        band->setBorderColor(pale);
+        band->setPen(Qt::NoPen);  // the fill shows the band; stroking its long outline is slow
         addSeries(band, numberAxis_);
         mean->setName(names_[size_t(s)]);
         QPen pen(seriesColor(s));
