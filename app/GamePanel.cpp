@@ -54,6 +54,9 @@ GamePanel::GamePanel(QWidget* parent) : QFrame(parent)
     cmdModori->setToolTip(QStringLiteral("キャンセルします"));
     layout->addWidget(cmdModori, 6, 0, 1, 2);
     layout->setRowStretch(7, 1);
+    // Enter presses the focused button, as Space does.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(true);
     connect(cmdSub, &QPushButton::clicked, this, &GamePanel::dictionaryChosen);
     connect(cmdModori, &QPushButton::clicked, this, &GamePanel::closeRequested);
 }

@@ -106,6 +106,7 @@ QPushButton* MainWindow::addToolButton(const char* name, const QString& caption,
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));
     b->setToolTip(tip);
+    b->setAutoDefault(true);  // Enter presses the focused button, as Space does
     // The style's minimum of 80 pixels a button would make the toolbar wider
     // than a 1024-pixel screen: a button may narrow down to its caption.
     const QStyle* st = b->style();

@@ -105,3 +105,15 @@ TEST_F(MainKeyboardTest, EnterOnADiaryRowChoosesItForTheDiaryBox)
     EXPECT_EQ(QApplication::focusWidget(), box);
     EXPECT_TRUE(find<QPushButton>("cmdMemoHozon")->isEnabled());
 }
+
+TEST_F(MainKeyboardTest, EnterPressesTheFocusedToolbarAndGamePanelButtons)
+{
+    start();
+    activate();
+    keyOn(find<QPushButton>("cmdCale"), Qt::Key_Return);
+    EXPECT_TRUE(find("fraCale")->isVisible());
+    keyOn(find<QPushButton>("cmdGame"), Qt::Key_Enter);
+    ASSERT_TRUE(find("fraGame")->isVisible());
+    keyOn(find<QPushButton>("cmdModori"), Qt::Key_Return);
+    EXPECT_FALSE(find("fraGame")->isVisible());
+}
