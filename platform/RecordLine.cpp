@@ -6,44 +6,56 @@
 namespace recordline {
 
 namespace {
+// The item starting at `i` (spaces before it skipped); `i` is left on the
+// comma after it, or at the line end.
+template <typename View> View nextItem(View line, qsizetype& i)
+{
+    const qsizetype n = line.size();
+    while (i < n && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    if (i < n && line[i] == '"') {
+        const qsizetype start = ++i;
+        while (i < n && line[i] != '"')
+            ++i;
+        const View item = line.sliced(start, i - start);
+        if (i < n)
+            ++i;  // closing quote
+        // Anything between the closing quote and the comma is dropped.
+        while (i < n && line[i] != ',')
+            ++i;
+        return item;
+    }
+    const qsizetype start = i;
+    while (i < n && line[i] != ',')
+        ++i;
+    qsizetype stop = i;
+    while (stop > start && (line[stop - 1] == ' ' || line[stop - 1] == '\t'))
+        --stop;
+    return line.sliced(start, stop - start);
+}
+
 template <typename View> void splitItems(View line, std::vector<View>& items)
 {
     items.clear();
-    const qsizetype n = line.size();
     qsizetype i = 0;
     for (;;) {
-        while (i < n && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        if (i < n && line[i] == '"') {
-            const qsizetype start = ++i;
-            while (i < n && line[i] != '"')
-                ++i;
-            items.push_back(line.sliced(start, i - start));
-            if (i < n)
-                ++i;  // closing quote
-            // Anything between the closing quote and the comma is dropped.
-            while (i < n && line[i] != ',')
-                ++i;
-        } else {
-            const qsizetype start = i;
-            while (i < n && line[i] != ',')
-                ++i;
-            qsizetype stop = i;
-            while (stop > start && (line[stop - 1] == ' ' || line[stop - 1] == '\t'))
-                --stop;
-            items.push_back(line.sliced(start, stop - start));
-        }
-        if (i >= n)
+        items.push_back(nextItem(line, i));
+        if (i >= line.size())
             return;
         ++i;  // the comma: another item follows, empty if the line ends here
     }
 }
-
 }  // namespace
 
 void split(QStringView line, std::vector<QStringView>& items) { splitItems(line, items); }
 
 void split(QByteArrayView line, std::vector<QByteArrayView>& items) { splitItems(line, items); }
+
+QByteArrayView firstItem(QByteArrayView line)
+{
+    qsizetype i = 0;
+    return nextItem(line, i);
+}
 
 QStringView firstLine(QStringView text)
 {

@@ -18,6 +18,9 @@ void split(QStringView line, std::vector<QStringView>& items);
 // never sit inside a two-byte character, so the items are the byte forms of
 // the decoded line's items.
 void split(QByteArrayView line, std::vector<QByteArrayView>& items);
+// The first item of a line's bytes, as split() takes it, without splitting
+// the rest.
+QByteArrayView firstItem(QByteArrayView line);
 
 // Calls f(QStringView line) for every non-blank line of `text`; lines end in
 // CR LF, LF or CR, and the last one may have no line end.

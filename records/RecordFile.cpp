@@ -112,31 +112,6 @@ std::shared_ptr<const RecordTable> read(const QString& path)
 }
 
 namespace {
-// The first item of a line as bytes, taken as the line reader takes it:
-// spaces before it skipped, a quoted item up to its closing quote (or the
-// line end), a bare one up to the next comma without trailing spaces. Quotes,
-// commas, spaces and line ends are ASCII bytes that code page 932 never uses
-// inside a two-byte character, so this is the decoded item's byte form.
-QByteArrayView firstItem(QByteArrayView line)
-{
-    qsizetype i = 0;
-    const qsizetype n = line.size();
-    while (i < n && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    if (i < n && line[i] == '"') {
-        const qsizetype start = ++i;
-        while (i < n && line[i] != '"')
-            ++i;
-        return line.sliced(start, i - start);
-    }
-    const qsizetype start = i;
-    while (i < n && line[i] != ',')
-        ++i;
-    while (i > start && (line[i - 1] == ' ' || line[i - 1] == '\t'))
-        --i;
-    return line.sliced(start, i - start);
-}
-
 // Whether `item` decodes to `text`; ASCII is compared without decoding.
 bool sameText(QByteArrayView item, QStringView text)
 {
@@ -185,7 +160,7 @@ DayRecords readDay(const QString& date, const QString& path)
                 day.firstDate = t->records().front().date.toString();
             }
         }
-        if (sameText(firstItem(line), key)) {
+        if (sameText(recordline::firstItem(line), key)) {
             lines.append(line);
             lines.append("\r\n");
         }

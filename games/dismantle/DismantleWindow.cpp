@@ -184,10 +184,7 @@ void DismantleWindow::GiveUp()
         return;
     showSlots();
     showCounts();
-    if (!letEventsRun())
-        return;
-    showAnswerCount();
-    if (endIfCountReached())
+    if (!countShownAnswer())
         return;
     if (!pause(GiveUpPauseMs))
         return;

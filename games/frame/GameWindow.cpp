@@ -392,6 +392,14 @@ bool GameWindow::endIfCountReached()
     return true;
 }
 
+bool GameWindow::countShownAnswer()
+{
+    if (!letEventsRun())
+        return false;
+    showAnswerCount();
+    return !endIfCountReached();
+}
+
 bool GameWindow::letEventsRun()
 {
     if (!eventpause::letEventsRun(this))
@@ -518,10 +526,7 @@ void GameWindow::judgeIntoAnswerBox(AnswerKanji& box, const std::function<bool()
     {
         Judging judging(*this);
         right = judge();
-        if (!letEventsRun())
-            return;
-        showAnswerCount();
-        if (endIfCountReached())
+        if (!countShownAnswer())
             return;
         if (!right) {
             // The wrong answer stays in red for a moment before the next question.
@@ -549,10 +554,7 @@ void GameWindow::giveUpIntoAnswerBox(AnswerKanji& box, const std::function<void(
 {
     Judging judging(*this);
     reveal();
-    if (!letEventsRun())
-        return;
-    showAnswerCount();
-    if (endIfCountReached())
+    if (!countShownAnswer())
         return;
     if (!pause(GiveUpPauseMs))
         return;

@@ -159,6 +159,10 @@ protected:
     // the caller then stops at once and touches nothing more.
     [[nodiscard]] bool letEventsRun();
     [[nodiscard]] bool pause(int ms);
+    // An answer or give-up just shown: lets it paint, shows the answer count
+    // and ends the play when the chosen number is reached. False when the
+    // play is over.
+    [[nodiscard]] bool countShownAnswer();
 
     // Held while an answer or a give-up is being worked through, up to the
     // point where the next question stands: Enter, ESC and give-up clicks
