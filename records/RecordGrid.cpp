@@ -40,6 +40,13 @@ std::optional<double> RecordGridSource::number(int row, int col) const
 
 namespace recordgrid {
 
-void load(Grid& grid) { grid.model().setSource(std::make_shared<RecordGridSource>(recordlog::current())); }
+void load(Grid& grid)
+{
+    auto source = std::make_shared<RecordGridSource>(recordlog::current());
+    const int rows = source->rows();
+    grid.model().setSource(std::move(source));
+    // The position column shows the largest position whole, however long the log.
+    grid.growColumnTo(RecordGridSource::Position, QString(QString::number(rows).size(), u'0'));
+}
 
 }  // namespace recordgrid

@@ -2,8 +2,11 @@
 
 #include "platform/Grid.h"
 #include "records/RecordFile.h"
+#include "records/RecordGrid.h"
+#include "support/RecordGenerator.h"
 #include "support/TempDir.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 #include <numeric>
@@ -121,4 +124,19 @@ TEST_F(RecordListScreenTest, EmptyFileGivesAHeaderOnlyGridThatSortsLeaveAlone)
     for (int b = 1; b <= 4; ++b)
         screen.SortRecordList(b);
     EXPECT_EQ(screen.grid().rows(), 1);
+}
+
+TEST_F(RecordListScreenTest, ThePositionColumnShowsTheLargestPositionWhole)
+{
+    writeText(recordfile::FileName, recordgen::text(12345));
+    Grid grid(QStringLiteral("msgTest"));
+    grid.setColumns({{QStringLiteral("回"), 200, Qt::AlignRight},
+                     {QStringLiteral("日付"), 1400, Qt::AlignHCenter},
+                     {QStringLiteral("時間"), 1100, Qt::AlignHCenter},
+                     {QStringLiteral("項目"), 2150, Qt::AlignLeft},
+                     {QStringLiteral("秒数"), 850, Qt::AlignRight},
+                     {QStringLiteral("一言日記"), 4880, Qt::AlignLeft}});
+    recordgrid::load(grid);
+    ASSERT_EQ(grid.text(12345, 0), QStringLiteral("12345"));
+    EXPECT_GT(grid.columnWidth(0), QFontMetrics(grid.font()).horizontalAdvance(QStringLiteral("12345")));
 }
