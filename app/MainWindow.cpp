@@ -1,10 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "analysis/AggregateScreen.h"
-#include "analysis/CalendarScreen.h"
-#include "analysis/RangeView.h"
-#include "analysis/WholeHistoryView.h"
-#include "app/DayView.h"
 #include "app/GamePanel.h"
 #include "app/SettingsFile.h"
 #include "dictionary/Dictionary.h"
@@ -13,10 +8,15 @@
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Pause.h"
-#include "records/EditScreen.h"
 #include "records/Nickname.h"
-#include "records/NotesScreen.h"
-#include "records/RecordListScreen.h"
+#include "review/AggregateScreen.h"
+#include "review/CalendarScreen.h"
+#include "review/DayView.h"
+#include "review/EditScreen.h"
+#include "review/NotesScreen.h"
+#include "review/RangeView.h"
+#include "review/RecordListScreen.h"
+#include "review/WholeHistoryView.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -72,7 +72,7 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     fraSettei = new EditScreen(state_, this);
     fraMemo = new NotesScreen(this);
     fraTaijyu = new RangeView(state_, this);
-    // HideAllFrames order.
+    // hideAllFrames order.
     addScreen(cmdTaijyu, fraTaijyu);
     addScreen(cmdBunseki, new RecordListScreen(this));
     addScreen(cmdRentai, new WholeHistoryView(fraTaijyu->itemList(), this));
@@ -83,16 +83,16 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     addScreen(cmdMemo, fraMemo);
     addScreen(cmdSyuukei, new AggregateScreen(fraTaijyu->itemList(), this));
 
-    connect(cmdGame, &QPushButton::clicked, this, &MainWindow::ShowGamePanel);
-    connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::ShowHelp);
-    connect(cmdOwari, &QPushButton::clicked, this, &MainWindow::ExitProgram);
-    connect(chkHelp, &QCheckBox::clicked, this, &MainWindow::ToggleHelpTour);
-    connect(fraMain, &DayView::dayClicked, this, &MainWindow::DayClicked);
+    connect(cmdGame, &QPushButton::clicked, this, &MainWindow::showGamePanel);
+    connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(cmdOwari, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(chkHelp, &QCheckBox::clicked, this, &MainWindow::toggleHelpTour);
+    connect(fraMain, &DayView::dayClicked, this, &MainWindow::openClickedDay);
     connect(fraGame, &GamePanel::closeRequested, fraGame, &QWidget::hide);
     connect(fraGame, &GamePanel::gameChosen, this, &MainWindow::gameRequested);
     connect(fraGame, &GamePanel::dictionaryChosen, this, &MainWindow::dictionaryRequested);
     connect(fraCale, &CalendarScreen::dayChosen, this, &MainWindow::showDay);
-    connect(fraSettei, &EditScreen::mainScreenNeedsRebuild, fraMain, &DayView::RebuildMainScreen);
+    connect(fraSettei, &EditScreen::mainScreenNeedsRebuild, fraMain, &DayView::rebuildMainScreen);
     connect(fraSettei, &EditScreen::titleChanged, this, &QWidget::setWindowTitle);
     connect(fraSettei, &EditScreen::programEndRequested, this, &MainWindow::programEndRequested);
     fraGame->hide();
@@ -124,7 +124,7 @@ void MainWindow::addScreen(QPushButton* button, Screen* screen)
     screenArea_->addWidget(screen, 1);
     screen->hide();
     if (screen == fraMain)
-        connect(button, &QPushButton::clicked, this, &MainWindow::ShowMainScreen);
+        connect(button, &QPushButton::clicked, this, &MainWindow::showMainScreen);
     else
         connect(button, &QPushButton::clicked, this, [this, screen] { showScreen(screen); });
 }
@@ -133,7 +133,7 @@ void MainWindow::setGameAvailable(int item, bool available) { fraGame->setAvaila
 
 void MainWindow::setDictionaryAvailable(bool available) { fraGame->setDictionaryAvailable(available); }
 
-void MainWindow::HideAllFrames()
+void MainWindow::hideAllFrames()
 {
     for (Screen* s : screens_)
         s->hide();
@@ -143,7 +143,7 @@ void MainWindow::showScreen(Screen* screen)
 {
     if (screen->isVisible())
         return;
-    HideAllFrames();
+    hideAllFrames();
     screen->prepare();
     screen->show();
     if (!eventpause::letEventsRun(this))
@@ -151,33 +151,33 @@ void MainWindow::showScreen(Screen* screen)
     state_.tour.show(this, screen->helpTourText());
 }
 
-void MainWindow::ShowMainScreen()
+void MainWindow::showMainScreen()
 {
     if (fraMain->isVisible())
         return;
-    HideAllFrames();
+    hideAllFrames();
     fraMain->show();
 }
 
-void MainWindow::READ_SETTEI() { state_.tour.flag = settingsfile::readHelpTourFlag(); }
+void MainWindow::readSettings() { state_.tour.flag = settingsfile::readHelpTourFlag(); }
 
-void MainWindow::StartUp()
+void MainWindow::startUp()
 {
     setWindowState(Qt::WindowNoState);
     loading_ = true;
-    HideAllFrames();
+    hideAllFrames();
     {
         const QSignalBlocker quiet(fraMain->calendar());  // rebuilt below, once
         fraMain->calendar().setValue(Clock::instance().now().date());
     }
     state_.nickname = nickname::read();
     setWindowTitle(nickname::windowTitle(state_.nickname));
-    fraTaijyu->FillItemList();
-    fraMain->InitMainScreenGrids();
-    fraMain->RebuildMainScreen();
+    fraTaijyu->fillItemList();
+    fraMain->initMainScreenGrids();
+    fraMain->rebuildMainScreen();
     const QString problem = dictionary_.load();
-    fraMemo->LoadMemo();
-    READ_SETTEI();
+    fraMemo->loadMemo();
+    readSettings();
     show();
     fraMain->show();
     chkHelp->setChecked(state_.tour.flag != 0);
@@ -213,31 +213,31 @@ QString MainWindow::introduction()
                           "その他、色の変化でも把握できます。\r\n");
 }
 
-void MainWindow::ShowGamePanel()
+void MainWindow::showGamePanel()
 {
     const QDate today = Clock::instance().now().date();
     if (!state_.firstRecordDate.isEmpty() && fraMain->calendar().value() != today) {
         const QSignalBlocker quiet(fraMain->calendar());
         fraMain->calendar().setValue(today);
-        fraMain->RebuildMainScreen();
+        fraMain->rebuildMainScreen();
     }
     fraGame->show();
     fraGame->focusFirstGame();
 }
 
-void MainWindow::ShowHelp()
+void MainWindow::showHelp()
 {
     if (!help::open(this, HelpFileName))
         msgbox::warning(this, QStringLiteral("ヘルプ"), QStringLiteral("ヘルプファイルが見つかりません。"));
 }
 
-void MainWindow::ExitProgram()
+void MainWindow::exitProgram()
 {
     help::closeAll();
     emit programEndRequested();
 }
 
-void MainWindow::ToggleHelpTour()
+void MainWindow::toggleHelpTour()
 {
     if (loading_)
         return;
@@ -261,11 +261,11 @@ void MainWindow::showDay(const QDate& day)
         const QSignalBlocker quiet(fraMain->calendar());
         fraMain->calendar().setValue(day);
     }
-    fraMain->RebuildMainScreen();
-    ShowMainScreen();
+    fraMain->rebuildMainScreen();
+    showMainScreen();
 }
 
-void MainWindow::DayClicked()
+void MainWindow::openClickedDay()
 {
     // A click on another day has already rebuilt the view through the
     // calendar's selection.

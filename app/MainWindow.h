@@ -3,7 +3,7 @@
 // panel and the help tour. A new one is built each time the user comes back
 // from a game or the dictionary window, so every view is rebuilt from the
 // files.
-#include "records/MainState.h"
+#include "review/MainState.h"
 
 #include <QWidget>
 
@@ -25,9 +25,9 @@ public:
     MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent = nullptr);
 
     // The load sequence; shows the window.
-    void StartUp();
+    void startUp();
 
-    void HideAllFrames();
+    void hideAllFrames();
     DayView& dayView() { return *fraMain; }
     GamePanel& gamePanel() { return *fraGame; }
     MainState& state() { return state_; }
@@ -46,15 +46,15 @@ private:
     QPushButton* addToolButton(const char* name, const QString& caption, const QString& tip);
     void addScreen(QPushButton* button, Screen* screen);
     void showScreen(Screen* screen);
-    void ShowMainScreen();
-    void ShowGamePanel();
-    void ShowHelp();
-    void ExitProgram();
-    void ToggleHelpTour();
-    void DayClicked();
+    void showMainScreen();
+    void showGamePanel();
+    void showHelp();
+    void exitProgram();
+    void toggleHelpTour();
+    void openClickedDay();
     // The day view of a day chosen on another screen.
     void showDay(const QDate& day);
-    void READ_SETTEI();
+    void readSettings();
 
     MainState state_;
     Dictionary& dictionary_;
@@ -67,7 +67,7 @@ private:
     QCheckBox* chkHelp;
     QPushButton* cmdGame;
     QPushButton* cmdMain;
-    std::vector<Screen*> screens_;  // in the order HideAllFrames hides them
+    std::vector<Screen*> screens_;  // in the order hideAllFrames hides them
     class QHBoxLayout* toolbar_;
     class QVBoxLayout* screenArea_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The day view's painted pictures: a face for the kinds of game played and
 // a round lamp.
-#include "app/DayTally.h"
+#include "analysis/DayTally.h"
 
 #include <QWidget>
 

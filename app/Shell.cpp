@@ -37,7 +37,7 @@ MainWindow* Shell::showMain(QScreen* screen)
         if (!replaced && (!other_ || !other_->isVisible()))
             help::closeAll();
     });
-    w->StartUp();
+    w->startUp();
     return main_;
 }
 

@@ -3,7 +3,7 @@
 // dictionary window, and the state that lives for the whole program run.
 #include "app/MainWindow.h"
 #include "dictionary/Dictionary.h"
-#include "records/HelpTour.h"
+#include "platform/HelpTour.h"
 
 #include <QObject>
 #include <QPointer>

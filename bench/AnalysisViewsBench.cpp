@@ -2,9 +2,9 @@
 // records: entering each view, a filter press, and each chart button, up to
 // the painted screen.
 #include "BenchDir.h"
-#include "analysis/RangeView.h"
-#include "analysis/WholeHistoryView.h"
-#include "records/HelpTour.h"
+#include "platform/HelpTour.h"
+#include "review/RangeView.h"
+#include "review/WholeHistoryView.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -21,7 +21,7 @@ struct Views {
     WholeHistoryView whole{range.itemList()};
     Views()
     {
-        range.FillItemList();
+        range.fillItemList();
         for (Screen* s : {static_cast<Screen*>(&range), static_cast<Screen*>(&whole)})
             s->resize(1000, 650);
     }

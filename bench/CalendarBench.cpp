@@ -4,10 +4,10 @@
 // more play appended to the log, as after a return from a game, so they
 // read the whole log again; the others find it as it was.
 #include "BenchDir.h"
-#include "analysis/AggregateScreen.h"
-#include "analysis/CalendarScreen.h"
-#include "analysis/ItemList.h"
 #include "records/RecordFile.h"
+#include "review/AggregateScreen.h"
+#include "review/CalendarScreen.h"
+#include "review/ItemList.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -39,7 +39,7 @@ const QListWidget& itemList()
 {
     static QListWidget* list = [] {
         auto* l = new QListWidget;
-        itemlist::FillItemList(*l);
+        itemlist::fillItemList(*l);
         return l;
     }();
     return *list;

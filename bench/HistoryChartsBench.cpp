@@ -5,8 +5,8 @@
 #include "games/combine/CombineWindow.h"
 #include "games/frame/HistoryArea.h"
 #include "platform/Chart.h"
+#include "platform/HelpTour.h"
 #include "platform/MessageBox.h"
-#include "records/HelpTour.h"
 
 #include <QApplication>
 #include <QPushButton>

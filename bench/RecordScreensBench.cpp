@@ -3,8 +3,8 @@
 // rewrite).
 #include "BenchDir.h"
 #include "platform/Grid.h"
-#include "records/NotesScreen.h"
-#include "records/RecordListScreen.h"
+#include "review/NotesScreen.h"
+#include "review/RecordListScreen.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -46,10 +46,10 @@ void BM_SortPress(benchmark::State& state)
     const int other = button % 4 + 1;
     for (auto _ : state) {
         state.PauseTiming();
-        screen.SortRecordList(other);
+        screen.sortRecordList(other);
         QApplication::processEvents();
         state.ResumeTiming();
-        screen.SortRecordList(button);
+        screen.sortRecordList(button);
         QApplication::processEvents();
     }
 }

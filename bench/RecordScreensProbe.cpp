@@ -13,14 +13,14 @@
 // argument "long" adds a record whose note is 5 MB long.
 #include "BenchDir.h"
 #include "platform/Grid.h"
+#include "platform/HelpTour.h"
 #include "platform/Sjis.h"
 #include "platform/TextFile.h"
-#include "records/EditScreen.h"
-#include "records/HelpTour.h"
-#include "records/MainState.h"
-#include "records/NotesScreen.h"
 #include "records/RecordFile.h"
-#include "records/RecordListScreen.h"
+#include "review/EditScreen.h"
+#include "review/MainState.h"
+#include "review/NotesScreen.h"
+#include "review/RecordListScreen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -123,7 +123,7 @@ int main(int argc, char** argv)
     std::printf("%d records, %s: floor %.1f ms, first visit %.1f ms (%.2f x floor), later visit %.1f ms", records,
                 which.constData(), floor, first, first / floor, later);
     if (auto* list = dynamic_cast<RecordListScreen*>(screen.get()))
-        std::printf(", sort by 一言日記 %.1f ms", timed([&] { list->SortRecordList(4); }));
+        std::printf(", sort by 一言日記 %.1f ms", timed([&] { list->sortRecordList(4); }));
     if (auto* notes = dynamic_cast<NotesScreen*>(screen.get())) {
         // The generated log holds appended lines only: the first save brings
         // every line into the rewrite form. The second, after the screen is

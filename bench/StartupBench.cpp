@@ -1,13 +1,13 @@
 // Start-up costs at 32,766 and 100,000 play records: reading the record
 // file, the day view, the edit grid, the dictionaries and the whole window.
 #include "BenchDir.h"
-#include "app/DayView.h"
 #include "app/MainWindow.h"
 #include "dictionary/Dictionary.h"
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
-#include "records/EditScreen.h"
 #include "records/RecordFile.h"
+#include "review/DayView.h"
+#include "review/EditScreen.h"
 
 #include <QApplication>
 
@@ -46,7 +46,7 @@ void BM_RebuildMainScreen(benchmark::State& state)
     view.show();
     view.calendar().setValue(lastRecordDate());
     for (auto _ : state) {
-        view.RebuildMainScreen();
+        view.rebuildMainScreen();
         QApplication::processEvents();
     }
 }
@@ -90,7 +90,7 @@ void BM_MainWindowStartUp(benchmark::State& state)
     Dictionary dictionary;
     for (auto _ : state) {
         auto* w = new MainWindow(tour, dictionary);
-        w->StartUp();
+        w->startUp();
         w->repaint();
         QApplication::processEvents();
         state.PauseTiming();

@@ -26,7 +26,7 @@ void DictionaryEditor::open()
 {
     loadKanjiRows();
     loadCompoundRows();
-    ShowAllParts();
+    showAllParts();
     form = Form{};
     selectedKanjiRow_ = selectedCompoundRow_ = 0;
 }
@@ -139,7 +139,7 @@ int DictionaryEditor::compoundsUsing(QStringView kanji) const
 
 // The kanji section.
 
-void DictionaryEditor::FindKanji()
+void DictionaryEditor::findKanji()
 {
     const QString text = form.inp.trimmed();
     if (text.isEmpty())
@@ -167,7 +167,7 @@ void DictionaryEditor::FindKanji()
     focus_ = Focus::Kousei;
 }
 
-void DictionaryEditor::SelectKanjiRow(int row)
+void DictionaryEditor::selectKanjiRow(int row)
 {
     if (!validKanjiRow(row))
         return;
@@ -177,7 +177,7 @@ void DictionaryEditor::SelectKanjiRow(int row)
     form.chgEnabled = form.delEnabled = true;
 }
 
-void DictionaryEditor::RegisterKanji()
+void DictionaryEditor::registerKanji()
 {
     const entryrules::StoredComponents stored = entryrules::storedForm(variants_, form.kousei);
     if (auto r = entryrules::checkKanji(KanjiEdit::Register, form.kansei, stored.kousei)) {
@@ -204,7 +204,7 @@ void DictionaryEditor::RegisterKanji()
     msgbox::information(boxParent_, QStringLiteral("登録完了"), Registered);
 }
 
-void DictionaryEditor::ChangeKanji()
+void DictionaryEditor::changeKanji()
 {
     const int row = selectedKanjiRow_;
     if (!validKanjiRow(row))
@@ -239,7 +239,7 @@ void DictionaryEditor::ChangeKanji()
     msgbox::information(boxParent_, QStringLiteral("変更完了"), QStringLiteral("変更しました"));
 }
 
-void DictionaryEditor::DeleteKanji()
+void DictionaryEditor::deleteKanji()
 {
     const int row = selectedKanjiRow_;
     if (!validKanjiRow(row))
@@ -274,7 +274,7 @@ void DictionaryEditor::DeleteKanji()
 
 // The compound section.
 
-void DictionaryEditor::FindCompound()
+void DictionaryEditor::findCompound()
 {
     const QString text = form.inp2.trimmed();
     if (text.isEmpty())
@@ -298,7 +298,7 @@ void DictionaryEditor::FindCompound()
     focus_ = Focus::New2;
 }
 
-void DictionaryEditor::SelectCompoundRow(int row)
+void DictionaryEditor::selectCompoundRow(int row)
 {
     if (!validCompoundRow(row))
         return;
@@ -307,7 +307,7 @@ void DictionaryEditor::SelectCompoundRow(int row)
     form.del2Enabled = true;
 }
 
-void DictionaryEditor::RegisterCompound()
+void DictionaryEditor::registerCompound()
 {
     const QString text = form.jyukugo;
     if (text.isEmpty()) {
@@ -341,7 +341,7 @@ void DictionaryEditor::RegisterCompound()
     msgbox::information(boxParent_, QStringLiteral("登録完了"), Registered);
 }
 
-void DictionaryEditor::DeleteCompound()
+void DictionaryEditor::deleteCompound()
 {
     const int row = selectedCompoundRow_;
     if (!validCompoundRow(row))
@@ -365,7 +365,7 @@ void DictionaryEditor::DeleteCompound()
 
 // The component search.
 
-void DictionaryEditor::NarrowByComponent()
+void DictionaryEditor::narrowByComponent()
 {
     const QString typed = form.inp3.trimmed();
     if (typed.isEmpty())
@@ -375,13 +375,13 @@ void DictionaryEditor::NarrowByComponent()
     form.inp3.clear();
 }
 
-void DictionaryEditor::ShowAllParts()
+void DictionaryEditor::showAllParts()
 {
     parts_.showAll(dictionary_);
     ++partsRevision_;
 }
 
-void DictionaryEditor::Undo()
+void DictionaryEditor::undo()
 {
     if (!files_.canUndo())
         return;

@@ -61,21 +61,21 @@ public:
     bool canUndo() const { return files_.canUndo(); }
 
     // The kanji section.
-    void FindKanji();
-    void SelectKanjiRow(int row);
-    void RegisterKanji();
-    void ChangeKanji();
-    void DeleteKanji();
+    void findKanji();
+    void selectKanjiRow(int row);
+    void registerKanji();
+    void changeKanji();
+    void deleteKanji();
     // The compound section.
-    void FindCompound();
-    void SelectCompoundRow(int row);
-    void RegisterCompound();
-    void DeleteCompound();
+    void findCompound();
+    void selectCompoundRow(int row);
+    void registerCompound();
+    void deleteCompound();
     // The component search.
-    void NarrowByComponent();
-    void ShowAllParts();
+    void narrowByComponent();
+    void showAllParts();
     // Takes back the last register, change or delete.
-    void Undo();
+    void undo();
 
     // The lines a rewrite writes: bare or quoted, in list order, and the lines
     // the tables could not use, as they were.

@@ -215,14 +215,14 @@ void DictionaryWindow::buildControls()
 void DictionaryWindow::msgKanji_Click(int row)
 {
     pull();
-    editor_.SelectKanjiRow(row);
+    editor_.selectKanjiRow(row);
     push();
 }
 
 void DictionaryWindow::msgJyukugo_Click(int row)
 {
     pull();
-    editor_.SelectCompoundRow(row);
+    editor_.selectCompoundRow(row);
     push();
 }
 

@@ -34,18 +34,18 @@ public:
     static QString helpText();
 
     // Handlers.
-    void txtInp_KeyPress() { act(&DictionaryEditor::FindKanji); }
+    void txtInp_KeyPress() { act(&DictionaryEditor::findKanji); }
     void msgKanji_Click(int row);
-    void cmdNew_Click() { act(&DictionaryEditor::RegisterKanji); }
-    void cmdChg_Click() { act(&DictionaryEditor::ChangeKanji); }
-    void cmdDel_Click() { act(&DictionaryEditor::DeleteKanji); }
-    void txtInp2_KeyPress() { act(&DictionaryEditor::FindCompound); }
+    void cmdNew_Click() { act(&DictionaryEditor::registerKanji); }
+    void cmdChg_Click() { act(&DictionaryEditor::changeKanji); }
+    void cmdDel_Click() { act(&DictionaryEditor::deleteKanji); }
+    void txtInp2_KeyPress() { act(&DictionaryEditor::findCompound); }
     void msgJyukugo_Click(int row);
-    void cmdNew2_Click() { act(&DictionaryEditor::RegisterCompound); }
-    void cmdDel2_Click() { act(&DictionaryEditor::DeleteCompound); }
-    void txtInp3_KeyPress() { act(&DictionaryEditor::NarrowByComponent); }
-    void cmdAllDsp_Click() { act(&DictionaryEditor::ShowAllParts); }
-    void cmdUndo_Click() { act(&DictionaryEditor::Undo); }
+    void cmdNew2_Click() { act(&DictionaryEditor::registerCompound); }
+    void cmdDel2_Click() { act(&DictionaryEditor::deleteCompound); }
+    void txtInp3_KeyPress() { act(&DictionaryEditor::narrowByComponent); }
+    void cmdAllDsp_Click() { act(&DictionaryEditor::showAllParts); }
+    void cmdUndo_Click() { act(&DictionaryEditor::undo); }
     void cmdEnd_Click();
 
 protected:

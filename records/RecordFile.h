@@ -10,9 +10,6 @@
 #include <memory>
 #include <vector>
 
-class Grid;
-class GridModel;
-
 // One play record as read: the text items are views into the table's buffer.
 struct RecordView {
     QStringView date;  // "yyyy/mm/dd"
@@ -96,17 +93,6 @@ QString playNote(const QString& secondsText, long long answers, const QString& s
 
 textfile::WriteResult append(const QString& line, const QString& path = FileName);
 
-// Rewrites the file from a record grid's data rows, in the grid's order:
-// quoted date, time and item, the seconds as a single-precision number, the
-// quoted note and an empty quoted spare; a double quote inside a text item
-// becomes ＂. A row the grid took from the log
-// (RecordGridSource) and did not change is written from its line's bytes, so
-// nothing is decoded and encoded again: a line already in the rewrite form is
-// copied as it stands (a run of them in one piece), and a damaged line goes
-// back byte for byte. A damaged record the user changed is refused, named in
-// the error.
-textfile::WriteResult rewriteFromGrid(const Grid& grid, const QString& path = FileName);
-textfile::WriteResult rewriteFromGrid(const GridModel& model, const QString& path = FileName);
 textfile::WriteResult truncate(const QString& path = FileName);
 
 // Shortest text of the single-precision seconds (180.28, 60).

@@ -95,7 +95,7 @@ BoardWindow::BoardWindow(const GameDefinition& definition, GameContext context, 
     const int gridTop = twipsToPixels(60 + 2 * LineHeight);
     msgKaitou->setGeometry(twipsToPixels(AnswerLeft), gridTop, twipsToPixels(AnswerWidth), areaHeight - gridTop);
     msgKaitou->setFontPointSize(12);
-    ResetAnswerGrid();
+    resetAnswerGrid();
 
     for (const char* name : CounterCaptions)
         if (auto* caption = findChild<QLabel*>(QString::fromLatin1(name)))
@@ -119,7 +119,7 @@ bool BoardWindow::hintOn() const { return play().settings.hintOn != 0; }
 
 // The board on screen.
 
-void BoardWindow::ShowTiles(int count)
+void BoardWindow::showTiles(int count)
 {
     for (int i = 0; i < Board::MaxTiles; ++i)
         lblKanjiP[size_t(i)]->setVisible(i < count);
@@ -146,7 +146,7 @@ void BoardWindow::showProgress(int found)
     fraGattai->setTitle(QStringLiteral(" 漢字  %1文字 検出 ").arg(s));
 }
 
-void BoardWindow::ResetAnswerGrid()
+void BoardWindow::resetAnswerGrid()
 {
     msgKaitou->setColumns({{KanjiHeading, KanjiColumnWidth, Qt::AlignCenter},
                            {PartsHeading, PartsColumnWidth, Qt::AlignLeft | Qt::AlignVCenter}});
@@ -158,7 +158,7 @@ void BoardWindow::addGridRow(const BoardAnswer& answer)
     msgKaitou->scrollToBottom();
 }
 
-void BoardWindow::RevealSolutions()
+void BoardWindow::revealSolutions()
 {
     const int added = board_.reveal();
     const auto& rows = board_.answers();
@@ -168,28 +168,28 @@ void BoardWindow::RevealSolutions()
 
 // Frame hooks.
 
-void BoardWindow::ClearQuestion()
+void BoardWindow::clearQuestion()
 {
     board_ = Board();
-    ShowTiles(chosenTiles());
+    showTiles(chosenTiles());
     showCaptions();
     txtKaitou->clear();
 }
 
 void BoardWindow::clearAnswerLabel()
 {
-    ResetAnswerGrid();
+    resetAnswerGrid();
     lblKensu->clear();
     fraGattai->setTitle(BoardCaption);
 }
 
 void BoardWindow::drawSample()
 {
-    ResetAnswerGrid();
+    resetAnswerGrid();
     sampleRefusal_.clear();
     std::optional<Board> b = drawBoard(*index_, chosenTiles(), &sampleRefusal_);
     board_ = b ? std::move(*b) : Board();
-    ShowTiles(chosenTiles());
+    showTiles(chosenTiles());
     showCaptions();
     if (board_.empty()) {
         lblKensu->clear();
@@ -197,10 +197,10 @@ void BoardWindow::drawSample()
         return;
     }
     showProgress(0);
-    RevealSolutions();
+    revealSolutions();
 }
 
-void BoardWindow::ShowIdleSample()
+void BoardWindow::showIdleSample()
 {
     // The tables were loaded just before.
     index_ = std::make_unique<BoardIndex>(dictionary());
@@ -213,16 +213,16 @@ bool BoardWindow::canPlay(QString* reason) const
     return pending_.has_value();
 }
 
-void BoardWindow::NextQuestion()
+void BoardWindow::nextQuestion()
 {
     std::optional<Board> b = std::exchange(pending_, std::nullopt);
     QString why;
     if (!b)
         b = drawBoard(*index_, chosenTiles(), &why);
-    ResetAnswerGrid();
+    resetAnswerGrid();
     board_ = b ? std::move(*b) : Board();
     playTiles_ = board_.tileCount();
-    ShowTiles(playTiles_);
+    showTiles(playTiles_);
     applyHint(board_, hintOn());
     showCaptions();
     showProgress(0);
@@ -230,7 +230,7 @@ void BoardWindow::NextQuestion()
         // Start made sure a board could be drawn; should that ever fail,
         // the play ends at once and stores nothing.
         msgbox::warning(this, definition().windowTitle, why);
-        FinishPlay(PlayFrame::End::Completed);
+        finishPlay(PlayFrame::End::Completed);
     }
 }
 
@@ -256,7 +256,7 @@ void BoardWindow::checkAnswer(const QString& answer)
     showProgress(play().okCount());
     showAnswerCount();
     if (play().okCount() == board_.solutionCount()) {
-        FinishPlay(PlayFrame::End::Completed);  // the last answer stays in the box
+        finishPlay(PlayFrame::End::Completed);  // the last answer stays in the box
         return;
     }
     txtKaitou->clear();
@@ -268,13 +268,13 @@ void BoardWindow::countMissedAsWrong()
         play().countAnswer(false);
     showCounts();
     showAnswerCount();
-    RevealSolutions();
+    revealSolutions();
 }
 
-void BoardWindow::GiveUp()
+void BoardWindow::giveUp()
 {
     countMissedAsWrong();
-    FinishPlay(PlayFrame::End::Completed);
+    finishPlay(PlayFrame::End::Completed);
 }
 
 void BoardWindow::revealAtTimeOut() { countMissedAsWrong(); }

@@ -31,7 +31,7 @@ public:
     // The answer heading gives up; a counter caption shows every answer
     // still hidden, and the play goes on.
     void lblGiveup_Click() { giveUpRequested(); }
-    void Label2_Click() { RevealSolutions(); }
+    void Label2_Click() { revealSolutions(); }
     // A click on tile `tile` (1-based).
     virtual void lblKanjiP_Click(int tile) { (void)tile; }
 
@@ -52,11 +52,11 @@ protected:
     Board& editBoard() { return board_; }
     void showColours();
 
-    void ClearQuestion() override;
-    void NextQuestion() override;
-    void ShowIdleSample() override;
+    void clearQuestion() override;
+    void nextQuestion() override;
+    void showIdleSample() override;
     void checkAnswer(const QString& answer) override;
-    void GiveUp() override;
+    void giveUp() override;
     void revealAtTimeOut() override;
     void clearAnswerLabel() override;
     bool canPlay(QString* reason) const override;
@@ -69,11 +69,11 @@ private:
     int chosenTiles() const;
     bool hintOn() const;
     void drawSample();
-    void ShowTiles(int count);
+    void showTiles(int count);
     void showCaptions();
     void showProgress(int found);  // lblKensu and the frame's caption
-    void ResetAnswerGrid();
-    void RevealSolutions();
+    void resetAnswerGrid();
+    void revealSolutions();
     void addGridRow(const BoardAnswer& answer);
     void countMissedAsWrong();
 

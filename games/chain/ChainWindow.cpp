@@ -109,15 +109,15 @@ ChainWindow::ChainWindow(const GameDefinition& definition, GameContext context, 
     // the mode buttons runs first.
     for (const char* name : {"optMode_0", "optMode_1"})
         connect(findChild<QRadioButton*>(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-                [this] { ShowCells(); });
+                [this] { showCells(); });
 
-    ResetAnswerGrid();
+    resetAnswerGrid();
     showKensu();
 }
 
 QString ChainWindow::noteSuffix() const { return QStringLiteral("   マス数 : %1").arg(chain().cellIndex()); }
 
-void ChainWindow::ResetAnswerGrid() { msgKaitou->setColumns(answerColumns_); }
+void ChainWindow::resetAnswerGrid() { msgKaitou->setColumns(answerColumns_); }
 
 bool ChainWindow::timeModeShown() const
 {
@@ -127,7 +127,7 @@ bool ChainWindow::timeModeShown() const
 
 int ChainWindow::cellTarget() const { return std::clamp(play().settings.answerTarget, 1, boardCells_); }
 
-void ChainWindow::ShowCells()
+void ChainWindow::showCells()
 {
     const ChainBoard& board = chain();
     const int shown = timeModeShown() ? boardCells_ : cellTarget();
@@ -159,5 +159,5 @@ void ChainWindow::answered(bool goesOn)
     showAnswerCount();
     txtKaitou->clear();
     if (!goesOn)
-        FinishPlay(PlayFrame::End::Completed);
+        finishPlay(PlayFrame::End::Completed);
 }

@@ -39,18 +39,18 @@ protected:
     // Whether a give-up has anything to count and store.
     virtual bool givenUpCounts() const = 0;
 
-    void ShowIdleSample() override {}
-    void GiveUp() override { finishByGiveUp(givenUpCounts()); }
+    void showIdleSample() override {}
+    void giveUp() override { finishByGiveUp(givenUpCounts()); }
     void revealAtTimeOut() override {}
     QString sixthValue() const override { return QString::number(chain().cellIndex()); }
     QString noteSuffix() const override;
-    void countChanged() override { ShowCells(); }
+    void countChanged() override { showCells(); }
 
     // The answer grid back to its heading row.
-    void ResetAnswerGrid();
+    void resetAnswerGrid();
     // Which cells show: in the time mode the whole board, in count mode the
     // chosen number of cells; each shows what the chain holds.
-    void ShowCells();
+    void showCells();
     void addAnswerRow(std::vector<QString> cells);
     // lblKensu: the right answers of the chain.
     void showKensu();

@@ -60,7 +60,7 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
     warnAboutKanjiTable();
 }
 
-void CombineWindow::ClearQuestion()
+void CombineWindow::clearQuestion()
 {
     for (QLabel* l : lblKanjiP) {
         l->clear();
@@ -71,7 +71,7 @@ void CombineWindow::ClearQuestion()
 
 void CombineWindow::showQuestion(const CombineQuestion& q)
 {
-    ClearQuestion();
+    clearQuestion();
     question_ = q;
     for (int i = 0; i < q.parts.size(); ++i) {
         lblKanjiP[size_t(i)]->setText(q.parts[i]);
@@ -79,9 +79,9 @@ void CombineWindow::showQuestion(const CombineQuestion& q)
     }
 }
 
-void CombineWindow::NextQuestion() { showQuestion(CombineQuestion::draw(dictionary(), Random::instance())); }
+void CombineWindow::nextQuestion() { showQuestion(CombineQuestion::draw(dictionary(), Random::instance())); }
 
-void CombineWindow::ShowIdleSample()
+void CombineWindow::showIdleSample()
 {
     showQuestion(CombineQuestion::sample(dictionary(), Random::instance()));
     answerKanji_.show(question_.answer);
@@ -103,7 +103,7 @@ void CombineWindow::checkAnswer(const QString& answer)
     });
 }
 
-void CombineWindow::GiveUp()
+void CombineWindow::giveUp()
 {
     giveUpIntoAnswerBox(answerKanji_, [&] {
         answerKanji_.show(question_.answer, WrongColor);

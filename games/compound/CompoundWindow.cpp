@@ -97,7 +97,7 @@ bool CompoundWindow::canPlay(QString* reason) const
 
 QString CompoundWindow::noteSuffix() const { return play().settings.hintOn != 0 ? HintSuffix : QString(); }
 
-void CompoundWindow::ClearQuestion()
+void CompoundWindow::clearQuestion()
 {
     for (QLabel* l : lblKanjiP) {
         l->clear();
@@ -108,7 +108,7 @@ void CompoundWindow::ClearQuestion()
 
 void CompoundWindow::showQuestion(CompoundQuestion q)
 {
-    ClearQuestion();
+    clearQuestion();
     rules_.setQuestion(std::move(q));
     const QStringList& shown = rules_.question().parts;
     for (int i = 0; i < shown.size(); ++i) {
@@ -130,9 +130,9 @@ void CompoundWindow::applyHint()
     }
 }
 
-void CompoundWindow::NextQuestion() { showQuestion(rules_.words().draw(Random::instance())); }
+void CompoundWindow::nextQuestion() { showQuestion(rules_.words().draw(Random::instance())); }
 
-void CompoundWindow::ShowIdleSample()
+void CompoundWindow::showIdleSample()
 {
     // The tables are final once the window has loaded them.
     rules_.setWords(CompoundWords(dictionary()));
@@ -154,7 +154,7 @@ void CompoundWindow::checkAnswer(const QString& answer)
     });
 }
 
-void CompoundWindow::GiveUp()
+void CompoundWindow::giveUp()
 {
     // A give-up that reaches the count ends the play with the characters
     // typed so far: it adds none of its own.

@@ -87,7 +87,7 @@ DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
     warnAboutKanjiTable();
 }
 
-void DismantleWindow::ClearQuestion()
+void DismantleWindow::clearQuestion()
 {
     for (QLabel* l : lblKanjiP) {
         l->clear();
@@ -98,7 +98,7 @@ void DismantleWindow::ClearQuestion()
 
 void DismantleWindow::showQuestion(DismantleQuestion q)
 {
-    ClearQuestion();
+    clearQuestion();
     rules_.setQuestion(std::move(q));
     const DismantleQuestion& shown = rules_.question();
     for (int i = 0; i < shown.slotCount(); ++i) {
@@ -131,9 +131,9 @@ void DismantleWindow::showSlots()
 
 void DismantleWindow::setKanjiBackground(const QColor& color) { setLabelColor(lblKanjiK, QPalette::Window, color); }
 
-void DismantleWindow::NextQuestion() { showQuestion(DismantleQuestion::draw(dictionary(), Random::instance())); }
+void DismantleWindow::nextQuestion() { showQuestion(DismantleQuestion::draw(dictionary(), Random::instance())); }
 
-void DismantleWindow::ShowIdleSample() { showQuestion(DismantleQuestion::sample(dictionary(), Random::instance())); }
+void DismantleWindow::showIdleSample() { showQuestion(DismantleQuestion::sample(dictionary(), Random::instance())); }
 
 void DismantleWindow::clearAnswerLabel()
 {
@@ -173,11 +173,11 @@ void DismantleWindow::checkAnswer(const QString& answer)
     if (!pause(CompletePauseMs))
         return;
     rules_.moveOn();
-    NextQuestion();
+    nextQuestion();
     (void)letEventsRun();
 }
 
-void DismantleWindow::GiveUp()
+void DismantleWindow::giveUp()
 {
     Judging judging(*this);
     if (!rules_.giveUp())
@@ -190,7 +190,7 @@ void DismantleWindow::GiveUp()
         return;
     lblKanjiK->clear();
     rules_.moveOn();
-    NextQuestion();
+    nextQuestion();
     txtKaitou->clear();
     txtKaitou->setFocus();
     (void)letEventsRun();

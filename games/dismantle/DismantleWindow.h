@@ -32,11 +32,11 @@ public:
     void lblKanjiK_Click() { giveUpRequested(); }
 
 protected:
-    void ClearQuestion() override;
-    void NextQuestion() override;
-    void ShowIdleSample() override;
+    void clearQuestion() override;
+    void nextQuestion() override;
+    void showIdleSample() override;
     void checkAnswer(const QString& answer) override;
-    void GiveUp() override;
+    void giveUp() override;
     void revealAtTimeOut() override;
     void clearAnswerLabel() override;
     QString helpText() const override { return helpLines(); }

@@ -10,12 +10,12 @@
 #include "platform/Clock.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
+#include "platform/HelpTour.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "platform/Random.h"
 #include "platform/RecordLine.h"
 #include "records/GameItems.h"
-#include "records/HelpTour.h"
 #include "records/RecordFile.h"
 
 #include <QCheckBox>
@@ -71,7 +71,7 @@ void GameWindow::Form_Load()
 {
     loading_ = true;
     history_->cmdAllDsp_Click();
-    history_->LayoutHistoryCompact();
+    history_->layoutHistoryCompact();
 
     play_.settings = GameSettings::read(items::settingsFile(def_.item), def_.hasHint);
     const GameSettings& s = play_.settings;
@@ -82,10 +82,10 @@ void GameWindow::Form_Load()
     chkAs->setChecked(s.autoSave != 0);
     chkAs_Click();
 
-    ClearQuestion();
+    clearQuestion();
     if (ctx_.loadDictionaries)
         dictionaryProblem_ = ctx_.dictionary.load();
-    ShowIdleSample();
+    showIdleSample();
 
     cboJikan->addItems(timeChoices());
     selectComboText(cboJikan, recordline::number(s.timeLimit));
@@ -227,8 +227,8 @@ void GameWindow::cmdStart_Click()
     play_.start();
     txtKaitou->endJudging();
     shpJikanK->resize(barFullWidth_, shpJikanK->height());
-    history_->LayoutHistoryCompact();
-    ClearQuestion();
+    history_->layoutHistoryCompact();
+    clearQuestion();
     for (QLabel* l : {lblOk, lblNg, lblByou, lblRitu})
         l->clear();
     clearAnswerLabel();
@@ -258,7 +258,7 @@ void GameWindow::tmrStart_Timer()
     if (!begins)
         return;
     tmrStart.stop();
-    NextQuestion();
+    nextQuestion();
     txtKaitou->setFocus();
     if (play_.timeMode())
         tmrBp.start();  // ticks on the play's whole seconds
@@ -283,11 +283,11 @@ void GameWindow::tmrBp_Timer()
     shpJikanK->resize(play_.barWidth(barFullWidth_), shpJikanK->height());
     if (remaining < 1) {
         revealAtTimeOut();
-        FinishPlay(PlayFrame::End::TimeOut);
+        finishPlay(PlayFrame::End::TimeOut);
     }
 }
 
-void GameWindow::FinishPlay(PlayFrame::End end)
+void GameWindow::finishPlay(PlayFrame::End end)
 {
     if (!play_.playing())
         return;
@@ -304,10 +304,10 @@ void GameWindow::FinishPlay(PlayFrame::End end)
     lblByou->setText(r.rateText);
     lblRitu->setText(r.accuracyText);
     if (play_.settings.autoSave == 1)
-        StorePlay();
+        storePlay();
 }
 
-void GameWindow::StorePlay()
+void GameWindow::storePlay()
 {
     if (!play_.storable())
         return;
@@ -320,8 +320,8 @@ void GameWindow::StorePlay()
         return;
     }
     history_->addStoredRow(playstore::historyRow(r, now));
-    history_->RedrawSelectedChart();
-    history_->LayoutHistoryCompact();
+    history_->redrawSelectedChart();
+    history_->layoutHistoryCompact();
 }
 
 // Answers.
@@ -355,7 +355,7 @@ void GameWindow::giveUpRequested()
         if (!judging_) {
             QPointer<AnswerBox> box = txtKaitou;
             box->beginJudging(box->text());
-            GiveUp();
+            giveUp();
             if (box)
                 box->endJudging();
         }
@@ -388,7 +388,7 @@ bool GameWindow::endIfCountReached()
 {
     if (!play_.countReached())
         return false;
-    FinishPlay(PlayFrame::End::CountReached);
+    finishPlay(PlayFrame::End::CountReached);
     return true;
 }
 
@@ -501,7 +501,7 @@ void GameWindow::setLabelColor(QLabel* label, QPalette::ColorRole role, const QC
 void GameWindow::finishByGiveUp(bool counted)
 {
     if (counted) {
-        FinishPlay(PlayFrame::End::Completed);
+        finishPlay(PlayFrame::End::Completed);
         return;
     }
     if (!play_.playing())
@@ -534,7 +534,7 @@ void GameWindow::judgeIntoAnswerBox(AnswerKanji& box, const std::function<bool()
                 return;
             box.empty();
         }
-        NextQuestion();
+        nextQuestion();
         txtKaitou->clear();
         txtKaitou->setFocus();
         if (!letEventsRun())
@@ -559,7 +559,7 @@ void GameWindow::giveUpIntoAnswerBox(AnswerKanji& box, const std::function<void(
     if (!pause(GiveUpPauseMs))
         return;
     box.empty();
-    NextQuestion();
+    nextQuestion();
     txtKaitou->clear();
     txtKaitou->setFocus();
     (void)letEventsRun();

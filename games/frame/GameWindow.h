@@ -89,7 +89,7 @@ public:
     void optMode_Click(int index);
     void chkAs_Click();
     void chkHint_Click();
-    void cmdHozon_Click() { StorePlay(); }
+    void cmdHozon_Click() { storePlay(); }
     void cmdEnd_Click();
     void cmdClear_Click();
     // Enter or ESC in the answer box (Qt::Key_Return, Qt::Key_Escape).
@@ -97,8 +97,8 @@ public:
     // ESC in the answer box and a click on the game's give-up control.
     void giveUpRequested();
 
-    void StorePlay();
-    void FinishPlay(PlayFrame::End end);
+    void storePlay();
+    void finishPlay(PlayFrame::End end);
 
 protected:
     GameWindow(const GameDefinition& definition, GameContext context, QWidget* parent = nullptr);
@@ -107,11 +107,11 @@ protected:
     void Form_Load();
 
     // Hooks.
-    virtual void ClearQuestion() = 0;
-    virtual void NextQuestion() = 0;
-    virtual void ShowIdleSample() = 0;
+    virtual void clearQuestion() = 0;
+    virtual void nextQuestion() = 0;
+    virtual void showIdleSample() = 0;
     virtual void checkAnswer(const QString& answer) = 0;
-    virtual void GiveUp() = 0;
+    virtual void giveUp() = 0;
     virtual void revealAtTimeOut() = 0;
     virtual void clearAnswerLabel() {}
     virtual QString helpText() const = 0;  // lines joined by CR LF

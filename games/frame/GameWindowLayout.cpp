@@ -8,12 +8,12 @@
 #include "platform/Clock.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
+#include "platform/HelpTour.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "platform/Random.h"
 #include "platform/RecordLine.h"
 #include "records/GameItems.h"
-#include "records/HelpTour.h"
 #include "records/RecordFile.h"
 
 #include <QCheckBox>

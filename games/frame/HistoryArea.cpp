@@ -57,7 +57,7 @@ HistoryArea::HistoryArea(QWidget* window, QString historyFile, const QString& si
     mcrRireki2->setSeriesName(2, QStringLiteral("ＮＧ"));
     mcrRireki->hide();
     mcrRireki2->hide();
-    InitHistoryGrid();
+    initHistoryGrid();
 
     filters = new QGroupBox(QStringLiteral("履歴指定"), window);
     filters->setObjectName(QStringLiteral("fraRirekiSitei"));
@@ -111,7 +111,7 @@ void HistoryArea::setColumn(int leftTwips, int widthTwips)
     widthTwips_ = widthTwips;
 }
 
-void HistoryArea::InitHistoryGrid()
+void HistoryArea::initHistoryGrid()
 {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto centre = Qt::AlignCenter;
@@ -158,7 +158,7 @@ void HistoryArea::fitGridHeight()
 template <typename Keep> void HistoryArea::listRows(Keep keep)
 {
     msgRireki->hide();
-    InitHistoryGrid();
+    initHistoryGrid();
     std::vector<QString> cells;
     int n = 0;
     for (const HistoryRow& row : history::read(historyFile_)) {
@@ -182,7 +182,7 @@ void HistoryArea::cmdAllDsp_Click()
     cboJikan2->setCurrentIndex(-1);
     listRows([](const HistoryRow&) { return true; });
     buttonface::set(cmdAllDsp, AllRowsListed);
-    RedrawSelectedChart();
+    redrawSelectedChart();
 }
 
 void HistoryArea::cboJikan2_Click()
@@ -191,7 +191,7 @@ void HistoryArea::cboJikan2_Click()
     const QString limit = cboJikan2->currentText();
     listRows([&](const HistoryRow& r) { return history::matchesTimeLimit(r, limit); });
     buttonface::set(cmdAllDsp, buttonface::systemFace());
-    RedrawSelectedChart();
+    redrawSelectedChart();
 }
 
 void HistoryArea::cboKaisu2_Click()
@@ -200,10 +200,10 @@ void HistoryArea::cboKaisu2_Click()
     const int count = int(recordline::toInteger(cboKaisu2->currentText()));
     listRows([&](const HistoryRow& r) { return history::matchesAnswerCount(r, count); });
     buttonface::set(cmdAllDsp, buttonface::systemFace());
-    RedrawSelectedChart();
+    redrawSelectedChart();
 }
 
-void HistoryArea::ResetChartButtons()
+void HistoryArea::resetChartButtons()
 {
     for (QPushButton* b : {cmdKaitou, cmdPByou, cmdByou, cmdRitu, cmdMoji, cmdJisyo})
         buttonface::set(b, buttonface::systemFace());
@@ -211,13 +211,13 @@ void HistoryArea::ResetChartButtons()
 
 void HistoryArea::showChart(Chart* shown)
 {
-    ResetChartButtons();
+    resetChartButtons();
     Chart* hidden = shown == mcrRireki ? mcrRireki2 : mcrRireki;
     hidden->hide();
     shown->show();
     // The chart takes its size before it is drawn, so that it draws once for
     // the room it has.
-    LayoutHistoryWithChart();
+    layoutHistoryWithChart();
 }
 
 void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale)
@@ -254,7 +254,7 @@ void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, 8, false, Chart::Scal
 void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, 7, true, Chart::Scale::Percent); }
 void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, 6, false, Chart::Scale::Counts); }
 
-void HistoryArea::RedrawSelectedChart()
+void HistoryArea::redrawSelectedChart()
 {
     // cmdMoji is not among them: its chart stays as drawn until pressed again.
     const QColor face = buttonface::systemFace();
@@ -288,12 +288,12 @@ void HistoryArea::applyLayout(int topTwips, int heightTwips, int gridHeightTwips
         scrollToEnd();
 }
 
-void HistoryArea::LayoutHistoryCompact()
+void HistoryArea::layoutHistoryCompact()
 {
     applyLayout(Compact.top, Compact.height, Compact.gridHeight, Compact.scrollAbove);
 }
 
-void HistoryArea::LayoutHistoryWithChart()
+void HistoryArea::layoutHistoryWithChart()
 {
     applyLayout(WithChart.top, WithChart.height, WithChart.gridHeight, WithChart.scrollAbove);
 }
@@ -314,7 +314,7 @@ void HistoryArea::cmdClear_Click()
     mcrRireki->redraw();
     mcrRireki2->setPointCount(0);
     mcrRireki2->redraw();
-    InitHistoryGrid();
+    initHistoryGrid();
     msgbox::information(window_, QStringLiteral("クリア終了"), QStringLiteral("履歴データをクリアしました"));
 }
 

@@ -46,7 +46,7 @@ public:
     // Left edge and width of fraRireki, in twips; the layouts set the rest.
     void setColumn(int leftTwips, int widthTwips);
 
-    void InitHistoryGrid();
+    void initHistoryGrid();
     void cmdAllDsp_Click();
     void cboJikan2_Click();
     void cboKaisu2_Click();
@@ -55,10 +55,10 @@ public:
     void cmdByou_Click();
     void cmdRitu_Click();
     void cmdMoji_Click();
-    void ResetChartButtons();
-    void RedrawSelectedChart();
-    void LayoutHistoryCompact();
-    void LayoutHistoryWithChart();
+    void resetChartButtons();
+    void redrawSelectedChart();
+    void layoutHistoryCompact();
+    void layoutHistoryWithChart();
     // Asks, then empties the file, the grid and both charts.
     void cmdClear_Click();
     // A play just stored: a new last row, numbered after the rows listed.

@@ -52,24 +52,24 @@ LinkWindow::LinkWindow(GameContext context, QWidget* parent)
     : ChainWindow(gameDefinition(), std::move(context), linkLayout(), parent), rules_(dictionary())
 {
     Form_Load();
-    ShowCells();
+    showCells();
     if (dictionary().kanjiCount() == 0)
         msgbox::warning(this, gameDefinition().windowTitle, EmptyKanjiTableText);
 }
 
-void LinkWindow::ClearLinkCells()
+void LinkWindow::clearLinkCells()
 {
     rules_.clear();
-    ResetAnswerGrid();
-    ShowCells();
+    resetAnswerGrid();
+    showCells();
     txtKaitou->clear();
 }
 
-void LinkWindow::StartLinkChain()
+void LinkWindow::startLinkChain()
 {
     rules_.start(Random::instance());
-    ResetAnswerGrid();
-    ShowCells();
+    resetAnswerGrid();
+    showCells();
     showKensu();
 }
 
@@ -89,7 +89,7 @@ void LinkWindow::checkAnswer(const QString& answer)
     countAnswer(link.right());
     if (link.right()) {
         addAnswerRow({answer, link.component});
-        ShowCells();
+        showCells();
     }
     answered(rules_.goesOn(play().timeMode(), cellTarget()));
 }

@@ -17,8 +17,8 @@ public:
     const LinkChain& rules() const { return rules_; }
 
 protected:
-    void ClearQuestion() override { ClearLinkCells(); }
-    void NextQuestion() override { StartLinkChain(); }
+    void clearQuestion() override { clearLinkCells(); }
+    void nextQuestion() override { startLinkChain(); }
     void checkAnswer(const QString& answer) override;
     QString helpText() const override { return helpLines(); }
     bool canPlay(QString* reason) const override;
@@ -26,8 +26,8 @@ protected:
     bool givenUpCounts() const override { return play().answers() > 0; }
 
 private:
-    void StartLinkChain();
-    void ClearLinkCells();
+    void startLinkChain();
+    void clearLinkCells();
 
     LinkChain rules_;
 };

@@ -52,26 +52,26 @@ ShiritoriWindow::ShiritoriWindow(GameContext context, QWidget* parent)
     : ChainWindow(gameDefinition(), std::move(context), shiritoriLayout(), parent)
 {
     Form_Load();
-    ShowCells();
+    showCells();
     if (dictionary().kanjiCount() == 0)
         msgbox::warning(this, gameDefinition().windowTitle, EmptyKanjiTableText);
 }
 
-void ShiritoriWindow::ClearShiritoriCells()
+void ShiritoriWindow::clearShiritoriCells()
 {
     // The strip below the board is cleared too: a new play never shows the
     // tail of an old word.
     rules_.clear();
-    ResetAnswerGrid();
-    ShowCells();
+    resetAnswerGrid();
+    showCells();
     txtKaitou->clear();
 }
 
-void ShiritoriWindow::StartShiritoriChain()
+void ShiritoriWindow::startShiritoriChain()
 {
     rules_.start(dictionary(), Random::instance());
-    ResetAnswerGrid();
-    ShowCells();
+    resetAnswerGrid();
+    showCells();
     showKensu();
 }
 
@@ -82,7 +82,7 @@ void ShiritoriWindow::checkAnswer(const QString& answer)
     countAnswer(right);
     if (right) {
         addAnswerRow({word});
-        ShowCells();
+        showCells();
     }
     answered(rules_.goesOn(play().timeMode(), cellTarget()));
 }

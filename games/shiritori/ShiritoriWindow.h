@@ -16,8 +16,8 @@ public:
     const ShiritoriChain& rules() const { return rules_; }
 
 protected:
-    void ClearQuestion() override { ClearShiritoriCells(); }
-    void NextQuestion() override { StartShiritoriChain(); }
+    void clearQuestion() override { clearShiritoriCells(); }
+    void nextQuestion() override { startShiritoriChain(); }
     void checkAnswer(const QString& answer) override;
     QString helpText() const override { return helpLines(); }
     bool canPlay(QString* reason) const override { return kanjiTableUsable(reason); }
@@ -28,8 +28,8 @@ protected:
     void revealAtTimeOut() override;
 
 private:
-    void StartShiritoriChain();
-    void ClearShiritoriCells();
+    void startShiritoriChain();
+    void clearShiritoriCells();
 
     ShiritoriChain rules_;
 };

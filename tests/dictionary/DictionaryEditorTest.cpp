@@ -46,7 +46,7 @@ protected:
     {
         editor.form.kansei = kansei;
         editor.form.kousei = kousei;
-        editor.RegisterKanji();
+        editor.registerKanji();
     }
 
     Dictionary dictionary;
@@ -86,11 +86,11 @@ TEST_F(DictionaryEditorTest, KanjiChecksComeInOrderWithTheirTexts)
     boxes.clear();
     registerKanji(QStringLiteral("晶"), QStringLiteral("日日日日日日"));
     EXPECT_EQ(titles(), (QStringList{"登録確認", "登録完了"}));
-    editor.SelectKanjiRow(rowOf("寺", "土寸"));
+    editor.selectKanjiRow(rowOf("寺", "土寸"));
     editor.form.kansei = QStringLiteral("時計");
     boxes.clear();
     answer = false;
-    editor.DeleteKanji();
+    editor.deleteKanji();
     EXPECT_EQ(titles(), (QStringList{"クリア確認"}));
 }
 
@@ -110,7 +110,7 @@ TEST_F(DictionaryEditorTest, ASecondCompositionIsAppendedAndFoundAfterReload)
     EXPECT_FALSE(editor.form.chgEnabled);
 
     editor.form.inp = QStringLiteral("時");
-    editor.FindKanji();
+    editor.findKanji();
     EXPECT_EQ(editor.selectedKanjiRow(), rowOf("時", "日土寸"));  // the first of the two
     EXPECT_EQ(editor.form.kousei, QStringLiteral("日土寸"));
     EXPECT_TRUE(editor.form.chgEnabled && editor.form.delEnabled);
@@ -118,7 +118,7 @@ TEST_F(DictionaryEditorTest, ASecondCompositionIsAppendedAndFoundAfterReload)
 
     boxes.clear();
     editor.form.inp = QStringLiteral("晴");
-    editor.FindKanji();
+    editor.findKanji();
     EXPECT_EQ(titles(), (QStringList{"未登録"}));
     EXPECT_EQ(
         boxes[0].text,
@@ -134,10 +134,10 @@ TEST_F(DictionaryEditorTest, ChangeKeepsTheFinishedKanjiAndRewritesBareSortedLin
 {
     open();
     const int row = rowOf("時", "日土寸");
-    editor.SelectKanjiRow(row);
+    editor.selectKanjiRow(row);
     editor.form.kansei = QStringLiteral("晴");
     editor.form.kousei = QStringLiteral("日寺");
-    editor.ChangeKanji();
+    editor.changeKanji();
     EXPECT_EQ(titles(), (QStringList{"変更確認", "変更完了"}));
     EXPECT_EQ(boxes[0].text, QStringLiteral("時 日土寸 を 晴 日寺 に変更します。よろしいですか？"));
     EXPECT_EQ(readText(Kanji), QStringLiteral("口,口\r\n寺,土寸\r\n日,日\r\n明,日月\r\n時,日寺\r\n間,門日\r\n"));
@@ -150,8 +150,8 @@ TEST_F(DictionaryEditorTest, ChangeKeepsTheFinishedKanjiAndRewritesBareSortedLin
 TEST_F(DictionaryEditorTest, DeleteWritesQuotedLinesAndWarnsAboutCompoundsUsingTheKanji)
 {
     open();
-    editor.SelectKanjiRow(rowOf("間", "門日"));
-    editor.DeleteKanji();
+    editor.selectKanjiRow(rowOf("間", "門日"));
+    editor.deleteKanji();
     EXPECT_EQ(titles(), (QStringList{"熟語で使用中", "クリア確認", "削除完了"}));
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("1 件")));
     EXPECT_EQ(boxes[1].text, QStringLiteral("間 門日 を削除します。よろしいですか？"));
@@ -167,15 +167,15 @@ TEST_F(DictionaryEditorTest, DeleteWritesQuotedLinesAndWarnsAboutCompoundsUsingT
     // A kanji with a second entry left keeps its compounds whole: no warning.
     registerKanji(QStringLiteral("時"), QStringLiteral("日寺"));
     boxes.clear();
-    editor.SelectKanjiRow(rowOf("時", "日寺"));
-    editor.DeleteKanji();
+    editor.selectKanjiRow(rowOf("時", "日寺"));
+    editor.deleteKanji();
     EXPECT_EQ(titles(), (QStringList{"クリア確認", "削除完了"}));
 
     // Cancel changes nothing.
     answer = false;
     const QByteArray before = readBytes(Kanji);
-    editor.SelectKanjiRow(1);
-    editor.DeleteKanji();
+    editor.selectKanjiRow(1);
+    editor.deleteKanji();
     EXPECT_EQ(readBytes(Kanji), before);
 }
 
@@ -184,10 +184,10 @@ TEST_F(DictionaryEditorTest, DeletingEveryEntryLeavesEmptyFiles)
     writeText(Kanji, QStringLiteral("日,日\r\n"));
     writeText(Compounds, QStringLiteral("日日\r\n"));
     open();
-    editor.SelectCompoundRow(1);
-    editor.DeleteCompound();
-    editor.SelectKanjiRow(1);
-    editor.DeleteKanji();
+    editor.selectCompoundRow(1);
+    editor.deleteCompound();
+    editor.selectKanjiRow(1);
+    editor.deleteKanji();
     EXPECT_TRUE(readBytes(Compounds).isEmpty());
     EXPECT_TRUE(readBytes(Kanji).isEmpty());
     EXPECT_TRUE(editor.kanjiRows().empty());
@@ -197,8 +197,8 @@ TEST_F(DictionaryEditorTest, ARewriteKeepsLinesTheTablesCouldNotUse)
 {
     writeText(Kanji, QStringLiteral("時,日土寸\r\n壊れた行\r\n日,日\r\n"));
     open();
-    editor.SelectKanjiRow(rowOf("日", "日"));
-    editor.DeleteKanji();
+    editor.selectKanjiRow(rowOf("日", "日"));
+    editor.deleteKanji();
     EXPECT_EQ(readText(Kanji), QStringLiteral("\"時\",\"日土寸\"\r\n壊れた行\r\n"));
 }
 
@@ -207,24 +207,24 @@ TEST_F(DictionaryEditorTest, CompoundNeedsBothKanjiInTheKanjiDictionary)
     open();
     const QByteArray before = readBytes(Compounds);
     editor.form.jyukugo = QStringLiteral("晴天");
-    editor.RegisterCompound();
+    editor.registerCompound();
     ASSERT_EQ(titles(), (QStringList{"漢字辞書登録促し", "漢字辞書登録促し"}));
     EXPECT_EQ(boxes[0].text, QStringLiteral("晴 の漢字と構成を先に登録してから熟語を登録してください"));
     EXPECT_TRUE(boxes[1].text.startsWith(QStringLiteral("天 ")));
 
     boxes.clear();
     editor.form.jyukugo = QStringLiteral("時天");
-    editor.RegisterCompound();
+    editor.registerCompound();
     EXPECT_EQ(titles(), (QStringList{"漢字辞書登録促し"}));
     boxes.clear();
     editor.form.jyukugo = QStringLiteral("時間日");
-    editor.RegisterCompound();
+    editor.registerCompound();
     EXPECT_EQ(titles(), (QStringList{"文字数制限"}));
     EXPECT_EQ(readBytes(Compounds), before);
 
     boxes.clear();
     editor.form.jyukugo = QStringLiteral("日時");
-    editor.RegisterCompound();
+    editor.registerCompound();
     EXPECT_EQ(titles(), (QStringList{"登録確認", "登録完了"}));
     EXPECT_EQ(readBytes(Compounds), before + cp932("日時\r\n"));
     EXPECT_EQ(editor.compoundRows(), (std::vector<QString>{"日時", "明日", "時間"}));
@@ -236,22 +236,22 @@ TEST_F(DictionaryEditorTest, NarrowingByTwoComponentsAndByATypedRadicalForm)
     open();
     EXPECT_EQ(editor.partsCountText(), QStringLiteral("5件"));
     editor.form.inp3 = QStringLiteral("寸");
-    editor.NarrowByComponent();
+    editor.narrowByComponent();
     EXPECT_EQ(editor.partsCountText(), QStringLiteral("3件"));
     EXPECT_TRUE(editor.form.inp3.isEmpty());
     editor.form.inp3 = QStringLiteral("日");
-    editor.NarrowByComponent();
+    editor.narrowByComponent();
     ASSERT_EQ(editor.partsRows().size(), 1u);
     EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("時"));
 
-    editor.ShowAllParts();
+    editor.showAllParts();
     editor.form.inp3 = QStringLiteral("氵");
-    editor.NarrowByComponent();
+    editor.narrowByComponent();
     ASSERT_EQ(editor.partsRows().size(), 1u);
     EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("泳"));
-    editor.ShowAllParts();
+    editor.showAllParts();
     editor.form.inp3 = QStringLiteral("土寸");  // a run of two
-    editor.NarrowByComponent();
+    editor.narrowByComponent();
     EXPECT_EQ(editor.partsCountText(), QStringLiteral("2件"));
 }
 
@@ -261,7 +261,7 @@ TEST_F(DictionaryEditorTest, AnEverydayKanjiTypedForARadicalFindsBoth)
     writeText(Kanji, QStringLiteral("国,囗玉\r\n右,ナ口\r\n村,木寸\r\n"));
     open();
     editor.form.inp3 = QStringLiteral("口");
-    editor.NarrowByComponent();
+    editor.narrowByComponent();
     ASSERT_EQ(editor.partsRows().size(), 2u);
     EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("右"));
     EXPECT_EQ(editor.partsRows()[1].kansei, QStringLiteral("国"));
@@ -288,9 +288,9 @@ TEST_F(DictionaryEditorTest, AKanjiKeepsAtMostFifteenDistinctComponents)
     EXPECT_EQ(titles(), (QStringList{"登録確認", "登録完了"}));
     // Replacing an entry counts without its old components.
     boxes.clear();
-    editor.SelectKanjiRow(1);
+    editor.selectKanjiRow(1);
     editor.form.kousei = QStringLiteral("金土一二");
-    editor.ChangeKanji();
+    editor.changeKanji();
     EXPECT_EQ(titles(), (QStringList{"変更確認", "変更完了"}));
 }
 
@@ -303,31 +303,31 @@ TEST_F(DictionaryEditorTest, UndoPutsEachFileBackByteForByte)
 
     registerKanji(QStringLiteral("晶"), QStringLiteral("日日日"));
     ASSERT_TRUE(editor.canUndo());
-    editor.Undo();
+    editor.undo();
     EXPECT_EQ(readBytes(Kanji), kanji);
     EXPECT_EQ(dictionary.kanjiCount(), 6);
     EXPECT_FALSE(editor.canUndo());  // once
 
-    editor.SelectKanjiRow(rowOf("時", "日土寸"));
+    editor.selectKanjiRow(rowOf("時", "日土寸"));
     editor.form.kousei = QStringLiteral("日寺");
-    editor.ChangeKanji();
-    editor.Undo();
+    editor.changeKanji();
+    editor.undo();
     EXPECT_EQ(readBytes(Kanji), kanji);
 
-    editor.SelectKanjiRow(1);
-    editor.DeleteKanji();
-    editor.Undo();
+    editor.selectKanjiRow(1);
+    editor.deleteKanji();
+    editor.undo();
     EXPECT_EQ(readBytes(Kanji), kanji);
 
     editor.form.jyukugo = QStringLiteral("日時");
-    editor.RegisterCompound();
-    editor.Undo();
+    editor.registerCompound();
+    editor.undo();
     EXPECT_EQ(readBytes(Compounds), compounds);
 
-    editor.SelectCompoundRow(1);
-    editor.DeleteCompound();
+    editor.selectCompoundRow(1);
+    editor.deleteCompound();
     boxes.clear();
-    editor.Undo();
+    editor.undo();
     EXPECT_EQ(readBytes(Compounds), compounds);
     EXPECT_EQ(dictionary.compoundCount(), 2);
     EXPECT_EQ(titles(), (QStringList{"元に戻す"}));
@@ -339,7 +339,7 @@ TEST_F(DictionaryEditorTest, AFailedWriteSaysSoAndKeepsTheListsAsTheFileIs)
     QDir().mkdir(path(Compounds));  // cannot be written as a file
     open();
     editor.form.jyukugo = QStringLiteral("時日");
-    editor.RegisterCompound();
+    editor.registerCompound();
     EXPECT_EQ(titles(), (QStringList{"登録確認", "保存できません", "辞書の読み込み"}));
     EXPECT_TRUE(editor.compoundRows().empty());
     EXPECT_FALSE(editor.canUndo());

@@ -8,8 +8,9 @@
 #include "platform/Sjis.h"
 #include "platform/TextFile.h"
 #include "records/RecordFile.h"
-#include "records/RecordGrid.h"
 #include "records/RecordLog.h"
+#include "review/RecordGrid.h"
+#include "review/RecordRewrite.h"
 
 #include <cstdint>
 #include <cstdlib>

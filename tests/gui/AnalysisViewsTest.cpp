@@ -1,11 +1,11 @@
 // The range view and the whole-history view through the main window: every
 // filter and chart button pressed by name.
-#include "analysis/RangeView.h"
-#include "analysis/WholeHistoryView.h"
 #include "gui/MainFixture.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
 #include "platform/Grid.h"
+#include "review/RangeView.h"
+#include "review/WholeHistoryView.h"
 #include "support/ExpectedColours.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // The calendar and aggregate screens entered from the main window's
 // toolbar, as a user would.
 #include "analysis/AnalysisTestSupport.h"
-#include "analysis/ColumnFit.h"
 #include "gui/MainFixture.h"
 #include "platform/Chart.h"
 #include "platform/Grid.h"
+#include "review/ColumnFit.h"
 
 #include <QLabel>
 #include <QListWidget>

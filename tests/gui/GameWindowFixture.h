@@ -7,9 +7,9 @@
 #include "games/frame/GameWindow.h"
 #include "games/frame/HistoryArea.h"
 #include "platform/Clock.h"
+#include "platform/HelpTour.h"
 #include "platform/Random.h"
 #include "records/GameItems.h"
-#include "records/HelpTour.h"
 #include "support/TempDir.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 #pragma once
 // A main window started on a data directory the test prepares.
-#include "app/DayView.h"
 #include "app/MainWindow.h"
 #include "dictionary/Dictionary.h"
 #include "platform/Clock.h"
 #include "platform/MonthCalendar.h"
+#include "review/DayView.h"
 #include "support/TempDir.h"
 
 #include <QPointer>
@@ -31,7 +31,7 @@ protected:
     MainWindow& start()
     {
         window = new MainWindow(tour, dictionary);
-        window->StartUp();
+        window->startUp();
         return *window;
     }
     template <typename T = QWidget> T* find(const char* name)

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, TenPlaysScrollToTheLastAndNineStartAtTheFirst)
     EXPECT_GT(list->topRow(), 1);
 
     writeText(recordfile::FileName, text.left(text.size() / 10 * 9));
-    window->dayView().RebuildMainScreen();
+    window->dayView().rebuildMainScreen();
     QApplication::processEvents();
     EXPECT_EQ(list->topRow(), 1);
 }
@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, GamePanelMovesTheCalendarToTodayFirst)
     writeText(recordfile::FileName, rec("2024/04/30", "08:00:00", "発掘", "60"));
     start();
     window->dayView().calendar().setValue(QDate(2024, 4, 30));
-    window->dayView().RebuildMainScreen();
+    window->dayView().rebuildMainScreen();
     EXPECT_EQ(find<Grid>("msgDayList")->rows(), 2);
     click("cmdGame");
     EXPECT_TRUE(find("fraGame")->isVisible());

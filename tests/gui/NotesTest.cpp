@@ -1,8 +1,8 @@
 #include "gui/MainFixture.h"
 #include "platform/Grid.h"
 #include "records/MemoFile.h"
-#include "records/NotesScreen.h"
 #include "records/RecordFile.h"
+#include "review/NotesScreen.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,8 +1,9 @@
 #include "records/RecordFile.h"
 
 #include "platform/Grid.h"
-#include "records/RecordGrid.h"
 #include "records/RecordLog.h"
+#include "review/RecordGrid.h"
+#include "review/RecordRewrite.h"
 #include "support/RecordGenerator.h"
 #include "support/TempDir.h"
 

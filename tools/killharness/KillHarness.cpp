@@ -16,7 +16,8 @@
 #include "platform/GridModel.h"
 #include "platform/TextFile.h"
 #include "records/RecordFile.h"
-#include "records/RecordGrid.h"
+#include "review/RecordGrid.h"
+#include "review/RecordRewrite.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "records/Screen.h"
+#include "review/Screen.h"
 
 void Screen::prepare() {}
 

@@ -4,7 +4,7 @@
 // item over them, and the three range charts. Every press lists afresh from
 // the record file.
 #include "analysis/RangeListing.h"
-#include "records/MainState.h"
+#include "review/MainState.h"
 
 #include <QColor>
 
@@ -27,20 +27,20 @@ public:
 
     // The item list is filled once at start-up; other views copy its names.
     QListWidget& itemList() { return *lstAct2; }
-    void FillItemList();
+    void fillItemList();
 
     // Entering the view: everything listed, every "全部" chosen.
     void prepare() override;
     QString helpTourText() const override;
 
-    void InitRangeGrids();
-    void ClearPeriodButtons();
-    void ListAllRangeRecords();
-    void ListRecordsInPeriod();
-    void ListRecordsInPeriodByItem();
-    void ListRecordsInPeriodByWeekday();
-    void ListRecordsInPeriodByItemAndWeekday();
-    void ApplyRangeFilter();
+    void initRangeGrids();
+    void clearPeriodButtons();
+    void listAllRangeRecords();
+    void listRecordsInPeriod();
+    void listRecordsInPeriodByItem();
+    void listRecordsInPeriodByWeekday();
+    void listRecordsInPeriodByItemAndWeekday();
+    void applyRangeFilter();
 
     void lstAct2_Click();
     void cmdAllact_Click();

@@ -1,4 +1,4 @@
-#include "analysis/PlayRows.h"
+#include "review/PlayRows.h"
 
 #include "analysis/RecordDates.h"
 

@@ -1,4 +1,4 @@
-#include "analysis/ColumnFit.h"
+#include "review/ColumnFit.h"
 
 #include "platform/Grid.h"
 

@@ -7,8 +7,8 @@ class QListWidget;
 
 namespace itemlist {
 
-void FillItemList(QListWidget& lstAct2);
+void fillItemList(QListWidget& lstAct2);
 // A copy of the list's entries, in list order.
-QStringList LoadItemNames(const QListWidget& lstAct2);
+QStringList loadItemNames(const QListWidget& lstAct2);
 
 }  // namespace itemlist

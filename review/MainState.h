@@ -1,7 +1,7 @@
 #pragma once
 // The few values the main window's screens share. One object per load of
 // the main window; the help tour lives for the whole program run.
-#include "records/HelpTour.h"
+#include "platform/HelpTour.h"
 
 #include <QString>
 
@@ -12,4 +12,4 @@ struct MainState {
     bool noData = true;
 };
 
-#include "records/Screen.h"
+#include "review/Screen.h"

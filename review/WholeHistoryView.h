@@ -2,7 +2,7 @@
 // The whole-history view fraRenTai ("全グラフ"): every play since the first
 // one, the per-item table, the daily table, and six charts over them.
 #include "platform/Chart.h"
-#include "records/MainState.h"
+#include "review/MainState.h"
 
 #include <QColor>
 
@@ -21,11 +21,11 @@ public:
     // Item names come from the item list, read at every load.
     WholeHistoryView(const QListWidget& itemList, QWidget* parent = nullptr);
 
-    void prepare() override { LoadWholeHistory(); }
+    void prepare() override { loadWholeHistory(); }
     QString helpTourText() const override;
 
-    void InitHistoryGrids();
-    void LoadWholeHistory();
+    void initHistoryGrids();
+    void loadWholeHistory();
 
     void cmdDay2_Click();
     void cmdTotal2_Click();

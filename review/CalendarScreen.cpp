@@ -1,10 +1,10 @@
-#include "analysis/CalendarScreen.h"
+#include "review/CalendarScreen.h"
 
 #include "analysis/CalendarTally.h"
-#include "analysis/ColumnFit.h"
 #include "platform/Chart.h"
 #include "platform/Grid.h"
 #include "records/GameItems.h"
+#include "review/ColumnFit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -115,8 +115,8 @@ CalendarScreen::CalendarScreen(QWidget* parent) : Screen(parent)
     layout->addLayout(left, 1);
     layout->addWidget(msgCale_w, 0);
 
-    InitMonthGrid();
-    InitWeekGrid();
+    initMonthGrid();
+    initWeekGrid();
     msgCale->setMinimumWidth(columnfit::fullWidth(*msgCale));
     msgCale_w->setFixedWidth(columnfit::fullWidth(*msgCale_w));
 
@@ -137,11 +137,11 @@ QString CalendarScreen::helpTourText() const
 void CalendarScreen::prepare()
 {
     plays_ = DatedPlays::read(items::names());
-    FillMonthCalendar();
-    FillWeekCalendar();
+    fillMonthCalendar();
+    fillWeekCalendar();
 }
 
-void CalendarScreen::InitMonthGrid()
+void CalendarScreen::initMonthGrid()
 {
     std::vector<GridColumn> columns{{QStringLiteral("年月"), 1290, Qt::AlignHCenter}};
     for (int d = 1; d <= 31; ++d)
@@ -150,7 +150,7 @@ void CalendarScreen::InitMonthGrid()
     columnfit::growColumnToText(*msgCale, 0, QStringLiteral("0000年00月"));
 }
 
-void CalendarScreen::InitWeekGrid()
+void CalendarScreen::initWeekGrid()
 {
     std::vector<GridColumn> columns{{QStringLiteral("年月日"), 1310, Qt::AlignHCenter}};
     for (const QString& c : WeekdayChars)
@@ -160,9 +160,9 @@ void CalendarScreen::InitWeekGrid()
     columnfit::growColumnToText(*msgCale_w, 0, QStringLiteral("00年00月00日"));
 }
 
-void CalendarScreen::FillMonthCalendar()
+void CalendarScreen::fillMonthCalendar()
 {
-    InitMonthGrid();
+    initMonthGrid();
     for (int i = 0; i < 7; ++i)
         lblHan[size_t(i)]->setText(histogramCaption(i, 0));
     if (plays_.empty())
@@ -193,9 +193,9 @@ void CalendarScreen::FillMonthCalendar()
         lblHan[size_t(i)]->setText(histogramCaption(i, t.days[size_t(i)]));
 }
 
-void CalendarScreen::FillWeekCalendar()
+void CalendarScreen::fillWeekCalendar()
 {
-    InitWeekGrid();
+    initWeekGrid();
     for (Chart* c : {mcrKensu, mcrKingaku}) {
         c->setPointCount(7);
         for (int k = 1; k <= 7; ++k) {

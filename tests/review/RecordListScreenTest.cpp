@@ -1,8 +1,8 @@
-#include "records/RecordListScreen.h"
+#include "review/RecordListScreen.h"
 
 #include "platform/Grid.h"
 #include "records/RecordFile.h"
-#include "records/RecordGrid.h"
+#include "review/RecordGrid.h"
 #include "support/RecordGenerator.h"
 #include "support/TempDir.h"
 
@@ -67,18 +67,18 @@ TEST_F(RecordListScreenTest, NumericColumnsCompareAsNumbersAndAlternate)
         file += rec(i + 1, QStringLiteral("合体"), QString::fromLatin1(secs[i]), QString());
     load(file);
 
-    screen.SortRecordList(3);  // 秒数: shortest first
+    screen.sortRecordList(3);  // 秒数: shortest first
     EXPECT_EQ(column(4), QStringList({"7", "8", "9", "10", "11", "12", "59.5", "60", "61", "100", "180.28"}));
-    screen.SortRecordList(3);  // then longest first
+    screen.sortRecordList(3);  // then longest first
     EXPECT_EQ(column(4).first(), QStringLiteral("180.28"));
     EXPECT_EQ(column(4).last(), QStringLiteral("7"));
     // Rows move whole: position 3 is the 180.28 play.
     EXPECT_EQ(screen.grid().text(1, 0), QStringLiteral("3"));
     EXPECT_EQ(screen.grid().text(1, 1), QStringLiteral("2024/05/03"));
 
-    screen.SortRecordList(1);  // 回 restores file order
+    screen.sortRecordList(1);  // 回 restores file order
     EXPECT_EQ(positions(), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
-    screen.SortRecordList(1);  // and then its reverse
+    screen.sortRecordList(1);  // and then its reverse
     EXPECT_EQ(positions(), QStringList({"11", "10", "9", "8", "7", "6", "5", "4", "3", "2", "1"}));
 }
 
@@ -89,11 +89,11 @@ TEST_F(RecordListScreenTest, TextColumnsCompareByCharacterCode)
          rec(3, QStringLiteral("しりとり"), QStringLiteral("3"), QStringLiteral("秒数 : 3   答数 : 2")) +
          rec(4, QStringLiteral("解体"), QStringLiteral("4"), QStringLiteral("秒数 : 3   答数 : 10")) +
          rec(5, QStringLiteral("合体"), QStringLiteral("5"), QString()));
-    screen.SortRecordList(2);  // 項目: し (U+3057) < 合 (U+5408) < 解 (U+89E3) < 連 (U+9023)
+    screen.sortRecordList(2);  // 項目: し (U+3057) < 合 (U+5408) < 解 (U+89E3) < 連 (U+9023)
     EXPECT_EQ(column(3), QStringList({"しりとり", "合体", "合体", "解体", "連結"}));
-    screen.SortRecordList(4);  // 一言日記: empty first, upper case before lower
+    screen.sortRecordList(4);  // 一言日記: empty first, upper case before lower
     EXPECT_EQ(column(5), QStringList({"", "Abd", "abc", "秒数 : 3   答数 : 10", "秒数 : 3   答数 : 2"}));
-    screen.SortRecordList(4);
+    screen.sortRecordList(4);
     EXPECT_EQ(column(5).first(), QStringLiteral("秒数 : 3   答数 : 2"));
 }
 
@@ -102,19 +102,19 @@ TEST_F(RecordListScreenTest, EachButtonKeepsItsOwnDirectionAcrossReloads)
     load(rec(1, QStringLiteral("解体"), QStringLiteral("30"), QString()) +
          rec(2, QStringLiteral("合体"), QStringLiteral("10"), QString()) +
          rec(3, QStringLiteral("連結"), QStringLiteral("20"), QString()));
-    screen.SortRecordList(2);
-    screen.SortRecordList(2);
+    screen.sortRecordList(2);
+    screen.sortRecordList(2);
     EXPECT_FALSE(screen.sortDescendingNext(2));
-    screen.SortRecordList(1);
+    screen.sortRecordList(1);
     EXPECT_EQ(positions(), QStringList({"1", "2", "3"}));  // 項目 twice, 回 once: file order
-    screen.SortRecordList(3);
+    screen.sortRecordList(3);
     EXPECT_TRUE(screen.sortDescendingNext(3));
     EXPECT_TRUE(screen.sortDescendingNext(1));
     EXPECT_FALSE(screen.sortDescendingNext(4));
 
     screen.prepare();  // entering the screen again
     EXPECT_EQ(positions(), QStringList({"1", "2", "3"}));
-    screen.SortRecordList(3);  // continues with descending
+    screen.sortRecordList(3);  // continues with descending
     EXPECT_EQ(column(4), QStringList({"30", "20", "10"}));
 }
 
@@ -122,7 +122,7 @@ TEST_F(RecordListScreenTest, EmptyFileGivesAHeaderOnlyGridThatSortsLeaveAlone)
 {
     load(QString());
     for (int b = 1; b <= 4; ++b)
-        screen.SortRecordList(b);
+        screen.sortRecordList(b);
     EXPECT_EQ(screen.grid().rows(), 1);
 }
 

@@ -1,4 +1,4 @@
-#include "analysis/ItemList.h"
+#include "review/ItemList.h"
 
 #include "records/GameItems.h"
 
@@ -6,13 +6,13 @@
 
 namespace itemlist {
 
-void FillItemList(QListWidget& lstAct2)
+void fillItemList(QListWidget& lstAct2)
 {
     lstAct2.clear();
     lstAct2.addItems(items::names());
 }
 
-QStringList LoadItemNames(const QListWidget& lstAct2)
+QStringList loadItemNames(const QListWidget& lstAct2)
 {
     QStringList names;
     names.reserve(lstAct2.count());

@@ -1,4 +1,4 @@
-#include "records/NotesScreen.h"
+#include "review/NotesScreen.h"
 
 #include "platform/Grid.h"
 #include "platform/MessageBox.h"
@@ -6,7 +6,8 @@
 #include "platform/Sjis.h"
 #include "records/MemoFile.h"
 #include "records/RecordFile.h"
-#include "records/RecordGrid.h"
+#include "review/RecordGrid.h"
+#include "review/RecordRewrite.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -61,14 +62,14 @@ NotesScreen::NotesScreen(QWidget* parent) : Screen(parent)
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(2, 1);
 
-    connect(msgMemoList, &Grid::cellClicked, this, [this](int row, int) { SelectDiaryRow(row); });
+    connect(msgMemoList, &Grid::cellClicked, this, [this](int row, int) { selectDiaryRow(row); });
     // From the keyboard: Enter on a row chooses it.
     connect(msgMemoList, &QAbstractItemView::activated, this,
-            [this](const QModelIndex& index) { SelectDiaryRow(index.row() + 1); });
-    connect(cmdMemoHozon, &QPushButton::clicked, this, &NotesScreen::SaveDiary);
-    connect(txtMemo, &QLineEdit::returnPressed, this, &NotesScreen::SaveDiary);
-    connect(cmdKizukiHozon, &QPushButton::clicked, this, &NotesScreen::SaveMemo);
-    InitDiaryGrid();
+            [this](const QModelIndex& index) { selectDiaryRow(index.row() + 1); });
+    connect(cmdMemoHozon, &QPushButton::clicked, this, &NotesScreen::saveDiary);
+    connect(txtMemo, &QLineEdit::returnPressed, this, &NotesScreen::saveDiary);
+    connect(cmdKizukiHozon, &QPushButton::clicked, this, &NotesScreen::saveMemo);
+    initDiaryGrid();
     // Sized once the header row has its columns.
     msgMemoList->setFixedHeight(msgMemoList->horizontalHeader()->sizeHint().height() +
                                 msgMemoList->verticalHeader()->defaultSectionSize() * RecordsInView +
@@ -86,13 +87,13 @@ QString NotesScreen::helpTourText() const
 
 void NotesScreen::prepare()
 {
-    InitDiaryGrid();
-    LoadDiaryList();
+    initDiaryGrid();
+    loadDiaryList();
     cmdMemoHozon->setEnabled(false);
     DiaryRow = 0;
 }
 
-void NotesScreen::InitDiaryGrid()
+void NotesScreen::initDiaryGrid()
 {
     msgMemoList->setColumns({{QStringLiteral("回数"), 570, Qt::AlignRight},
                              {QStringLiteral("日付"), 1140, Qt::AlignHCenter},
@@ -108,14 +109,14 @@ void NotesScreen::InitDiaryGrid()
     msgMemoList->growColumnTo(4, QStringLiteral("0000.00"));
 }
 
-void NotesScreen::LoadDiaryList()
+void NotesScreen::loadDiaryList()
 {
     recordgrid::load(*msgMemoList);
     if (msgMemoList->rows() > RecordsInView + 1)
         msgMemoList->setTopRow(msgMemoList->rows() - 1);
 }
 
-void NotesScreen::SelectDiaryRow(int row)
+void NotesScreen::selectDiaryRow(int row)
 {
     if (msgMemoList->rows() <= 1 || row < 1)
         return;
@@ -126,7 +127,7 @@ void NotesScreen::SelectDiaryRow(int row)
     txtMemo->setFocus();
 }
 
-void NotesScreen::SaveDiary()
+void NotesScreen::saveDiary()
 {
     if (!cmdMemoHozon->isEnabled() || DiaryRow < 1 || DiaryRow >= msgMemoList->rows())
         return;
@@ -153,9 +154,9 @@ void NotesScreen::SaveDiary()
     }
 }
 
-void NotesScreen::LoadMemo() { txtKizuki->setPlainText(memofile::read()); }
+void NotesScreen::loadMemo() { txtKizuki->setPlainText(memofile::read()); }
 
-void NotesScreen::SaveMemo()
+void NotesScreen::saveMemo()
 {
     // The raw text, not toPlainText(): that turns a no-break space into a
     // plain one, and no character of the memo may change unseen.

@@ -1,9 +1,9 @@
-#include "analysis/AggregateScreen.h"
+#include "review/AggregateScreen.h"
 
-#include "analysis/ColumnFit.h"
-#include "analysis/ItemList.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
+#include "review/ColumnFit.h"
+#include "review/ItemList.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -51,7 +51,7 @@ AggregateScreen::AggregateScreen(const QListWidget& itemList, QWidget* parent) :
     layout->addWidget(monthly);
     layout->addWidget(msgKakei1, 1);
 
-    LoadItemNames();
+    loadItemNames();
     // The monthly table shows six months and its total row before it scrolls.
     msgKakei1->setMinimumHeight(msgKakei1->verticalHeader()->defaultSectionSize() * MonthlyRowsInView +
                                 msgKakei1->horizontalHeader()->sizeHint().height() + 4);
@@ -78,26 +78,26 @@ void AggregateScreen::prepare()
     optList2_Click(0);
 }
 
-void AggregateScreen::LoadItemNames() { ItemNames = itemlist::LoadItemNames(itemList_); }
+void AggregateScreen::loadItemNames() { ItemNames = itemlist::loadItemNames(itemList_); }
 
 void AggregateScreen::optList2_Click(int index)
 {
     // One read of the log serves both tables; Qt paints both once the
     // handler returns.
-    LoadItemNames();
+    loadItemNames();
     plays_ = DatedPlays::read(ItemNames);
     switch (index) {
     case 0:
-        BuildDailyTimeTable();
-        BuildMonthlyTimeTable();
+        buildDailyTimeTable();
+        buildMonthlyTimeTable();
         break;
     case 1:
-        BuildDailyCountTable();
-        BuildMonthlyCountTable();
+        buildDailyCountTable();
+        buildMonthlyCountTable();
         break;
     default:
-        BuildDailyTimeCountTable();
-        BuildMonthlyTimeCountTable();
+        buildDailyTimeCountTable();
+        buildMonthlyTimeCountTable();
         break;
     }
     plays_ = DatedPlays();
@@ -114,23 +114,23 @@ void AggregateScreen::optList2_Click(int index)
     }
 }
 
-void AggregateScreen::BuildDailyCountTable() { buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::Counts); }
+void AggregateScreen::buildDailyCountTable() { buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::Counts); }
 
-void AggregateScreen::BuildMonthlyCountTable()
+void AggregateScreen::buildMonthlyCountTable()
 {
     buildTable(*msgKakei1, aggregate::Unit::Month, aggregate::Kind::Counts);
 }
 
-void AggregateScreen::BuildDailyTimeTable() { buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::Time); }
+void AggregateScreen::buildDailyTimeTable() { buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::Time); }
 
-void AggregateScreen::BuildMonthlyTimeTable() { buildTable(*msgKakei1, aggregate::Unit::Month, aggregate::Kind::Time); }
+void AggregateScreen::buildMonthlyTimeTable() { buildTable(*msgKakei1, aggregate::Unit::Month, aggregate::Kind::Time); }
 
-void AggregateScreen::BuildDailyTimeCountTable()
+void AggregateScreen::buildDailyTimeCountTable()
 {
     buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::TimeAndCounts);
 }
 
-void AggregateScreen::BuildMonthlyTimeCountTable()
+void AggregateScreen::buildMonthlyTimeCountTable()
 {
     buildTable(*msgKakei1, aggregate::Unit::Month, aggregate::Kind::TimeAndCounts);
 }

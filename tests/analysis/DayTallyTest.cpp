@@ -1,4 +1,4 @@
-#include "app/DayTally.h"
+#include "analysis/DayTally.h"
 
 #include "records/GameItems.h"
 

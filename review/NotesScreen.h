@@ -1,7 +1,7 @@
 #pragma once
 // The notes screen fraMemo: the one-line diary, a comment that replaces the
 // note of one play in データ.TXT, and the free memo kept in メモ.TXT.
-#include "records/MainState.h"
+#include "review/MainState.h"
 
 class Grid;
 class QLineEdit;
@@ -17,17 +17,17 @@ public:
     QString helpTourText() const override;
 
     // Reads メモ.TXT into the memo box; the main window calls it at start-up.
-    void LoadMemo();
+    void loadMemo();
 
     Grid& grid() { return *msgMemoList; }
     int diaryRow() const { return DiaryRow; }
 
 private:
-    void InitDiaryGrid();
-    void LoadDiaryList();
-    void SelectDiaryRow(int row);
-    void SaveDiary();
-    void SaveMemo();
+    void initDiaryGrid();
+    void loadDiaryList();
+    void selectDiaryRow(int row);
+    void saveDiary();
+    void saveMemo();
 
     Grid* msgMemoList;
     QLineEdit* txtMemo;

@@ -1,4 +1,4 @@
-#include "analysis/ChartDrawing.h"
+#include "review/ChartDrawing.h"
 
 #include "platform/Chart.h"
 #include "platform/Duration.h"

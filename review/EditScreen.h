@@ -1,6 +1,6 @@
 #pragma once
 // The edit screen fraSettei: delete one record or all data, and the nickname.
-#include "records/MainState.h"
+#include "review/MainState.h"
 
 class Grid;
 class QLineEdit;
@@ -22,12 +22,12 @@ signals:
     void programEndRequested();
 
 private:
-    void InitEditListGrid();
-    void LoadEditList();
-    void SelectEditRow(int row);
-    void DeleteOneRecord();
-    void DeleteAllData();
-    void SaveNickname();
+    void initEditListGrid();
+    void loadEditList();
+    void selectEditRow(int row);
+    void deleteOneRecord();
+    void deleteAllData();
+    void saveNickname();
 
     MainState& state_;
     Grid* msgHenList;

@@ -1,7 +1,6 @@
-#include "app/DayView.h"
+#include "review/DayView.h"
 
-#include "analysis/ChartDrawing.h"
-#include "app/DayTally.h"
+#include "analysis/DayTally.h"
 #include "app/Pictures.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
@@ -11,6 +10,7 @@
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
 #include "records/GameItems.h"
+#include "review/ChartDrawing.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -95,7 +95,7 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     layout->addLayout(left, 0);
     layout->addLayout(right, 1);
     msgDayTotal->setMinimumHeight(150);
-    InitMainScreenGrids();  // the header's height is known once it has its columns
+    initMainScreenGrids();  // the header's height is known once it has its columns
     // Nine plays fit; from the tenth on the list scrolls to the newest.
     msgDayList->setFixedHeight(msgDayList->horizontalHeader()->sizeHint().height() +
                                msgDayList->verticalHeader()->defaultSectionSize() * 9 + 2 * msgDayList->frameWidth() +
@@ -113,10 +113,10 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
 void DayView::showChosenDay()
 {
     if (mtvmain->value() != shownDay_)
-        RebuildMainScreen();
+        rebuildMainScreen();
 }
 
-void DayView::InitMainScreenGrids()
+void DayView::initMainScreenGrids()
 {
     msgDayList->setColumns({{QString(), 500, Qt::AlignRight},
                             {QStringLiteral("時間"), 1040, Qt::AlignHCenter},
@@ -144,9 +144,9 @@ void DayView::showKinds(int kinds)
     lblMHyouka->setText(dayface::caption(kinds));
 }
 
-void DayView::RebuildMainScreen()
+void DayView::rebuildMainScreen()
 {
-    InitMainScreenGrids();
+    initMainScreenGrids();
     mcrMain->setPointCount(1);
     mcrMain->setPointLabel(1, QString());
     mcrMain->setPointValue(1, QStringLiteral("0"));

@@ -3,7 +3,7 @@
 // per month with a total row (msgKakei1), per game, as time, play counts or
 // both, chosen by three option buttons.
 #include "analysis/AggregateTally.h"
-#include "records/Screen.h"
+#include "review/Screen.h"
 
 #include <QStringList>
 
@@ -25,18 +25,18 @@ public:
     // 0 time, 1 counts, 2 time and counts: rebuilds both tables.
     void optList2_Click(int index);
 
-    void BuildDailyCountTable();
-    void BuildMonthlyCountTable();
-    void BuildDailyTimeTable();
-    void BuildMonthlyTimeTable();
-    void BuildDailyTimeCountTable();
-    void BuildMonthlyTimeCountTable();
+    void buildDailyCountTable();
+    void buildMonthlyCountTable();
+    void buildDailyTimeTable();
+    void buildMonthlyTimeTable();
+    void buildDailyTimeCountTable();
+    void buildMonthlyTimeCountTable();
 
     Grid& dailyGrid() { return *msgKakei2; }
     Grid& monthlyGrid() { return *msgKakei1; }
 
 private:
-    void LoadItemNames();
+    void loadItemNames();
     void buildTable(Grid& grid, aggregate::Unit unit, aggregate::Kind kind);
 
     const QListWidget& itemList_;

@@ -1,4 +1,4 @@
-#include "records/RecordGrid.h"
+#include "review/RecordGrid.h"
 
 #include "platform/Grid.h"
 #include "records/RecordLog.h"

@@ -1,11 +1,12 @@
-#include "records/EditScreen.h"
+#include "review/EditScreen.h"
 
 #include "platform/Grid.h"
 #include "platform/MessageBox.h"
 #include "records/GameItems.h"
 #include "records/Nickname.h"
 #include "records/RecordFile.h"
-#include "records/RecordGrid.h"
+#include "review/RecordGrid.h"
+#include "review/RecordRewrite.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -48,22 +49,22 @@ EditScreen::EditScreen(MainState& state, QWidget* parent) : Screen(parent), stat
     layout->addLayout(buttons);
     layout->addWidget(nameBox);
 
-    connect(msgHenList, &Grid::cellClicked, this, [this](int row, int) { SelectEditRow(row); });
+    connect(msgHenList, &Grid::cellClicked, this, [this](int row, int) { selectEditRow(row); });
     // From the keyboard: the arrow keys choose a row, Enter goes on to "個別削除".
     connect(msgHenList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (msgHenList->hasFocus() && current.isValid())
-                    SelectEditRow(current.row() + 1);
+                    selectEditRow(current.row() + 1);
             });
     connect(msgHenList, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-        SelectEditRow(index.row() + 1);
+        selectEditRow(index.row() + 1);
         if (cmdRowDel->isEnabled())
             cmdRowDel->setFocus();
     });
-    connect(cmdRowDel, &QPushButton::clicked, this, &EditScreen::DeleteOneRecord);
-    connect(cmdNew1, &QPushButton::clicked, this, &EditScreen::DeleteAllData);
-    connect(cmdPHozon1, &QPushButton::clicked, this, &EditScreen::SaveNickname);
-    InitEditListGrid();
+    connect(cmdRowDel, &QPushButton::clicked, this, &EditScreen::deleteOneRecord);
+    connect(cmdNew1, &QPushButton::clicked, this, &EditScreen::deleteAllData);
+    connect(cmdPHozon1, &QPushButton::clicked, this, &EditScreen::saveNickname);
+    initEditListGrid();
 }
 
 QString EditScreen::helpTourText() const
@@ -76,11 +77,11 @@ void EditScreen::prepare()
 {
     txtPriData->setText(state_.nickname);
     cmdRowDel->setEnabled(false);
-    InitEditListGrid();
-    LoadEditList();
+    initEditListGrid();
+    loadEditList();
 }
 
-void EditScreen::InitEditListGrid()
+void EditScreen::initEditListGrid()
 {
     msgHenList->setColumns({{QStringLiteral("回数"), 800, Qt::AlignRight},
                             {QStringLiteral("日付"), 1400, Qt::AlignHCenter},
@@ -90,14 +91,14 @@ void EditScreen::InitEditListGrid()
                             {QStringLiteral("一言日記"), 5230, Qt::AlignLeft}});
 }
 
-void EditScreen::LoadEditList()
+void EditScreen::loadEditList()
 {
     recordgrid::load(*msgHenList);
     if (msgHenList->rows() > 24)
         msgHenList->setTopRow(msgHenList->rows() - 1);
 }
 
-void EditScreen::SelectEditRow(int row)
+void EditScreen::selectEditRow(int row)
 {
     if (msgHenList->rows() > 1 && row >= 1) {
         msgHenList->setRow(row);
@@ -105,7 +106,7 @@ void EditScreen::SelectEditRow(int row)
     }
 }
 
-void EditScreen::DeleteOneRecord()
+void EditScreen::deleteOneRecord()
 {
     const int rows = msgHenList->rows();
     if (rows <= 1)
@@ -132,13 +133,13 @@ void EditScreen::DeleteOneRecord()
     if (!w.ok) {
         // The grid must show what the file holds.
         msgbox::warning(this, WriteErrorTitle, w.message(recordfile::FileName));
-        InitEditListGrid();
-        LoadEditList();
+        initEditListGrid();
+        loadEditList();
     }
     cmdRowDel->setEnabled(false);
 }
 
-void EditScreen::DeleteAllData()
+void EditScreen::deleteAllData()
 {
     if (txtPriData->text().size() > nickname::MaxLength) {
         msgbox::warning(this, QStringLiteral("名前変更"), nickname::TooLongText);
@@ -167,7 +168,7 @@ void EditScreen::DeleteAllData()
     emit programEndRequested();
 }
 
-void EditScreen::SaveNickname()
+void EditScreen::saveNickname()
 {
     const QString name = txtPriData->text();
     if (name.size() > nickname::MaxLength) {

@@ -1,8 +1,8 @@
-#include "records/RecordListScreen.h"
+#include "review/RecordListScreen.h"
 
 #include "platform/Grid.h"
 #include "platform/RecordLine.h"
-#include "records/RecordGrid.h"
+#include "review/RecordGrid.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -39,7 +39,7 @@ RecordListScreen::RecordListScreen(QWidget* parent) : Screen(parent)
         auto* button = new QPushButton(QString::fromUtf16(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setMinimumWidth(110);
-        connect(button, &QPushButton::clicked, this, [this, i] { SortRecordList(i + 1); });
+        connect(button, &QPushButton::clicked, this, [this, i] { sortRecordList(i + 1); });
         buttons->addWidget(button);
         cmdSort[size_t(i)] = button;
     }
@@ -48,7 +48,7 @@ RecordListScreen::RecordListScreen(QWidget* parent) : Screen(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(msgIchiran, 1);
-    InitRecordListGrid();
+    initRecordListGrid();
 }
 
 QString RecordListScreen::helpTourText() const
@@ -60,11 +60,11 @@ QString RecordListScreen::helpTourText() const
 
 void RecordListScreen::prepare()
 {
-    InitRecordListGrid();
-    LoadRecordList();
+    initRecordListGrid();
+    loadRecordList();
 }
 
-void RecordListScreen::InitRecordListGrid()
+void RecordListScreen::initRecordListGrid()
 {
     msgIchiran->setColumns({{QStringLiteral("回"), 680, Qt::AlignRight},
                             {QStringLiteral("日付"), 1400, Qt::AlignHCenter},
@@ -74,9 +74,9 @@ void RecordListScreen::InitRecordListGrid()
                             {QStringLiteral("一言日記"), 4880, Qt::AlignLeft}});
 }
 
-void RecordListScreen::LoadRecordList() { recordgrid::load(*msgIchiran); }
+void RecordListScreen::loadRecordList() { recordgrid::load(*msgIchiran); }
 
-void RecordListScreen::SortRecordList(int button)
+void RecordListScreen::sortRecordList(int button)
 {
     if (button < 1 || button > 4)
         return;

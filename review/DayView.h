@@ -1,7 +1,7 @@
 #pragma once
 // The day view fraMain: the plays of the day chosen in the calendar, the
 // per-game totals, the total time, the face, the lamps and the day's chart.
-#include "records/MainState.h"
+#include "review/MainState.h"
 
 #include <QDate>
 
@@ -20,8 +20,8 @@ class DayView : public Screen {
 public:
     DayView(MainState& state, QWidget* parent = nullptr);
 
-    void InitMainScreenGrids();
-    void RebuildMainScreen();
+    void initMainScreenGrids();
+    void rebuildMainScreen();
     // Rebuilds for the calendar's day unless that day is already shown.
     void showChosenDay();
     MonthCalendar& calendar() { return *mtvmain; }

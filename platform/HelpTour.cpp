@@ -1,4 +1,4 @@
-#include "records/HelpTour.h"
+#include "platform/HelpTour.h"
 
 #include "platform/MessageBox.h"
 

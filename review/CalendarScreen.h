@@ -4,7 +4,7 @@
 // period by number of plays, and the plays and seconds of each weekday.
 // Rebuilt from データ.TXT each time it is entered.
 #include "analysis/DatedPlays.h"
-#include "records/Screen.h"
+#include "review/Screen.h"
 
 #include <array>
 
@@ -20,8 +20,8 @@ public:
     void prepare() override;  // reads the log, then both calendars
     QString helpTourText() const override;
 
-    void FillMonthCalendar();
-    void FillWeekCalendar();
+    void fillMonthCalendar();
+    void fillWeekCalendar();
 
     Grid& monthGrid() { return *msgCale; }
     Grid& weekGrid() { return *msgCale_w; }
@@ -34,8 +34,8 @@ signals:
     void dayChosen(const QDate& day);
 
 private:
-    void InitMonthGrid();
-    void InitWeekGrid();
+    void initMonthGrid();
+    void initWeekGrid();
     void monthCellActivated(int row, int col);
     void weekCellActivated(int row, int col);
 

@@ -1,9 +1,5 @@
-#include "analysis/RangeView.h"
+#include "review/RangeView.h"
 
-#include "analysis/ChartDrawing.h"
-#include "analysis/ColumnFit.h"
-#include "analysis/ItemList.h"
-#include "analysis/PlayRows.h"
 #include "analysis/RecordDates.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
@@ -11,6 +7,10 @@
 #include "platform/Duration.h"
 #include "platform/Grid.h"
 #include "records/RecordLog.h"
+#include "review/ChartDrawing.h"
+#include "review/ColumnFit.h"
+#include "review/ItemList.h"
+#include "review/PlayRows.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -140,7 +140,7 @@ RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_
     cmdDay3 = button("cmdDay3", QStringLiteral("時系列"));
     cmdTotal3 = button("cmdTotal3", QStringLiteral("項目別"));
     cmdJikan3 = button("cmdJikan3", QStringLiteral("時間別"));
-    InitRangeGrids();
+    initRangeGrids();
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(itemBox, 0);
@@ -183,7 +183,7 @@ RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_
     highlightChart(cmdDay3);
 }
 
-void RangeView::FillItemList() { itemlist::FillItemList(*lstAct2); }
+void RangeView::fillItemList() { itemlist::fillItemList(*lstAct2); }
 
 QString RangeView::helpTourText() const
 {
@@ -196,7 +196,7 @@ QString RangeView::helpTourText() const
                           "時系列、項目別、時間別でグラフ表示することもできます。\r\n");
 }
 
-void RangeView::InitRangeGrids()
+void RangeView::initRangeGrids()
 {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto centre = Qt::AlignCenter;
@@ -214,7 +214,7 @@ void RangeView::InitRangeGrids()
     columnfit::growToSamples(*msgBunseki2, {{1, "0000000"}, {2, "0000:00:00"}});
 }
 
-void RangeView::ClearPeriodButtons()
+void RangeView::clearPeriodButtons()
 {
     for (QPushButton* b : findChildren<QPushButton*>())
         if (b->property(PeriodDays).isValid())
@@ -230,8 +230,8 @@ template <typename F> void RangeView::relist(F&& listing)
 
 void RangeView::listRecords(range::Filters filters, bool collectDates)
 {
-    const QStringList names = itemlist::LoadItemNames(*lstAct2);
-    InitRangeGrids();
+    const QStringList names = itemlist::loadItemNames(*lstAct2);
+    initRangeGrids();
 
     std::shared_ptr<const RecordTable> table = recordlog::current();
     const range::Query query{txtKey->text(), weekdayFilter_, cboStdate->currentText(), cboEddate->currentText()};
@@ -273,31 +273,31 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
         cmdJikan3_Click();
 }
 
-void RangeView::ListAllRangeRecords() { listRecords({}, true); }
-void RangeView::ListRecordsInPeriod() { listRecords({true, false, false}, false); }
-void RangeView::ListRecordsInPeriodByItem() { listRecords({true, true, false}, false); }
-void RangeView::ListRecordsInPeriodByWeekday() { listRecords({true, false, true}, false); }
-void RangeView::ListRecordsInPeriodByItemAndWeekday() { listRecords({true, true, true}, false); }
+void RangeView::listAllRangeRecords() { listRecords({}, true); }
+void RangeView::listRecordsInPeriod() { listRecords({true, false, false}, false); }
+void RangeView::listRecordsInPeriodByItem() { listRecords({true, true, false}, false); }
+void RangeView::listRecordsInPeriodByWeekday() { listRecords({true, false, true}, false); }
+void RangeView::listRecordsInPeriodByItemAndWeekday() { listRecords({true, true, true}, false); }
 
-void RangeView::ApplyRangeFilter()
+void RangeView::applyRangeFilter()
 {
     const range::Filters f = range::chosen({txtKey->text(), weekdayFilter_, {}, {}});
     if (f.item && f.weekday)
-        ListRecordsInPeriodByItemAndWeekday();
+        listRecordsInPeriodByItemAndWeekday();
     else if (f.item)
-        ListRecordsInPeriodByItem();
+        listRecordsInPeriodByItem();
     else if (f.weekday)
-        ListRecordsInPeriodByWeekday();
+        listRecordsInPeriodByWeekday();
     else
-        ListRecordsInPeriod();
+        listRecordsInPeriod();
 }
 
 void RangeView::prepare()
 {
     relist([this] {
-        ListAllRangeRecords();
+        listAllRangeRecords();
         weekdayFilter_ = range::AllWeekdays;
-        ClearPeriodButtons();
+        clearPeriodButtons();
         for (QPushButton* b : cmdWeek)
             buttonface::set(b, buttonface::systemFace());
         for (QPushButton* b : {cmdAllDay, cmdAllact, cmdAllWeek})
@@ -316,7 +316,7 @@ void RangeView::txtKey_KeyPress()
 {
     relist([this] {
         buttonface::set(cmdAllact, buttonface::systemFace());
-        ApplyRangeFilter();
+        applyRangeFilter();
     });
 }
 
@@ -324,14 +324,14 @@ void RangeView::cmdAllact_Click()
 {
     relist([this] {
         txtKey->clear();
-        ApplyRangeFilter();
+        applyRangeFilter();
         buttonface::set(cmdAllact, FilterHighlight);
     });
 }
 
 void RangeView::cmdKensaku_Click()
 {
-    relist([this] { ListRecordsInPeriodByItem(); });
+    relist([this] { listRecordsInPeriodByItem(); });
 }
 
 void RangeView::cmdWeek_Click(int weekday)
@@ -341,7 +341,7 @@ void RangeView::cmdWeek_Click(int weekday)
         for (QPushButton* b : cmdWeek)
             buttonface::set(b, buttonface::systemFace());
         weekdayFilter_ = weekday;
-        ApplyRangeFilter();
+        applyRangeFilter();
         buttonface::set(cmdWeek[size_t(weekday)], FilterHighlight);
     });
 }
@@ -352,7 +352,7 @@ void RangeView::cmdAllWeek_Click()
         for (QPushButton* b : cmdWeek)
             buttonface::set(b, buttonface::systemFace());
         weekdayFilter_ = range::AllWeekdays;
-        ApplyRangeFilter();
+        applyRangeFilter();
         buttonface::set(cmdAllWeek, FilterHighlight);
     });
 }
@@ -360,7 +360,7 @@ void RangeView::cmdAllWeek_Click()
 void RangeView::cmdKikan_Click(QPushButton* pressed)
 {
     relist([this, pressed] {
-        ClearPeriodButtons();
+        clearPeriodButtons();
         const int days = pressed->property(PeriodDays).toInt();
         const QDate today = Clock::instance().now().date();
         if (days == FromFirstRecord) {
@@ -371,7 +371,7 @@ void RangeView::cmdKikan_Click(QPushButton* pressed)
             cboStdate->setEditText(p.start);
             cboEddate->setEditText(p.end);
         }
-        ApplyRangeFilter();
+        applyRangeFilter();
         buttonface::set(pressed, FilterHighlight);
     });
 }

@@ -3,7 +3,7 @@
 // its columns, each button switching between ascending and descending. The
 // list is a view only; sorting never touches the file.
 #include "platform/GridModel.h"
-#include "records/MainState.h"
+#include "review/MainState.h"
 
 #include <array>
 
@@ -20,13 +20,13 @@ public:
 
     Grid& grid() { return *msgIchiran; }
     // Sort button 1..4 (cmdSort1..cmdSort4).
-    void SortRecordList(int button);
+    void sortRecordList(int button);
     // True when the button's next press sorts in descending order.
     bool sortDescendingNext(int button) const { return SortDescendingNext[size_t(button - 1)]; }
 
 private:
-    void InitRecordListGrid();
-    void LoadRecordList();
+    void initRecordListGrid();
+    void loadRecordList();
 
     Grid* msgIchiran;
     std::array<QPushButton*, 4> cmdSort{};

@@ -1,9 +1,5 @@
-#include "analysis/WholeHistoryView.h"
+#include "review/WholeHistoryView.h"
 
-#include "analysis/ChartDrawing.h"
-#include "analysis/ColumnFit.h"
-#include "analysis/ItemList.h"
-#include "analysis/PlayRows.h"
 #include "analysis/RecordDates.h"
 #include "analysis/WholeHistory.h"
 #include "platform/ButtonFace.h"
@@ -11,6 +7,10 @@
 #include "platform/Duration.h"
 #include "platform/Grid.h"
 #include "records/RecordLog.h"
+#include "review/ChartDrawing.h"
+#include "review/ColumnFit.h"
+#include "review/ItemList.h"
+#include "review/PlayRows.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -56,7 +56,7 @@ WholeHistoryView::WholeHistoryView(const QListWidget& itemList, QWidget* parent)
     cmdHigoto = chartButton(this, "cmdHigoto", QStringLiteral("日別推移 （回数）"));
     cmdHigoto2 = chartButton(this, "cmdHigoto2", QStringLiteral("日別推移 （秒数）"));
     cmdHigoto3 = chartButton(this, "cmdHigoto3", QStringLiteral("日別推移 （平均秒数）"));
-    InitHistoryGrids();
+    initHistoryGrids();
 
     auto* buttons = new QGridLayout;
     const QPushButton* order[] = {cmdDay2, cmdTotal2, cmdJikan2, cmdHigoto, cmdHigoto2, cmdHigoto3};
@@ -95,7 +95,7 @@ QString WholeHistoryView::helpTourText() const
                           "ボタンを押して６種類のグラフに表示切替できます。\r\n\r\n");
 }
 
-void WholeHistoryView::InitHistoryGrids()
+void WholeHistoryView::initHistoryGrids()
 {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto centre = Qt::AlignCenter;
@@ -125,11 +125,11 @@ void WholeHistoryView::InitHistoryGrids()
                              {{2, "000000"}, {3, "0000000"}, {4, "0000:00:00"}, {5, "000.00"}, {6, "000.0"}});
 }
 
-void WholeHistoryView::LoadWholeHistory()
+void WholeHistoryView::loadWholeHistory()
 {
     setUpdatesEnabled(false);
-    InitHistoryGrids();
-    const QStringList names = itemlist::LoadItemNames(itemList_);
+    initHistoryGrids();
+    const QStringList names = itemlist::loadItemNames(itemList_);
     const std::shared_ptr<const RecordTable> table = recordlog::current();
     const WholeHistory history = WholeHistory::compute(*table, names);
 

@@ -1,0 +1,245 @@
+#include "review/RecordRewrite.h"
+
+#include "platform/Grid.h"
+#include "platform/RecordLine.h"
+#include "platform/Sjis.h"
+#include "records/RecordLog.h"
+#include "review/RecordGrid.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace recordfile {
+
+namespace {
+
+using Col = RecordGridSource::Column;
+
+// A record line in the form a rewrite gives it, from the row's cells. A
+// double quote cannot stand inside a quoted item: in a hand-made record's
+// date, time or item it becomes ＂ as in a note, so the record reads back as
+// it was written.
+QString rewrittenLine(const GridModel& m, int r)
+{
+    return recordline::LineWriter()
+        .quoted(recordline::safeText(m.cell(r, Col::Date)))
+        .quoted(recordline::safeText(m.cell(r, Col::Time)))
+        .quoted(recordline::safeText(m.cell(r, Col::Item)))
+        .num(recordline::toFloat(m.cell(r, Col::Seconds)))
+        .quoted(recordline::safeText(m.cell(r, Col::Note)))
+        .quoted(u"")
+        .text();
+}
+
+// A text item's bytes as a rewrite writes them between quotes: a double
+// quote (only a bare item of a hand-made line holds one) becomes ＂.
+void appendQuotedItem(QByteArray& out, QByteArrayView item)
+{
+    static const QByteArray quote = sjis::encode(recordline::safeText(u"\"")).bytes;
+    for (qsizetype from = 0; from < item.size();) {
+        const qsizetype at = item.indexOf('"', from);
+        const qsizetype stop = at < 0 ? item.size() : at;
+        out += item.sliced(from, stop - from);
+        if (at < 0)
+            break;
+        out += quote;
+        from = at + 1;
+    }
+}
+
+// Record p of the table in the rewrite form, straight from its bytes: the
+// items are cut where the decoded line would be cut, since quotes, commas
+// and spaces never sit inside a two-byte character.
+void appendRewritten(QByteArray& out, const RecordTable& table, int p, std::vector<QByteArrayView>& items)
+{
+    const QByteArrayView line = table.lineBytes(p);
+    if (table.damaged(p)) {  // kept as it was read
+        out += line;
+        out += "\r\n";
+        return;
+    }
+    recordline::split(line, items);
+    items.resize(std::max<size_t>(items.size(), 6));
+    out += '"';
+    appendQuotedItem(out, items[0]);
+    out += "\",\"";
+    appendQuotedItem(out, items[1]);
+    out += "\",\"";
+    appendQuotedItem(out, items[2]);
+    out += "\",";
+    char number[recordline::NumberBufferSize];
+    out.append(number, recordline::number(table.records()[size_t(p)].seconds, number));
+    out += ",\"";
+    appendQuotedItem(out, items[4]);
+    out += "\",\"\"\r\n";
+}
+
+// How a clean line stands against the rewrite form.
+enum class Form {
+    Rewrite,   // "date","time","item",seconds,"note","" exactly
+    Appended,  // as a game appends it: the same, ending in a bare comma
+    Other,
+};
+
+// Tells the form on the line's bytes: quotes and commas never sit inside a
+// two-byte character. The seconds must stand as the rewrite writes them.
+Form formOf(QByteArrayView line, float seconds)
+{
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    const auto expect = [&](char c) {
+        if (p == end || *p != c)
+            return false;
+        ++p;
+        return true;
+    };
+    const auto quoted = [&] {
+        if (!expect('"'))
+            return false;
+        const void* close = std::memchr(p, '"', size_t(end - p));
+        if (!close)
+            return false;
+        p = static_cast<const char*>(close) + 1;
+        return true;
+    };
+    for (int i = 0; i < 3; ++i)
+        if (!quoted() || !expect(','))
+            return Form::Other;
+    char number[recordline::NumberBufferSize];
+    const qsizetype n = recordline::number(seconds, number);
+    if (end - p < n || std::memcmp(p, number, size_t(n)) != 0)
+        return Form::Other;
+    p += n;
+    if (!expect(',') || !quoted() || !expect(','))
+        return Form::Other;
+    if (p == end)
+        return Form::Appended;
+    if (end - p == 2 && p[0] == '"' && p[1] == '"')
+        return Form::Rewrite;
+    return Form::Other;
+}
+
+// Lines that go out as the file holds them, CR LF included. Consecutive
+// ones that lie together in the file are copied in one piece.
+class Run {
+public:
+    explicit Run(QByteArray& out) : out_(out) {}
+    // Adds `line`, followed in the file by CR LF.
+    void add(QByteArrayView line)
+    {
+        if (line.data() != end_) {
+            flush();
+            begin_ = line.data();
+        }
+        end_ = line.data() + line.size() + 2;
+    }
+    void flush()
+    {
+        if (begin_ != end_)
+            out_.append(begin_, end_ - begin_);
+        begin_ = end_ = nullptr;
+    }
+
+private:
+    QByteArray& out_;
+    const char* begin_ = nullptr;
+    const char* end_ = nullptr;
+};
+
+// Record p, unchanged, in the rewrite form.
+void appendUnchanged(QByteArray& out, Run& run, const RecordTable& table, int p, std::vector<QByteArrayView>& items)
+{
+    const QByteArrayView line = table.lineBytes(p);
+    const Form form = table.damaged(p) ? Form::Rewrite : formOf(line, table.records()[size_t(p)].seconds);
+    if (form == Form::Rewrite && table.endsInCrLf(p)) {
+        run.add(line);
+        return;
+    }
+    run.flush();
+    if (form == Form::Rewrite) {
+        out += line;
+        out += "\r\n";
+    } else if (form == Form::Appended) {
+        out += line;
+        out += "\"\"\r\n";
+    } else {
+        appendRewritten(out, table, p, items);
+    }
+}
+
+// A damaged record that the user changed: where its damage lies in an item
+// that is not replaced, the change is refused, naming the record.
+QString damagedRecordError(const GridModel& m, int r, const RecordTable& table, int p)
+{
+    std::vector<QByteArrayView> items;
+    recordline::split(table.lineBytes(p), items);
+    items.resize(std::max<size_t>(items.size(), 6));
+    for (int col = Col::Date; col <= Col::Note; ++col) {
+        if (!m.edited(r, col) && sjis::decode(items[size_t(col - 1)]).contains(QChar(0xFFFD))) {
+            const RecordView& v = table.records()[size_t(p)];
+            return QStringLiteral("%1 件目の記録（%2 %3 %4）には Shift-JIS として読めないバイトがあるため、"
+                                  "この記録は変更できません。ファイルはそのままです。")
+                .arg(QString::number(p + 1), v.date.toString(), v.time.toString(), v.item.toString());
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+textfile::WriteResult rewriteFromGrid(const Grid& grid, const QString& path)
+{
+    return rewriteFromGrid(grid.model(), path);
+}
+
+textfile::WriteResult rewriteFromGrid(const GridModel& m, const QString& path)
+{
+    const auto* source = dynamic_cast<const RecordGridSource*>(m.source().get());
+    const RecordTable* table = source && source->table().hasBytes() ? &source->table() : nullptr;
+    QByteArray out;
+    if (table) {
+        // Lines grow by at most the quotes and the spare a rewrite adds.
+        out.reserve(table->byteSize() + qsizetype(m.dataRows()) * 8);
+        out += table->prefix();
+    }
+    std::vector<QByteArrayView> items;
+    items.reserve(8);
+    std::vector<bool> edited(table ? size_t(table->size()) : 0);
+    for (int p : m.editedSourceRows(Col::Date, Col::Note))
+        if (p >= 0 && size_t(p) < edited.size())
+            edited[size_t(p)] = true;
+    Run run(out);
+    for (int r = 0; r < m.dataRows(); ++r) {
+        const int p = table ? m.sourceRow(r) : -1;
+        if (p >= 0 && !edited[size_t(p)]) {
+            appendUnchanged(out, run, *table, p, items);
+            continue;
+        }
+        run.flush();
+        if (p >= 0 && table->damaged(p)) {
+            const QString error = damagedRecordError(m, r, *table, p);
+            if (!error.isEmpty()) {
+                textfile::WriteResult refused;
+                refused.error = error;
+                return refused;
+            }
+        }
+        const sjis::Encoded line = sjis::encode(rewrittenLine(m, r));
+        if (!line.ok()) {
+            textfile::WriteResult refused;
+            refused.unrepresentable = line.unrepresentable;
+            return refused;
+        }
+        out += line.bytes;
+    }
+    run.flush();
+    // A damaged line kept as read may begin with the bytes of a byte order
+    // mark; moved to the start of the file, it would lose them to the next
+    // reader. A blank line before it keeps it whole.
+    if (table && table->prefix().isEmpty() && out.startsWith(textfile::Bom))
+        out.prepend("\r\n");
+    recordlog::forget();
+    return textfile::replaceBytes(path, out);
+}
+
+}  // namespace recordfile
