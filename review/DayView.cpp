@@ -1,7 +1,6 @@
 #include "review/DayView.h"
 
 #include "analysis/DayTally.h"
-#include "app/Pictures.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
 #include "platform/Clock.h"
@@ -11,6 +10,7 @@
 #include "platform/MonthCalendar.h"
 #include "records/GameItems.h"
 #include "review/ChartDrawing.h"
+#include "review/DayPictures.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/Pictures.h"
+#include "review/DayPictures.h"
 #include "app/Shell.h"
 #include "gui/MainFixture.h"
 #include "platform/Grid.h"

@@ -1,4 +1,4 @@
-#include "app/Pictures.h"
+#include "review/DayPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
