@@ -5,17 +5,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ComponentVariants, WhatAnInputMethodGivesMatchesTheStoredForm)
-{
-    const ComponentVariants& t = ComponentVariants::shipped();
-    // さんずい and にんべん as mozc offers them, and a katakana look-alike.
-    EXPECT_TRUE(t.matches(QStringLiteral("氵"), QStringLiteral("水")));
-    EXPECT_TRUE(t.matches(QStringLiteral("亻"), QStringLiteral("人")));
-    EXPECT_TRUE(t.matches(QStringLiteral("水"), QStringLiteral("水")));
-    EXPECT_FALSE(t.matches(QStringLiteral("氵"), QStringLiteral("火")));
-    EXPECT_EQ(t.canonical(QStringLiteral("氵亻日")), QStringLiteral("水人日"));
-}
-
 TEST(ComponentVariants, AVariantOfTwoStoredFormsMatchesBothAndCanonicalTakesTheFirst)
 {
     const ComponentVariants t = ComponentVariants::parse(u"# comment\n阜,阝\n邑,阝,⻏\n\n");
@@ -58,12 +47,43 @@ TEST(DictionaryRules, QuestionsAreDrawnEvenlyFromTheEntriesThatAreNotPrimitive)
     EXPECT_EQ(d.randomQuestion(random), 0);
 }
 
-TEST(ComponentVariants, AStoredLookAlikeMatchesTheRadicalButStaysItself)
+TEST(ComponentVariants, ALookAlikeMatchesTheRadicalButIsAnotherShape)
 {
-    const ComponentVariants t = ComponentVariants::parse(u"囗,口,⼞\n口,⼝\n宀,ウ,⼧\n");
+    const ComponentVariants t = ComponentVariants::parse(u"囗,⼞;口\n口,⼝\n宀,ウ,⼧\n水,氵,⺡\n");
     EXPECT_TRUE(t.matches(u"口", u"囗"));  // くにがまえ typed as the everyday 口
     EXPECT_TRUE(t.matches(u"⼞", u"囗"));
     EXPECT_FALSE(t.matches(u"囗", u"口"));
+    EXPECT_FALSE(t.sameShape(u"口", u"囗"));
+    EXPECT_TRUE(t.sameShape(u"⼞", u"囗"));
+    EXPECT_TRUE(t.sameShape(u"氵", u"⺡"));  // two forms of one stored component
     EXPECT_EQ(t.canonical(QStringView(u"口")), QStringLiteral("口"));
     EXPECT_EQ(t.canonical(QStringView(u"⼝ウ")), QStringLiteral("口宀"));
+    EXPECT_EQ(t.lookAlikesOf(u"囗"), QStringList{"口"});
+    EXPECT_EQ(t.variantsOf(u"囗"), QStringList{"⼞"});
+}
+
+TEST(ComponentVariants, TheShippedLookAlikesAreAcceptedButNeverTheSameComponent)
+{
+    const ComponentVariants& t = ComponentVariants::shipped();
+    for (const auto& [alike, radical] : {std::pair{u"口", u"囗"}, {u"川", u"巛"}, {u"母", u"毋"}, {u"ヨ", u"彑"},
+                                         {u"ク", u"勹"}}) {
+        EXPECT_TRUE(t.matches(alike, radical)) << QString::fromUtf16(radical).toStdString();
+        EXPECT_FALSE(t.sameShape(alike, radical)) << QString::fromUtf16(radical).toStdString();
+    }
+    for (const auto& [form, stored] : {std::pair{u"氵", u"水"}, {u"亻", u"人"}, {u"攴", u"攵"}, {u"ウ", u"宀"},
+                                       {u"辵", u"之"}, {u"𧾷", u"足"}, {u"网", u"四"}, {u"匸", u"匚"}}) {
+        EXPECT_TRUE(t.matches(form, stored)) << QString::fromUtf16(form).toStdString();
+        EXPECT_TRUE(t.sameShape(form, stored)) << QString::fromUtf16(form).toStdString();
+    }
+    EXPECT_FALSE(t.matches(u"氵", u"火"));
+    EXPECT_EQ(t.canonical(QStringView(u"氵亻日")), QStringLiteral("水人日"));
+}
+
+TEST(ComponentVariants, OneTypedCharacterStandsForAShapeWrittenAsTwoComponents)
+{
+    const ComponentVariants& t = ComponentVariants::shipped();
+    EXPECT_EQ(t.pairOf(U'疒'), QStringLiteral("广冫"));
+    EXPECT_EQ(t.canonical(QStringView(u"疒丙")), QStringLiteral("广冫丙"));
+    EXPECT_TRUE(t.matches(u"疒", u"广冫"));
+    EXPECT_FALSE(t.matches(u"疒", u"广"));
 }
