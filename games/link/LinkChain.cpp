@@ -6,13 +6,6 @@
 
 #include <QHash>
 
-namespace {
-bool sameComponent(const QString& a, const QString& b, const ComponentVariants& variants)
-{
-    return a == b || variants.matches(a, b) || variants.matches(b, a);
-}
-}  // namespace
-
 LinkChain::LinkChain(const Dictionary& dictionary) : LinkChain(dictionary, ComponentVariants::shipped()) {}
 
 LinkChain::LinkChain(const Dictionary& dictionary, const ComponentVariants& variants)
@@ -25,9 +18,22 @@ QString LinkChain::sharedComponent(const QStringList& candidate, const QStringLi
 {
     for (const QString& c : candidate)
         for (const QString& k : current)
-            if (sameComponent(c, k, variants))
+            if (variants.sameShape(c, k))
                 return c;
     return {};
+}
+
+QString LinkChain::linkOf(const QString& typed, const QStringList& candidate, const QString& current,
+                          const QStringList& currentSet, const ComponentVariants& variants)
+{
+    // One kanji inside the other: the kanji itself is what they share.
+    for (const QString& k : currentSet)
+        if (variants.sameShape(typed, k))
+            return typed;
+    for (const QString& c : candidate)
+        if (variants.sameShape(current, c))
+            return current;
+    return sharedComponent(candidate, currentSet, variants);
 }
 
 QStringList LinkChain::componentsOf(const QString& kanji) const
@@ -64,8 +70,9 @@ std::vector<int> LinkChain::findStartEntries() const
         const auto it = kanjiWith.constFind(component);
         return it != kanjiWith.cend() && (it->size() > 1 || it->first() != kanji);
     };
-    // Every form a component is the same as: itself, its variants, and the
-    // stored forms it is a variant of.
+    // Every form a component is the same shape as: itself, its same-shape
+    // variants, and the stored forms it is a variant of. Look-alikes are
+    // other shapes.
     QHash<QString, QStringList> forms;
     const auto sameForms = [&](const QString& c) {
         auto it = forms.constFind(c);
@@ -74,16 +81,19 @@ std::vector<int> LinkChain::findStartEntries() const
         QStringList list = variants_.variantsOf(c);
         list << c;
         for (const QString& s : variants_.storedForms())
-            if (s != c && variants_.matches(c, s))
+            if (s != c && variants_.sameShape(c, s))
                 list << s;
         forms.insert(c, list);
         return list;
     };
     const auto linkable = [&](const QString& kanji) {
+        for (const QString& f : sameForms(kanji))
+            if (linksOn(kanji, f))
+                return true;  // a part of another kanji
         for (const QString& c : setOf.value(kanji))
             for (const QString& f : sameForms(c))
-                if (linksOn(kanji, f))
-                    return true;
+                if (linksOn(kanji, f) || (f != kanji && setOf.contains(f)))
+                    return true;  // shares a component, or has a kanji of the table as one
         return false;
     };
 
@@ -133,7 +143,9 @@ LinkChain::Link LinkChain::answer(const QString& typed)
     if (current_.isEmpty() || full() || typed == current_)
         return link;
     const QStringList candidate = componentsOf(typed);
-    link.component = sharedComponent(candidate, currentSet_, variants_);
+    if (candidate.isEmpty())
+        return link;  // not a kanji of the table
+    link.component = linkOf(typed, candidate, current_, currentSet_, variants_);
     if (link.component.isEmpty())
         return link;
     link.cell = board_.place({typed});

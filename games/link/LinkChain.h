@@ -28,13 +28,20 @@ public:
 
     // The first component of `candidate`, in its order, that is also one of
     // `current`; empty when they share none. Two components are the same when
-    // one is written as a variant of the other.
+    // they are one shape, one written as a variant of the other (水 and 氵);
+    // a look-alike (口 for 囗) is another shape.
     static QString sharedComponent(const QStringList& candidate, const QStringList& current,
                                    const ComponentVariants& variants);
+    // What links the typed kanji, with the components `candidate`, to the
+    // current one: the typed kanji when it is a component of the current
+    // one, the current kanji when it is a component of the typed one (戦 and
+    // 単), else sharedComponent(); empty when nothing does.
+    static QString linkOf(const QString& typed, const QStringList& candidate, const QString& current,
+                          const QStringList& currentSet, const ComponentVariants& variants);
 
-    // The entries a chain may start from: not primitive, and sharing a
-    // component with some other kanji of the table, so that the chain can go
-    // on. Worked out on first use and kept: the table does not change while
+    // The entries a chain may start from: not primitive, and linking to
+    // some other kanji of the table (a shared component, or one kanji a
+    // component of the other), so that the chain can go on. Worked out on first use and kept: the table does not change while
     // a game window is open.
     const std::vector<int>& startEntries() const;
     // Starts a chain from a random entry of startEntries(); false, with no
@@ -44,7 +51,7 @@ public:
     void start(const QString& kanji);
 
     // One typed answer: right when it is a kanji of the table other than the
-    // current one that shares a component with it. It then fills the next
+    // current one that links to it (linkOf()). It then fills the next
     // cell and becomes the current kanji. Nothing is judged once the board
     // is full.
     Link answer(const QString& typed);

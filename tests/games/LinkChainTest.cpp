@@ -90,6 +90,50 @@ TEST(LinkChain, AComponentWrittenAsAVariantInOneEntryIsShared)
     EXPECT_EQ(LinkChain::sharedComponent({s("阜")}, {s("邑")}, variants), QString());
 }
 
+TEST(LinkChain, ALookAlikeOfTheShippedTableIsAnotherComponent)
+{
+    // Entries as the shipped dictionary writes them.
+    const Dictionary d = table({{s("吐"), s("口土")},
+                                {s("国"), s("囗玉")},
+                                {s("順"), s("川頁")},
+                                {s("巡"), s("巛之")},
+                                {s("毎"), s("丿一毋")},
+                                {s("母"), s("母")},
+                                {s("雪"), s("雨ヨ")},
+                                {s("互"), s("二彑")},
+                                {s("危"), s("ク厂卩")},
+                                {s("句"), s("勹口")},
+                                {s("泳"), s("氵永")},
+                                {s("海"), s("水毎")}});
+    LinkChain chain(d);
+    for (const auto& [from, to] : {std::pair{"吐", "国"}, {"順", "巡"}, {"毎", "母"}, {"雪", "互"}, {"危", "句"}}) {
+        chain.start(s(from));
+        EXPECT_FALSE(chain.answer(s(to)).right()) << from << to;
+        chain.start(s(to));
+        EXPECT_FALSE(chain.answer(s(from)).right()) << to << from;
+    }
+    // The same shape written as a variant still links.
+    chain.start(s("海"));
+    EXPECT_EQ(chain.answer(s("泳")).component, s("氵"));
+
+    // Nor does a look-alike make a kanji a start.
+    const Dictionary pair = table({{s("吐"), s("口土")}, {s("国"), s("囗玉")}});
+    EXPECT_TRUE(LinkChain(pair).startEntries().empty());
+}
+
+TEST(LinkChain, AKanjiThatIsAComponentOfTheOtherLinksAsItself)
+{
+    const Dictionary d = table({{s("戦"), s("単戈")}, {s("単"), s("ツ田十")}, {s("弾"), s("弓単")}});
+    LinkChain chain(d, NoVariants);
+    EXPECT_EQ(chain.startEntries(), (std::vector<int>{1, 2, 3}));
+    chain.start(s("戦"));
+    EXPECT_FALSE(chain.answer(s("戈")).right());  // in 戦, but no kanji of the table
+    EXPECT_EQ(chain.answer(s("単")).component, s("単"));  // a part of the current kanji
+    EXPECT_EQ(chain.answer(s("弾")).component, s("単"));  // has the current kanji as a part
+    EXPECT_EQ(chain.answer(s("戦")).component, s("単"));  // a shared component
+    EXPECT_EQ(chain.links(), 3);
+}
+
 TEST(LinkChain, CellsTakeThePastelColoursInTurnAndTheSeventeenthLinkStartsAgain)
 {
     const Dictionary d = table({{s("困"), s("口木")}, {s("呆"), s("口木")}});
