@@ -76,12 +76,12 @@ std::optional<Refusal> checkComponentSet(const std::vector<KanjiEntry>& entries,
 StoredComponents storedForm(const ComponentVariants& variants, QStringView typed)
 {
     StoredComponents out{variants.canonical(typed), {}};
-    const QStringList before = Dictionary::components(typed);
-    const QStringList after = Dictionary::components(out.kousei);
     QStringList changes;
-    for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) {
-        const QString pair = QStringLiteral("%1 → %2").arg(before[i], after[i]);
-        if (before[i] != after[i] && !changes.contains(pair))
+    // One typed character may become two components (疒 → 广冫).
+    for (const QString& c : Dictionary::components(typed)) {
+        const QString stored = variants.canonical(QStringView(c));
+        const QString pair = QStringLiteral("%1 → %2").arg(c, stored);
+        if (c != stored && !changes.contains(pair))
             changes << pair;
     }
     if (!changes.isEmpty())

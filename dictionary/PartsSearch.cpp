@@ -49,7 +49,7 @@ void PartsSearch::narrow(QStringView typed)
 {
     if (typed.isEmpty())
         return;
-    const QList<uint> chars = typed.toUcs4();
+    const QList<uint> chars = variants_.expandPairs(typed).toUcs4();  // 疒 finds 广冫
     std::vector<char32_t> buffer;
     // The rows are already sorted, and removing keeps their order.
     std::erase_if(rows_, [&](const KanjiEntry& e) { return !foundIn(variants_, chars, e.kousei, buffer); });

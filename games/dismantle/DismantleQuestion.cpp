@@ -8,6 +8,10 @@
 
 int DismantleQuestion::fill(const QString& typed, const ComponentVariants& variants)
 {
+    if (const QList<uint> c = typed.toUcs4(); c.size() == 1) {
+        if (const QString pair = variants.pairOf(char32_t(c[0])); !pair.isEmpty())
+            return fillPair(pair);
+    }
     for (int i = 0; i < slotCount(); ++i) {
         if (slots_[size_t(i)] == Slot::Open && variants.matches(typed, parts_[i])) {
             slots_[size_t(i)] = Slot::Found;
@@ -15,6 +19,24 @@ int DismantleQuestion::fill(const QString& typed, const ComponentVariants& varia
         }
     }
     return -1;
+}
+
+int DismantleQuestion::fillPair(const QString& pair)
+{
+    std::vector<int> found;
+    for (const QString& part : Dictionary::components(pair)) {
+        int slot = -1;
+        for (int i = 0; i < slotCount() && slot < 0; ++i)
+            if (slots_[size_t(i)] == Slot::Open && parts_[i] == part &&
+                std::find(found.begin(), found.end(), i) == found.end())
+                slot = i;
+        if (slot < 0)
+            return -1;
+        found.push_back(slot);
+    }
+    for (int i : found)
+        slots_[size_t(i)] = Slot::Found;
+    return *std::min_element(found.begin(), found.end());
 }
 
 bool DismantleQuestion::complete() const

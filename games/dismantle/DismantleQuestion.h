@@ -31,7 +31,9 @@ public:
     // Fills the first open slot, in slot order, whose component is `typed`
     // or one of its listed variants (氵 for 水, ウ for 宀); no trimming, no
     // folding, so two components at once match none. Returns its index, or
-    // -1 when no open slot matches.
+    // -1 when no open slot matches. A character standing for two components
+    // (疒 for 广冫) fills an open slot of each, or none when one is missing;
+    // the lower index is returned.
     int fill(const QString& typed, const ComponentVariants& variants = ComponentVariants::shipped());
     // No slot is open.
     bool complete() const;
@@ -49,6 +51,8 @@ public:
     static DismantleQuestion sample(const Dictionary& dictionary, Random& random);
 
 private:
+    int fillPair(const QString& pair);
+
     QString kanji_;
     QStringList parts_;
     std::vector<Slot> slots_;

@@ -255,6 +255,21 @@ TEST_F(DictionaryEditorTest, NarrowingByTwoComponentsAndByATypedRadicalForm)
     EXPECT_EQ(editor.partsCountText(), QStringLiteral("2件"));
 }
 
+TEST_F(DictionaryEditorTest, ARadicalWrittenAsTwoComponentsIsFoundAndStoredAsThePair)
+{
+    writeText(Kanji, QStringLiteral("病,广冫一冂人\r\n広,广厶\r\n"));
+    open();
+    editor.form.inp3 = QStringLiteral("疒");
+    editor.narrowByComponent();
+    ASSERT_EQ(editor.partsRows().size(), 1u);
+    EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("病"));
+
+    registerKanji(QStringLiteral("痛"), QStringLiteral("疒マ用"));
+    ASSERT_EQ(titles(), (QStringList{"部品の表記", "登録確認", "登録完了"}));
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("疒 → 广冫")));
+    EXPECT_TRUE(readText(Kanji).endsWith(QStringLiteral("痛,广冫マ用\r\n")));
+}
+
 TEST_F(DictionaryEditorTest, AnEverydayKanjiTypedForARadicalFindsBoth)
 {
     // 口 is itself stored and is also what a learner types for 囗.

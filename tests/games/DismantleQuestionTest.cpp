@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 using Slot = DismantleQuestion::Slot;
 
@@ -80,6 +82,26 @@ TEST(DismantleQuestion, WhatAnInputMethodOffersForAComponentFillsItsSlot)
     DismantleQuestion r = question(gun);
     EXPECT_EQ(r.fill(QStringLiteral("⻖")), -1);
     EXPECT_EQ(r.fill(QStringLiteral("阝")), slotOf(r, QStringLiteral("邑")));
+}
+
+TEST(DismantleQuestion, ARadicalTypedAsOneCharacterFillsTheTwoComponentsItIsWrittenAs)
+{
+    // やまいだれ is stored as 广 and 冫; an input method gives 疒.
+    const Dictionary yamai = table({{QStringLiteral("病"), QStringLiteral("广冫一冂人")}});
+    DismantleQuestion q = question(yamai);
+    EXPECT_EQ(q.fill(QStringLiteral("疒")),
+              std::min(slotOf(q, QStringLiteral("广")), slotOf(q, QStringLiteral("冫"))));
+    EXPECT_EQ(q.slot(slotOf(q, QStringLiteral("广"))), Slot::Found);
+    EXPECT_EQ(q.slot(slotOf(q, QStringLiteral("冫"))), Slot::Found);
+    EXPECT_EQ(q.fill(QStringLiteral("疒")), -1);
+
+    // Half of the pair already typed, or missing: the pair fills nothing.
+    DismantleQuestion r = question(yamai);
+    r.fill(QStringLiteral("广"));
+    EXPECT_EQ(r.fill(QStringLiteral("疒")), -1);
+    DismantleQuestion hiroi = question(table({{QStringLiteral("広"), QStringLiteral("广厶")}}));
+    EXPECT_EQ(hiroi.fill(QStringLiteral("疒")), -1);
+    EXPECT_EQ(hiroi.slot(slotOf(hiroi, QStringLiteral("广"))), Slot::Open);
 }
 
 TEST(DismantleQuestion, APrimitiveEntryIsNeverAsked)
