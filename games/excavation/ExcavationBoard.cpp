@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace excavation {
 namespace {
@@ -78,45 +79,103 @@ std::optional<Board> draw(const BoardIndex& index, int tiles, Random& random, QS
             *why = r;
         return std::nullopt;
     }
+    const Dictionary& d = index.dictionary();
     std::vector<int> all(size_t(index.componentCount()));
     for (int id = 0; id < index.componentCount(); ++id)
         all[size_t(id)] = id;
     std::vector<char> onBoard(all.size(), 0);
     std::vector<int> placed;
-    std::vector<int> fitting;
-    for (int attempt = 1;; ++attempt) {
-        std::vector<int> candidates = all;
-        placed.clear();
-        if (attempt > RandomAttempts) {
-            // A rare table: the board is built around an entry that fits
-            // (refusal() made sure one does), the other tiles drawn as usual
-            // and the whole dealt into random order.
-            if (fitting.empty())
-                for (int k = 0; k < index.entryCount(); ++k)
-                    if (int(distinctComponents(index, k).size()) <= tiles)
-                        fitting.push_back(k);
-            placed = distinctComponents(index, fitting[size_t(random.position(int(fitting.size())))]);
-            for (int id : placed)
-                candidates.erase(std::find(candidates.begin(), candidates.end(), id));
-            drawTiles(candidates, placed, tiles, random);
-            for (int j = 0; j + 1 < int(placed.size()); ++j)
-                std::swap(placed[size_t(j)], placed[size_t(j + random.position(int(placed.size()) - j))]);
-        } else {
-            drawTiles(candidates, placed, tiles, random);
-        }
+    const auto finish = [&](int attempt) -> std::optional<Board> {
         for (int id : placed)
             onBoard[size_t(id)] = 1;
         std::vector<BoardSolution> found = solutionsOf(index, onBoard);
         for (int id : placed)
             onBoard[size_t(id)] = 0;
         if (found.empty())
-            continue;
+            return std::nullopt;
         if (attempts)
             *attempts = attempt;
         QStringList captions;
         for (int id : placed)
             captions << index.component(id);
         return Board(std::move(captions), std::move(found));
+    };
+    const auto shuffle = [&] {
+        for (int j = 0; j + 1 < int(placed.size()); ++j)
+            std::swap(placed[size_t(j)], placed[size_t(j + random.position(int(placed.size()) - j))]);
+    };
+    const auto lay = [&](std::vector<int>& candidates, int k) {
+        for (int id : distinctComponents(index, k))
+            if (std::find(placed.begin(), placed.end(), id) == placed.end()) {
+                placed.push_back(id);
+                candidates.erase(std::find(candidates.begin(), candidates.end(), id));
+            }
+    };
+    const auto newTiles = [&](int k) {
+        int n = 0;
+        for (int id : distinctComponents(index, k))
+            n += std::find(placed.begin(), placed.end(), id) == placed.end() ? 1 : 0;
+        return n;
+    };
+
+    // The answers laid first take at most half the board, so that most of
+    // it stays a random draw.
+    const int room = std::max(2, tiles / 2);
+    std::vector<int> several;  // entries of two or more distinct components that fit
+    std::vector<int> opening;  // those that leave room for a second one
+    for (int k = 0; k < index.entryCount(); ++k) {
+        const int n = int(distinctComponents(index, k).size());
+        if (n >= 2 && n <= room)
+            several.push_back(k);
+        if (n >= 2 && n <= room - 2)
+            opening.push_back(k);
+    }
+    if (!several.empty()) {
+        std::vector<int> candidates = all;
+        const std::vector<int>& from = opening.empty() ? several : opening;
+        const int first = from[size_t(random.position(int(from.size())))];
+        lay(candidates, first);
+        const QString& kanji = d.kansei(index.entry(first));
+        const auto fits = [&](int k) {
+            return d.kansei(index.entry(k)) != kanji && newTiles(k) <= room - int(placed.size());
+        };
+        int second = -1;
+        for (int t = 0; t < SecondAnswerTries && second < 0; ++t)
+            if (const int k = several[size_t(random.position(int(several.size())))]; fits(k))
+                second = k;
+        if (second < 0) {
+            std::vector<int> fitting;
+            std::copy_if(several.begin(), several.end(), std::back_inserter(fitting), fits);
+            if (!fitting.empty())
+                second = fitting[size_t(random.position(int(fitting.size())))];
+        }
+        if (second >= 0)
+            lay(candidates, second);
+        drawTiles(candidates, placed, tiles, random);
+        shuffle();
+        if (std::optional<Board> b = finish(1))
+            return b;
+    }
+
+    // No answer of two distinct components fits: random boards, then one
+    // built around an entry that fits (refusal() made sure one does).
+    std::vector<int> fitting;
+    for (int attempt = 1;; ++attempt) {
+        std::vector<int> candidates = all;
+        placed.clear();
+        if (attempt > RandomAttempts) {
+            if (fitting.empty())
+                for (int k = 0; k < index.entryCount(); ++k)
+                    if (int(distinctComponents(index, k).size()) <= tiles)
+                        fitting.push_back(k);
+            lay(candidates, fitting[size_t(random.position(int(fitting.size())))]);
+            drawTiles(candidates, placed, tiles, random);
+            shuffle();
+        } else {
+            drawTiles(candidates, placed, tiles, random);
+        }
+        if (std::optional<Board> b = finish(attempt))
+            return b;
     }
 }
 

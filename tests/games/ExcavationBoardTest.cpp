@@ -11,6 +11,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +45,13 @@ QStringList kanjiOf(const std::vector<BoardSolution>& list)
     return k;
 }
 
+// An answer that needs two or more distinct tiles (林 of 木木 needs one).
+bool needsSeveralTiles(const BoardSolution& answer)
+{
+    const QStringList parts = Dictionary::components(answer.kousei);
+    return std::any_of(parts.begin(), parts.end(), [&](const QString& c) { return c != parts.first(); });
+}
+
 QString colours(const Board& b)
 {
     QString out;
@@ -65,27 +74,40 @@ TEST(ExcavationBoard, AnswersAreTheBuildableEntriesInTableOrderWithoutPrimitives
     EXPECT_TRUE(excavation::solutions(index, {s("口"), s("亻")}).empty());
 }
 
-TEST(ExcavationBoard, DrawnBoardsHoldDistinctTilesOfTheTableAndAtLeastOneAnswer)
+TEST(ExcavationBoard, ShippedBoardsOfTwelveTilesOfferTwoAnswersOfSeveralTilesAndEveryBuildableKanji)
 {
-    const BoardIndex index(Twelve);
+    Dictionary shipped;
+    ASSERT_TRUE(shipped.load(QStringLiteral(FERNOA2_SOURCE_DATA_DIR)).isEmpty());
+    const BoardIndex index(shipped);
+    QSet<QString> parts;
+    for (const QString& c : Dictionary::components(shipped.distinctComponents()))
+        parts.insert(c);
     Random& random = Random::instance();
     random.seed(7);
-    QSet<QString> parts;
-    for (const QString& c : Dictionary::components(Twelve.distinctComponents()))
-        parts.insert(c);
-    for (int n : {6, 12}) {
-        for (int round = 0; round < 50; ++round) {
-            QString why;
-            const std::optional<Board> b = excavation::draw(index, n, random, &why);
-            ASSERT_TRUE(b) << why.toStdString();
-            ASSERT_EQ(b->tileCount(), n);
-            const QSet<QString> tiles(b->captions().begin(), b->captions().end());
-            EXPECT_EQ(tiles.size(), n);
-            EXPECT_TRUE(parts.contains(tiles));
-            ASSERT_GE(b->solutionCount(), 1);
-            EXPECT_EQ(kanjiOf(b->solutions()), kanjiOf(excavation::solutions(index, b->captions())));
+    QSet<QString> seen;
+    for (int round = 0; round < 300; ++round) {
+        QString why;
+        const std::optional<Board> b = excavation::draw(index, 12, random, &why);
+        ASSERT_TRUE(b) << why.toStdString();
+        const QSet<QString> tiles(b->captions().begin(), b->captions().end());
+        ASSERT_EQ(tiles.size(), 12);
+        ASSERT_TRUE(parts.contains(tiles));
+        seen.unite(tiles);
+        const auto& found = b->solutions();
+        EXPECT_GE(std::count_if(found.begin(), found.end(), needsSeveralTiles), 2) << round;
+        // Every entry whose components all lie on the board is an answer, once.
+        QSet<QString> buildable;
+        for (int i = 1; i <= shipped.kanjiCount(); ++i) {
+            const QStringList c = Dictionary::components(shipped.kousei(i));
+            if (!shipped.isPrimitive(i) && tiles.contains(QSet<QString>(c.begin(), c.end())))
+                buildable.insert(shipped.kansei(i));
         }
+        const QStringList answers = kanjiOf(found);
+        EXPECT_EQ(QSet<QString>(answers.begin(), answers.end()), buildable);
+        EXPECT_EQ(answers.size(), buildable.size());
     }
+    // The rest of each board is drawn from the whole table.
+    EXPECT_GT(seen.size(), parts.size() * 3 / 4);
 }
 
 TEST(ExcavationBoard, TablesThatCannotGiveABoardAreRefusedAtOnceAndRareOnesStillGiveOne)
@@ -107,20 +129,29 @@ TEST(ExcavationBoard, TablesThatCannotGiveABoardAreRefusedAtOnceAndRareOnesStill
     const QString many = s("一二三四五六七八九十百千");
     for (int i = 0; i < many.size(); ++i)
         wide.push_back({many.mid(i, 1), many.mid(i, 1)});
-    wide.push_back({s("畿"), s("一二三四五")});
+    wide.push_back({s("畿"), s("一二三")});
     const Dictionary noAnswer = table(wide);
     why.clear();
-    EXPECT_FALSE(excavation::draw(BoardIndex(noAnswer), 4, random, &why));
+    EXPECT_FALSE(excavation::draw(BoardIndex(noAnswer), 2, random, &why));
     EXPECT_TRUE(why.contains(s("組み立てられる漢字がない")));
 
-    // One answer among many components: random boards seldom hold it, so
-    // the drawing ends by building a board around it.
-    int attempts = 0;
-    const std::optional<Board> b = excavation::draw(BoardIndex(noAnswer), 6, random, &why, &attempts);
+    // One answer among many components is laid on the first board.
+    for (int round = 0; round < 20; ++round) {
+        int attempts = 0;
+        const std::optional<Board> b = excavation::draw(BoardIndex(noAnswer), 6, random, &why, &attempts);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(kanjiOf(b->solutions()), QStringList{s("畿")});
+        EXPECT_EQ(attempts, 1);
+        EXPECT_EQ(QSet<QString>(b->captions().begin(), b->captions().end()).size(), 6);
+    }
+
+    // Only one-tile answers: random boards, then one built around an answer.
+    std::vector<KanjiEntry> ones = wide;
+    ones.back() = {s("林"), s("木木")};
+    ones.push_back({s("木"), s("木")});
+    const std::optional<Board> b = excavation::draw(BoardIndex(table(ones)), 6, random, &why);
     ASSERT_TRUE(b);
-    EXPECT_EQ(kanjiOf(b->solutions()), QStringList{s("畿")});
-    EXPECT_LE(attempts, excavation::RandomAttempts + 1);
-    EXPECT_EQ(QSet<QString>(b->captions().begin(), b->captions().end()).size(), 6);
+    EXPECT_EQ(kanjiOf(b->solutions()), QStringList{s("林")});
 }
 
 TEST(ExcavationBoard, HintColoursTheFirstWhiteTileOfEachCharacterAndFoundKanjiTurnGreen)
