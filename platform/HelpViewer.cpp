@@ -3,7 +3,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -14,10 +17,52 @@ namespace {
 // anything else (another local file, an absolute path) is not followed.
 class HelpBrowser : public QTextBrowser {
 public:
-    explicit HelpBrowser(QString folder) : folder_(std::move(folder)) {}
+    explicit HelpBrowser(QString folder) : folder_(std::move(folder))
+    {
+        // The find box: Ctrl+F shows it along the bottom, typing finds from
+        // the top of the page, Enter the next place, Esc hides it.
+        find_ = new QLineEdit(this);
+        find_->setObjectName(QStringLiteral("txtFind"));
+        find_->setPlaceholderText(QStringLiteral("ページ内を検索（Enter で次へ、Esc で閉じる）"));
+        find_->setClearButtonEnabled(true);
+        find_->hide();
+        find_->installEventFilter(this);
+        connect(find_, &QLineEdit::textEdited, this, [this] { findText(true); });
+        connect(find_, &QLineEdit::returnPressed, this, [this] { findText(false); });
+    }
     void setFolder(QString folder) { folder_ = std::move(folder); }
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->matches(QKeySequence::Find)) {
+            showFind();
+            return;
+        }
+        QTextBrowser::keyPressEvent(e);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == find_ && e->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() == Qt::Key_Escape) {
+                find_->hide();
+                setViewportMargins(0, 0, 0, 0);
+                setFocus();
+                return true;
+            }
+            if (k->matches(QKeySequence::Find)) {
+                find_->selectAll();
+                return true;
+            }
+        }
+        return QTextBrowser::eventFilter(watched, e);
+    }
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QTextBrowser::resizeEvent(e);
+        placeFind();
+    }
     void doSetSource(const QUrl& url, QTextDocument::ResourceType type) override
     {
         const QUrl target = source().isValid() ? source().resolved(url) : url;
@@ -36,6 +81,43 @@ protected:
     }
 
 private:
+    void showFind()
+    {
+        find_->show();
+        placeFind();
+        find_->setFocus();
+        find_->selectAll();
+    }
+    void placeFind()
+    {
+        if (!find_->isVisible())
+            return;
+        const int h = find_->sizeHint().height();
+        setViewportMargins(0, 0, 0, h);
+        const QRect r = contentsRect();
+        const int scroll = horizontalScrollBar()->isVisible() ? horizontalScrollBar()->height() : 0;
+        find_->setGeometry(r.left(), r.bottom() - h - scroll + 1, r.width(), h);
+    }
+    // From the top of the page while the text is typed, else from the
+    // current find on, round to the top again at the end.
+    void findText(bool fromTop)
+    {
+        const QString text = find_->text();
+        if (fromTop) {
+            QTextCursor c = textCursor();
+            c.movePosition(QTextCursor::Start);
+            setTextCursor(c);
+        }
+        bool found = text.isEmpty() || find(text);
+        if (!found && !fromTop) {
+            QTextCursor c = textCursor();
+            c.movePosition(QTextCursor::Start);
+            setTextCursor(c);
+            found = find(text);
+        }
+        find_->setStyleSheet(found ? QString() : QStringLiteral("background: #FFC0C0;"));
+    }
+
     bool isInside(const QUrl& url) const
     {
         if (!url.isLocalFile() || folder_.isEmpty())
@@ -44,6 +126,7 @@ private:
         return !file.isEmpty() && file.startsWith(folder_ + u'/');
     }
     QString folder_;  // canonical
+    QLineEdit* find_ = nullptr;
 };
 
 QStringList& paths()

@@ -52,6 +52,12 @@ TEST_F(ShippedData, EveryComponentIsStoredInItsOwnFormAndListedOnTheHelpPage)
     QFile page(DataDir + QStringLiteral("/FernoaHelp/parts.html"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString help = QString::fromUtf8(page.readAll());
+    // Grouped by where a component stands, then by strokes; reached from the index.
+    for (const char* group : {"hen", "tsukuri", "kanmuri", "ashi", "tare", "nyou", "kamae", "other", "strokes"})
+        EXPECT_TRUE(help.contains(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(group)))) << group;
+    QFile index(DataDir + QStringLiteral("/FernoaHelp/index.html"));
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(index.readAll().contains("href=\"parts.html\""));
     for (const QString& c : Dictionary::components(dictionary->distinctComponents())) {
         // A component written in a form the table maps elsewhere could never
         // be typed as stored.

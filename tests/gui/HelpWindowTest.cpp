@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLineEdit>
+#include <QTest>
 #include <QTextBrowser>
 
 namespace {
@@ -68,6 +70,32 @@ TEST_F(HelpWindowTest, WebLinksGoToTheDesktopsBrowser)
     EXPECT_EQ(shown(), QStringLiteral("index"));
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0], QUrl(QStringLiteral("https://example.org/kanji")));
+}
+
+TEST_F(HelpWindowTest, CtrlFFindsOnThePageFromTheTopAndRoundAgain)
+{
+    writeText(QStringLiteral("FernoaHelp/parts.html"),
+              QStringLiteral("<p>水 sanzui</p><p>心 risshinben</p><p>人 ninben</p>"));
+    browser->setSource(QUrl(QStringLiteral("parts.html")));
+    auto* box = browser->findChild<QLineEdit*>(QStringLiteral("txtFind"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isVisible());
+    QTest::keyClick(browser, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(box->isVisible());
+
+    QTest::keyClicks(box, QStringLiteral("ben"));
+    EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("ben"));
+    const int first = browser->textCursor().position();
+    QTest::keyClick(box, Qt::Key_Return);
+    const int second = browser->textCursor().position();
+    EXPECT_GT(second, first);
+    QTest::keyClick(box, Qt::Key_Return);  // no third: round to the first again
+    EXPECT_EQ(browser->textCursor().position(), first);
+
+    QTest::keyClicks(box, QStringLiteral("x"));
+    EXPECT_FALSE(browser->textCursor().hasSelection());
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(box->isVisible());
 }
 
 #include "HelpWindowTest.moc"

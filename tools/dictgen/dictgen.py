@@ -20,9 +20,12 @@ import hashlib
 import io
 import json
 import os
+import pwd
 import random
 import re
+import shutil
 import subprocess
+import tempfile
 import sys
 import tarfile
 import unicodedata
@@ -101,7 +104,7 @@ SAME_SHAPE = {"ウ": "宀", "ワ": "冖", "ム": "厶", "ヒ": "匕", "ト": "�
 # 囗 of 国), never rewritten to it.  The katakana of SAME_SHAPE, by
 # contrast, are the radical itself.
 LOOKALIKE = {
-    "勹": "ク", "彑": "ヨ", "囗": "口", "毋": "母", "巛": "川",
+    "勹": "ク", "彑": "ヨ", "囗": "口", "毋": "母", "巛": "川", "丶": "、",
 }
 
 # Forms an input method offers for a stored component and that a learner
@@ -133,6 +136,25 @@ RADICAL_READING = {
     "衣": "ころもへん", "犬": "けものへん", "火": "れっか", "食": "しょくへん", "四": "あみがしら",
     "竹": "たけ", "糸": "いと", "言": "ごん", "金": "かね", "老": "おい", "足": "あし",
 }
+# More names a radical goes by, tried first: Mozc knows some radicals under
+# one name only (冂 as けいがまえ, 廾 as こまぬき).
+RADICAL_NAMES = {
+    "廾": ("こまぬき",), "冂": ("けいがまえ",), "夂": ("ふゆがしら",), "卩": ("ふしづくり",),
+    "歹": ("がつへん", "いちたへん", "かばねへん"), "舛": ("まいあし",), "廿": ("にじゅう",),
+    "丶": ("てん",), "酉": ("ひよみのとり", "とりへん"), "殳": ("るまた", "ほこづくり"), "几": ("つくえ",), "虍": ("とらかんむり", "とらがしら"),
+}
+# Words that bring up a component Mozc's candidates hold too far down,
+# checked like every other way: the reading and the word to cut down.
+WORD_WAYS = {"巳": ("みどし", "巳年"), "亥": ("いどし", "亥年"), "奄": ("あまみ", "奄美"),
+             "乎": ("だんこ", "断乎"), "舛": ("ますぞえ", "舛添"), "廿": ("はつかいち", "廿日市")}
+# A component typed with one key: the key and what it gives.
+KEY_WAYS = {"丶": (",", "、")}
+# Components Mozc offers under no reading; the help page names the way.
+MOZC_NONE = {
+    "尭": "Mozc では「たか」の候補の 4 ページ目に出ます。",
+    "攵": "Mozc は読みでは出しません。Mozc の手書き文字入力か文字パレットで選ぶか、Anthy などで「ぼくにょう」から 攴 を入力してください（攴 も正解です）。",
+}
+
 # Non-jōyō kanji used as full forms; the reading that brings them up.
 EXTRA_KANJI = {"艸": "くさ", "邑": "ゆう", "之": "の", "乃": "の", "已": "い",
                "艮": "うしとら", "乍": "ながら", "廿": "にじゅう", "龍": "りゅう"}
@@ -576,27 +598,219 @@ def hiragana(text):
     return "".join(chr(ord(c) - 0x60) if "\u30a1" <= c <= "\u30f6" else c for c in text)
 
 
-def reading_of(component, variants, src, offered):
-    """A reading under which an input method offers the component or one of
-    its variants, and the character it offers; None when there is none."""
-    if is_katakana(component):
-        return (hiragana(component), component)
-    forms = [component] + [v for v in variants if not is_katakana(v)]
-    # A radical by its name; any other component by a reading of KANJIDIC
-    # of two kana or more under which the input method puts it near the top.
-    for r in (RADICAL_NAMED.get(component), RADICAL_READING.get(component)):
-        for f in forms:
-            if r and r in offered.get(f, {}):
-                return (r, f)
+# ------------------------------------------------------------------- Mozc
+#
+# The readings on the help page are checked with Mozc itself: Debian's
+# emacs-mozc-bin has a helper that takes key events on standard input and
+# answers with the conversion candidates, no desktop needed.
+
+MOZC_VERSION = "2.28.4715.102"
+MOZC_PAGE = 9          # candidates on the first page of Mozc's candidate window
+
+ROMA = {}
+def _init():
+    base = {
+     'あ':'a','い':'i','う':'u','え':'e','お':'o','か':'ka','き':'ki','く':'ku','け':'ke','こ':'ko',
+     'さ':'sa','し':'si','す':'su','せ':'se','そ':'so','た':'ta','ち':'ti','つ':'tu','て':'te','と':'to',
+     'な':'na','に':'ni','ぬ':'nu','ね':'ne','の':'no','は':'ha','ひ':'hi','ふ':'hu','へ':'he','ほ':'ho',
+     'ま':'ma','み':'mi','む':'mu','め':'me','も':'mo','や':'ya','ゆ':'yu','よ':'yo',
+     'ら':'ra','り':'ri','る':'ru','れ':'re','ろ':'ro','わ':'wa','を':'wo','ん':'nn',
+     'が':'ga','ぎ':'gi','ぐ':'gu','げ':'ge','ご':'go','ざ':'za','じ':'zi','ず':'zu','ぜ':'ze','ぞ':'zo',
+     'だ':'da','ぢ':'di','づ':'du','で':'de','ど':'do','ば':'ba','び':'bi','ぶ':'bu','べ':'be','ぼ':'bo',
+     'ぱ':'pa','ぴ':'pi','ぷ':'pu','ぺ':'pe','ぽ':'po','ぁ':'xa','ぃ':'xi','ぅ':'xu','ぇ':'xe','ぉ':'xo',
+     'ゃ':'xya','ゅ':'xyu','ょ':'xyo','っ':'xtu','ゎ':'xwa','ー':'-','ゔ':'vu'}
+    ROMA.update(base)
+_init()
+
+def romaji(kana):
+    out = []
+    for i, c in enumerate(kana):
+        if c == 'っ' and i + 1 < len(kana) and ROMA.get(kana[i+1], 'x')[0] not in 'aiueonx':
+            out.append(ROMA[kana[i+1]][0]); continue
+        if c == 'ん' and (i + 1 == len(kana) or ROMA.get(kana[i+1], 'x')[0] not in 'aiueony'):
+            out.append('nn'); continue
+        if c not in ROMA:
+            raise ValueError(kana)
+        out.append(ROMA[c])
+    return ''.join(out)
+
+class Mozc:
+    """One mozc_emacs_helper, its server under a fresh home (no learned
+    history), as user nobody when run as root: the server refuses root."""
+    def __init__(self):
+        self.home = tempfile.mkdtemp(prefix='fernoa-mozc-')
+        os.makedirs(os.path.join(self.home, '.config'))
+        cmd = ['mozc_emacs_helper']
+        if os.geteuid() == 0:   # the server refuses to run as root
+            nobody = pwd.getpwnam('nobody')
+            for d in (self.home, os.path.join(self.home, '.config')):
+                os.chown(d, nobody.pw_uid, nobody.pw_gid)
+            cmd = ['setpriv', '--reuid=%d' % nobody.pw_uid, '--regid=%d' % nobody.pw_gid, '--clear-groups'] + cmd
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, '.config'))
+        self.p = subprocess.Popen(cmd, stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env, text=True, encoding='utf-8')
+        self.greeting = self.p.stdout.readline()
+        self.n = 0
+    def send(self, text):
+        self.n += 1
+        self.p.stdin.write('(%d %s)\n' % (self.n, text)); self.p.stdin.flush()
+        return self.p.stdout.readline()
+    def candidates(self, reading):
+        """The conversion candidates of `reading` typed as romaji and converted
+        once, when the whole reading is one segment; None otherwise."""
+        r = self.send('CreateSession')
+        sid = re.search(r'emacs-session-id \. (\d+)', r).group(1)
+        for ch in romaji(reading):
+            self.send('SendKey %s %d' % (sid, ord(ch)))
+        r = self.send('SendKey %s space' % sid)
+        self.send('DeleteSession %s' % sid)
+        segs = re.findall(r'\(segment \((.*?)\)\)', r)
+        keys = re.findall(r'\(key \. "([^"]*)"\)\)\)', r)
+        m = re.search(r'\(all-candidate-words \. \(\(focused-index \. \d+\)\(candidates (.*)\)\(category', r)
+        if not m:
+            return None
+        first_seg_key = re.search(r'\(preedit \. \(\(cursor \. \d+\)\(segment \(\(annotation \. highlight\)\(value \. "[^"]*"\)\(value-length \. \d+\)\(key \. "([^"]*)"\)', r)
+        if not first_seg_key or first_seg_key.group(1) != reading:
+            return None
+        out = []
+        for c in re.finditer(r'\(\(id \. -?\d+\)\(index \. (\d+)\)(\(key \. "([^"]*)"\))?\(value \. "((?:[^"\\]|\\.)*)"\)', m.group(1)):
+            if c.group(3) is None or c.group(3) == reading:
+                out.append(c.group(4))
+        return out
+    def typed(self, keys):
+        """What the keys show in the composition, unconverted."""
+        r = self.send('CreateSession')
+        sid = re.search(r'emacs-session-id \. (\d+)', r).group(1)
+        for ch in keys:
+            r = self.send('SendKey %s %d' % (sid, ord(ch)))
+        self.send('DeleteSession %s' % sid)
+        m = re.search(r'\(segment \(\(annotation \. \w+\)\(value \. "([^"]*)"\)', r)
+        return m.group(1) if m else None
+
+    def katakana(self, reading):
+        """What `reading` becomes on F7, the key that turns it into katakana."""
+        r = self.send('CreateSession')
+        sid = re.search(r'emacs-session-id \. (\d+)', r).group(1)
+        for ch in romaji(reading):
+            self.send('SendKey %s %d' % (sid, ord(ch)))
+        r = self.send('SendKey %s f7' % sid)
+        self.send('DeleteSession %s' % sid)
+        m = re.search(r'\(preedit \. \(\(cursor \. \d+\)\(segment \(\(annotation \. \w+\)\(value \. "([^"]*)"\)', r)
+        return m.group(1) if m else None
+
+    def close(self):
+        self.p.stdin.close(); self.p.wait()
+        # the helper started a server under the temporary home: end it
+        for pid in os.listdir('/proc'):
+            if not pid.isdigit(): continue
+            try:
+                env = open('/proc/%s/environ' % pid, 'rb').read().split(b'\0')
+            except OSError:
+                continue
+            if ('HOME=' + self.home).encode() in env:
+                try: os.kill(int(pid), 15)
+                except OSError: pass
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+
+def open_mozc():
+    if not shutil.which("mozc_emacs_helper") or not shutil.which("setpriv"):
+        raise Fail("the reading check needs Mozc: apt-get install emacs-mozc-bin")
+    m = Mozc()
+    if '(version . "%s")' % MOZC_VERSION not in m.greeting:
+        m.close()
+        raise Fail("the reading check is pinned to Mozc %s (emacs-mozc-bin): found %s"
+                   % (MOZC_VERSION, m.greeting.strip()))
+    return m
+
+
+def reading_tries(component, table, src, offered):
+    """Readings worth trying for a component, in order of preference: its
+    radical names, then KANJIDIC's readings and SKK's, the ones SKK ranks
+    higher first."""
+    forms = [component] + [v for v in table.get(component, []) if not is_katakana(v)]
+    tries = []
+    for r in RADICAL_NAMES.get(component, ()) + (RADICAL_NAMED.get(component), RADICAL_READING.get(component)):
+        if r:
+            tries.append(r)
+    ranked = collections.defaultdict(lambda: 99)
+    for f in forms:
+        for r, pos in offered.get(f, {}).items():
+            ranked[r] = min(ranked[r], pos)
     own = src.readings.get(component, [])
-    for f in forms:
-        found = [r for r in own if r in offered.get(f, {})]
-        if found:
-            r = min(found, key=lambda r: (len(r) < 2, offered[f][r], own.index(r)))
-            return (r, f)
-    for f in forms:
-        if offered.get(f):
-            return (min(offered[f], key=lambda r: (offered[f][r], r)), f)
+    tries += sorted((r for r in own if len(r) >= 2), key=lambda r: (ranked[r], own.index(r)))
+    tries += sorted(ranked, key=lambda r: (ranked[r], r))
+    out = []
+    for r in tries:
+        if r not in out and all("\u3041" <= c <= "\u309f" or c == "ー" for c in r):
+            out.append(r)
+    return out
+
+
+def edict_words(src):
+    """EDICT's words with their readings, common ones ("(P)") first."""
+    if not hasattr(src, "_edict_words"):
+        words = []
+        for line in src.edict.splitlines():
+            m = re.match(r"(\S+) \[(\S+)\] /(.*)", line)
+            if m:
+                words.append((m.group(1), m.group(2), "(P)" in m.group(3)))
+        src._edict_words = sorted(words, key=lambda w: not w[2])
+    return src._edict_words
+
+
+def word_tries(forms, src):
+    """Words to type and then cut down to the component: the component
+    with its okurigana (止まる), or a common two-kanji word (紹介)."""
+    out = []
+    for word, reading, common in edict_words(src):
+        hits = [c for c in word if c in forms]
+        if len(hits) != 1 or len(word) > 4:
+            continue
+        rest = word.replace(hits[0], "", 1)
+        kana = all("\u3041" <= c <= "\u309f" for c in rest)
+        if kana and word.startswith(hits[0]) and rest:
+            out.append((0 if common else 2, len(word), word, reading, hits[0], rest))
+        elif len(word) == 2 and common:
+            out.append((1, 2, word, reading, hits[0], rest))
+    out.sort()
+    return [(w, r, f, rest) for _, _, w, r, f, rest in out[:24]]
+
+
+def reading_of(component, table, src, offered, mozc):
+    """How to bring the component up in Mozc, checked with Mozc: a reading
+    that puts it, or a form typed for it, on the first page of candidates;
+    for a katakana part, or a radical that has a katakana form, its kana and
+    F7; else a word to type and cut down.  Returns (text for the help page,
+    the form obtained), or None when Mozc offers it in none of these ways."""
+    if is_katakana(component):
+        kana = hiragana(component)
+        if mozc.katakana(kana) == component:
+            return ("「%s」を入力して F7（カタカナ）" % kana, component)
+        return None
+    same = [v for v in table.get(component, []) if LOOKALIKE.get(component) != v]
+    forms = [component] + [v for v in same if not is_katakana(v)]
+    if component in LOOKALIKE and not is_katakana(LOOKALIKE[component]):
+        forms.append(LOOKALIKE[component])
+    for r in reading_tries(component, table, src, offered):
+        page = (mozc.candidates(r) or [])[:MOZC_PAGE]
+        for f in forms:
+            if f in page:
+                return ("「%s」→ %s" % (r, f), f)
+    for v in same:
+        if is_katakana(v) and mozc.katakana(hiragana(v)) == v:
+            return ("「%s」を入力して F7（カタカナ）→ %s" % (hiragana(v), v), v)
+    if component in KEY_WAYS:
+        key, gives = KEY_WAYS[component]
+        if mozc.typed(key) == gives:
+            return ("「%s」のキー → %s" % (key, gives), gives)
+    tries = word_tries(forms, src)
+    if component in WORD_WAYS:
+        reading, word = WORD_WAYS[component]
+        tries.insert(0, (word, reading, component, word.replace(component, "", 1)))
+    for word, reading, f, rest in tries:
+        if word in (mozc.candidates(reading) or [])[:MOZC_PAGE]:
+            return ("「%s」→ %s の %s を消す" % (reading, word, rest), f)
     return None
 
 
@@ -682,47 +896,90 @@ def html(text):
     return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
 
 
+# Where a component stands in the kanji that use it, as a radical table
+# groups them; the stored form names the group of its radical form (水 for
+# さんずい, 火 for れっか).  Components not listed stand in many places.
+POSITIONS = [
+    ("hen", "へん（左側）",
+     "水人手阜示衣犬食糸言金彳冫歹爿女土木日口王石目禾米足車貝馬虫耳舟山巾弓子方牛片月立矢骨角酉豸革魚歯"),
+    ("tsukuri", "つくり（右側）", "刀邑攵頁欠殳隹卩斤寸力彡戈見鳥又"),
+    ("kanmuri", "かんむり（上）", "宀艸竹冖雨亠ツ老四癶穴虍ソ羽"),
+    ("ashi", "あし（下）", "心火儿皿廾夂"),
+    ("tare", "たれ（上から左へ）", "广厂尸"),
+    ("nyou", "にょう（左から下へ）", "之廴走"),
+    ("kamae", "かまえ（囲む）", "囗門冂勹匚行凵"),
+]
+
+
 def help_page(order, table, readings, users, strokes):
-    """The help page "部品の入力": every stored component, katakana first and
-    then by strokes, as a radical table is ordered."""
-    rows = []
-    for c in sorted(order, key=lambda c: (not is_katakana(c), strokes(c) or 99, c)):
+    """The help page "部品の入力": every stored component grouped by where it
+    stands (へん, つくり, かんむり …), then all of them by strokes, katakana
+    first, as a radical table is ordered."""
+    def row(c):
         vs = table.get(c, [])
         shown = [v for v in vs if not ("\u2e80" <= v <= "\u2fdf")]
         radical_forms = [v for v in vs if "\u2e80" <= v <= "\u2fdf"]
-        reading, offered = readings[c]
-        how = "カタカナで「%s」" % c if is_katakana(c) else "「%s」→ %s" % (reading, offered)
-        rows.append("<tr><td class=\"big\">%s</td><td>%s</td><td>%s</td><td>%d</td></tr>" % (
-            html(c), html(" ".join(shown + radical_forms)), html(how), len(users[c])))
+        how = MOZC_NONE.get(c, "") if readings[c] is None else readings[c][0]
+        return "<tr><td class=\"big\">%s</td><td>%s</td><td>%s</td><td>%d</td></tr>" % (
+            html(c), html(" ".join(shown + radical_forms)), html(how), len(users[c]))
+
+    def by_strokes(cs):
+        return sorted(cs, key=lambda c: (not is_katakana(c), strokes(c) or 99, c))
+
+    head = "<tr><th>部品</th><th>入力してもよい文字</th><th>入力のしかた（Mozc で確認）</th><th>使う漢字の数</th></tr>"
+    placed = set()
+    sections, toc = [], []
+    for key, title, members in POSITIONS:
+        cs = by_strokes(c for c in members if c in users)
+        placed |= set(cs)
+        toc.append("<a href=\"#%s\">%s</a>" % (key, title.split("（")[0]))
+        sections.append("<h2><a name=\"%s\">%s</a></h2>\n<table>\n%s\n%s\n</table>" % (
+            key, title, head, "\n".join(row(c) for c in cs)))
+    rest = by_strokes(c for c in order if c not in placed)
+    toc.append("<a href=\"#other\">そのほか</a>")
+    sections.append("<h2><a name=\"other\">そのほか（いろいろな位置に立つ部品）</a></h2>\n<table>\n%s\n%s\n</table>" % (
+        head, "\n".join(row(c) for c in rest)))
+    counts = collections.OrderedDict()
+    for c in by_strokes(order):
+        counts.setdefault("カタカナ" if is_katakana(c) else "%d画" % (strokes(c) or 0), []).append(c)
+    stoc = []
+    stroke_sections = []
+    for i, (label, cs) in enumerate(counts.items()):
+        stoc.append("<a href=\"#s%d\">%s</a>" % (i, label))
+        stroke_sections.append("<h3><a name=\"s%d\">%s</a></h3>\n<table>\n%s\n%s\n</table>" % (
+            i, label, head, "\n".join(row(c) for c in cs)))
     return """<!DOCTYPE html>
 <html lang="ja"><head><meta charset="utf-8"><title>部品の入力</title>
 <link rel="stylesheet" href="style.css"></head><body>
 <p class="nav"><a href="index.html">はじめに</a> | <a href="games.html">ゲームの遊び方</a> | <a href="screens.html">記録を見る画面</a> | <a href="data.html">データとライセンス</a> | <a href="parts.html">部品の入力</a></p>
 <h1>部品の入力</h1>
 <p>漢字辞書は、漢字を組み立てる部品を Shift-JIS で書ける文字で保存しています。部首の形（宀 冖 勹 儿 囗 …）が Shift-JIS にあればその字を、ないもの（氵 亻 扌 辶 …）は意味の通じる元の字（水 人 手 之 …）を、部品でしか現れない形はカタカナの似た字（ツ ヨ ク ソ ナ …）を使います。</p>
-<p>解体ゲームなど部品を入力する場面では、下の表の「入力してもよい文字」も正解になります。日本語入力で「さんずい」と変換して出る 氵 も、水 と同じに数えます。カタカナの部品は、読みを入力してカタカナに変換してください（「う」→ ウ）。</p>
-<p>「入力のしかた」は、日本語入力の辞書（SKK の辞書で確かめた読み）で部品を出すための読みと、出てくる字です。</p>
-<table>
-<tr><th>保存される部品</th><th>入力してもよい文字</th><th>入力のしかた</th><th>使う漢字の数</th></tr>
+<p>解体ゲームなど部品を入力する場面では、表の「入力してもよい文字」も正解になります。日本語入力で「さんずい」と変換して出る 氵 も、水 と同じに数えます。口（くち）を 囗（くにがまえ）の代わりに打っても解体では正解ですが、連結ゲームでは 口 と 囗 は別の部品です。やまいだれ 疒 は、辞書では 广 と 冫 の２つの部品ですが、疒 と打てば両方が埋まります。</p>
+<p>「入力のしかた」は、日本語入力 Mozc で部品を出す方法で、Mozc で確かめてあります。「→」の後ろの字が、読みを変換したときの候補の１ページ目に出ます。カタカナの部品は、読みを打って F7 でカタカナにします。「…を消す」は、その言葉に変換してから、いらない字を消す方法です。</p>
+<p><b>Ctrl+F</b> で、このページの中を探せます（部品の字、読み、「さんずい」などの名前で）。Enter で次へ、Esc で閉じます。</p>
+<p>位置で探す：%s<br>画数で探す：<a href="#strokes">画数順</a>（%s）</p>
 %s
-</table>
+<h2><a name="strokes">画数順</a></h2>
+%s
 </body></html>
-""" % "\n".join(rows)
+""" % (" | ".join(toc), " ".join(stoc), "\n".join(sections), "\n".join(stroke_sections))
 
 
 # --------------------------------------------------------------- compounds
 
-COMPOUNDS_KEPT = 6100
+COMPOUNDS_KEPT = 6000
 
 
 def compounds(src, finished):
     """The common two-kanji words of EDICT ("(P)") whose kanji both have an
-    entry, ranked by how common they are, the first COMPOUNDS_KEPT kept in
-    code point order.  Rank: words of SKK's small and medium dictionaries
-    first, then the sum of two shares: the word's cost in mecab-ipadic (its
-    ordinary, not proper-noun, entries) and the newspaper rank of its rarer
-    kanji in KANJIDIC; a kanji beyond primary school counts against it.
-    Words without an ordinary ipadic entry are dropped."""
+    entry: the COMPOUNDS_KEPT most common, and for every kanji left out of
+    them its most common word, in code point order.  Rank: words of SKK's
+    small and medium dictionaries first, then a weighted sum of three ranks:
+    how many longer words of EDICT and SKK's dictionaries contain the word
+    (a familiar word makes many: 俳優 in 映画俳優, 俳優座 …), counted twice;
+    the newspaper rank of its rarer kanji in KANJIDIC; and, at half weight,
+    its cost in mecab-ipadic; a kanji beyond primary school counts against
+    it."""
     words = set()
     for line in src.edict.splitlines():
         if "/(P)/" not in line and not line.rstrip().endswith("(P)/"):
@@ -732,19 +989,44 @@ def compounds(src, finished):
             w = w.split("(", 1)[0]
             if len(w) == 2 and w[0] in finished and w[1] in finished:
                 words.add(w)
-    words = sorted(w for w in words if w in src.word_cost)
+    words = sorted(words)
     if not words:
         return []
+    longer = set()
+    for line in src.edict.splitlines():
+        for w in line.split(" ", 1)[0].split(";"):
+            longer.add(w.split("(", 1)[0])
+    for text in src.skk:
+        for line in text.splitlines():
+            if not line.startswith(";"):
+                for cand in line.partition(" ")[2].strip().strip("/").split("/"):
+                    longer.add(cand.split(";", 1)[0])
+    wanted = set(words)
+    family = collections.Counter()
+    for h in longer:
+        if len(h) > 2:
+            for i in range(len(h) - 1):
+                if h[i:i + 2] in wanted:
+                    family[h[i:i + 2]] += 1
 
-    def rarer(w):
-        return max(src.freq.get(c, 3000) for c in w)
-    by_cost = {w: i / len(words) for i, w in enumerate(sorted(words, key=lambda w: (src.word_cost[w], w)))}
-    by_kanji = {w: i / len(words) for i, w in enumerate(sorted(words, key=lambda w: (rarer(w), w)))}
+    def rank(key):
+        return {w: i / len(words) for i, w in enumerate(sorted(words, key=lambda w: (key(w), w)))}
+    by_family = rank(lambda w: -family[w])
+    by_kanji = rank(lambda w: max(src.freq.get(c, 3000) for c in w))
+    by_cost = rank(lambda w: src.word_cost.get(w, 1 << 30))
 
     def score(w):
         late = any(src.grade.get(c, 9) > 6 for c in w)
-        return (w not in src.common_words, by_cost[w] + by_kanji[w] + (0.5 if late else 0), w)
-    return sorted(sorted(words, key=score)[:COMPOUNDS_KEPT])
+        return (w not in src.common_words,
+                2 * by_family[w] + by_kanji[w] + 0.5 * by_cost[w] + (0.5 if late else 0), w)
+    ranked = sorted(words, key=score)
+    kept = set(ranked[:COMPOUNDS_KEPT])
+    covered = {c for w in kept for c in w}
+    for w in ranked[COMPOUNDS_KEPT:]:
+        if any(c not in covered for c in w):
+            kept.add(w)
+            covered |= set(w)
+    return sorted(kept)
 
 
 BOARD_DRAWS = 10000
@@ -834,7 +1116,11 @@ def simulate(entries, rng):
     for k, s in compset.items():
         for c in s:
             users[c].add(k)
-    lonely = [k for k, s in compset.items() if all(users[c] == {k} for c in s)]
+    # As the link game judges: a shared component, or one kanji a component
+    # of the other.
+    lonely = [k for k, s in compset.items()
+              if all(users[c] == {k} for c in s) and not users[k] - {k}
+              and not any(c != k and c in compset for c in s)]
     out["link"] = (len(lonely), len(compset), lonely)
     return out
 
@@ -980,6 +1266,33 @@ def check_strokes(entries, builder, problems):
     return len(used)
 
 
+PRIMITIVES = os.path.join(HERE, "primitives.txt")
+MAX_PRIMITIVES = 170
+
+
+def check_primitives(entries, problems):
+    """Every primitive entry (日 = 日) is listed with the reason a teacher
+    would give for not splitting it.  Returns the number listed."""
+    listed = {}
+    with open(PRIMITIVES, encoding="utf-8") as f:
+        for n, line in enumerate(f, 1):
+            line = line.split("#", 1)[0].strip()
+            if not line:
+                continue
+            fields = line.split(None, 1)
+            if len(fields) < 2 or len(fields[0]) != 1:
+                raise Fail("primitives.txt:%d: a kanji and a reason" % n)
+            listed[fields[0]] = fields[1]
+    primitive = {k for k, p in entries if p == k}
+    if len(primitive) > MAX_PRIMITIVES:
+        problems.append("%d primitive kanji, more than %d" % (len(primitive), MAX_PRIMITIVES))
+    for k in sorted(primitive - set(listed)):
+        problems.append("%s is primitive without a reason in primitives.txt" % k)
+    for k in sorted(set(listed) - primitive):
+        problems.append("primitives.txt lists %s, which is split" % k)
+    return len(primitive & set(listed))
+
+
 def check_atoms(entries, builder, problems):
     own = collections.defaultdict(list)
     for k, p in entries:
@@ -1012,6 +1325,7 @@ def main(argv, src=None):
         check(entries, words, b, problems)
         exceptions = check_strokes(entries, b, problems)
         check_atoms(entries, b, problems)
+        primitives_listed = check_primitives(entries, problems)
         check_shapes(entries, problems)
         order = []
         for _, p in entries:
@@ -1021,11 +1335,15 @@ def main(argv, src=None):
         table = variant_table(order, src)
         offered = skk_readings(src)
         readings = {}
-        for c in order:
-            r = reading_of(c, table[c], src, offered)
-            if r is None:
-                problems.append("component %s: no input method reading offers it" % c)
-            readings[c] = r or ("", "")
+        mozc = open_mozc()
+        try:
+            for c in order:
+                r = reading_of(c, table, src, offered, mozc)
+                if r is None and c not in MOZC_NONE:
+                    problems.append("component %s: no reading puts it on Mozc's first page" % c)
+                readings[c] = r
+        finally:
+            mozc.close()
     except Fail as e:
         print("error:", e, file=sys.stderr)
         return 1
@@ -1072,10 +1390,23 @@ def main(argv, src=None):
     print("pairs of kanji with identical components: %d" % len(pairs))
     if pairs and not quiet_list:
         print("  " + " ".join("%s/%s(%s)" % p for p in pairs))
+    print("primitive kanji, each listed with its reason: %d" % primitives_listed)
     print("splits whose strokes do not add up, listed with a reason: %d" % exceptions)
+    failing = [c for c in order if readings[c] is None]
+    print("components whose way to type them fails in Mozc %s: %d%s; of the others %d by a reading on the first"
+          " candidate page, %d by F7, %d by a key, %d by a word to cut down"
+          % (MOZC_VERSION, len(failing), (" (" + "".join(failing) + ", the help page names another way)") if failing else "",
+             sum(1 for c in order if readings[c] and "→" in readings[c][0] and "消す" not in readings[c][0]
+                 and "F7" not in readings[c][0] and "キー" not in readings[c][0]),
+             sum(1 for c in order if readings[c] and "F7" in readings[c][0]),
+             sum(1 for c in order if readings[c] and "キー" in readings[c][0]),
+             sum(1 for c in order if readings[c] and "消す" in readings[c][0])))
     print("variant table: %d stored components with variants, %d variants"
           % (sum(1 for v in table.values() if v), sum(len(v) for v in table.values())))
-    print("熟語辞書.TXT: %d common two-kanji words" % len(words))
+    joyo = set(b.joyo)
+    alone = sorted(joyo - {c for w in words for c in w})
+    print("熟語辞書.TXT: %d common two-kanji words; jōyō kanji in no compound: %d (no two-kanji word of EDICT's"
+          " common ones has them)" % (len(words), len(alone)))
     print("playability (%d trials each, seed %d):" % (TRIALS, SEED))
     for n in (12, 18, 24):
         print("  excavation N=%d: %.1f %% of %d boards offer two or more answers of several tiles"
@@ -1083,7 +1414,7 @@ def main(argv, src=None):
     for n in (12, 18, 24):
         rate, worst = sim["landfill", n]
         print("  landfill N=%d: closed in %.1f %% of trials (at most %d draws)" % (n, 100 * rate, worst))
-    print("  link: %d of %d kanji share no component with another%s"
+    print("  link: %d of %d kanji link to no other%s"
           % (lonely, nk, (" (" + "".join(lonely_list) + ")") if lonely_list else ""))
     if problems:
         for p in problems:
