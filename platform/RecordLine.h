@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstring>
 #include <vector>
 
 namespace recordline {
@@ -39,6 +40,33 @@ template <typename F> void forEachLine(QStringView text, F&& f)
             ++p;
         if (!line.trimmed().isEmpty())
             f(line);
+    }
+}
+
+// The same on a file's bytes, with the line ends found a machine word at a
+// time: lines end in CR LF, LF or CR. Lines that hold only spaces are left out.
+template <typename F> void forEachLine(QByteArrayView bytes, F&& f)
+{
+    const auto line = [&](const char* from, const char* to) {
+        // Lines mostly start with a quote; only one that does not may be blank.
+        if (from < to && (*from == '"' || !QByteArrayView(from, to - from).trimmed().isEmpty()))
+            f(QByteArrayView(from, to - from));
+    };
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        // Find the LF, then any lone CR before it.
+        const void* lf = std::memchr(p, '\n', size_t(end - p));
+        const char* stop = lf ? static_cast<const char*>(lf) : end;
+        const char* const next = lf ? stop + 1 : end;
+        if (stop > p && stop[-1] == '\r')
+            --stop;
+        while (const void* cr = std::memchr(p, '\r', size_t(stop - p))) {
+            line(p, static_cast<const char*>(cr));
+            p = static_cast<const char*>(cr) + 1;
+        }
+        line(p, stop);
+        p = next;
     }
 }
 

@@ -36,10 +36,15 @@ TEST(RecordLine, DamagedLinesAreReadAsWellAsPossible)
 
 TEST(RecordLine, ForEachLineSkipsBlankLinesAndKeepsAnUnterminatedLastLine)
 {
+    const char* text = "a\r\n\r\nb\nc\r\n  \r\n\"e\r\r\"f\r\r\n\rd";
     std::vector<QString> lines;
-    recordline::forEachLine(QStringLiteral("a\r\n\r\nb\nc\r\n  \r\nd"),
-                            [&](QStringView l) { lines.push_back(l.toString()); });
-    EXPECT_EQ(lines, (V{"a", "b", "c", "d"}));
+    recordline::forEachLine(QString::fromLatin1(text), [&](QStringView l) { lines.push_back(l.toString()); });
+    EXPECT_EQ(lines, (V{"a", "b", "c", "\"e", "\"f", "d"}));
+    // The bytes of a file split the same way.
+    std::vector<QString> byteLines;
+    recordline::forEachLine(QByteArrayView(text),
+                            [&](QByteArrayView l) { byteLines.push_back(QString::fromLatin1(l)); });
+    EXPECT_EQ(byteLines, lines);
 }
 
 TEST(RecordLine, NumbersAreShortestAndPlain)

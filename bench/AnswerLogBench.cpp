@@ -1,0 +1,111 @@
+// The answer log at a year of heavy play (150,000 answers) and at 500,000:
+// reading it whole, appending a play's answers with the sync, the 苦手
+// tallies, and the weighted draw of a question.
+#include "analysis/Leitner.h"
+#include "analysis/NigateTally.h"
+#include "dictionary/Dictionary.h"
+#include "platform/Random.h"
+#include "records/AnswerLog.h"
+#include "support/AnswerGenerator.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A folder holding an answer log of `count` lines that ends today. The
+// temporary folder is on a disk, as the data folder is: the append's sync is
+// a real one.
+class LogDir {
+public:
+    explicit LogDir(int count)
+    {
+        QFile out(path());
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        out.write(answergen::bytes(count, QDate::currentDate()));
+    }
+    QString path() const { return dir_.filePath(answerfile::FileName); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+int today() { return answerfile::dayNumber(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))); }
+
+void BM_ReadAnswerLog(benchmark::State& state)
+{
+    LogDir dir(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AnswerLog::readFile(dir.path()));
+}
+BENCHMARK(BM_ReadAnswerLog)->Arg(150000)->Arg(500000)->Unit(benchmark::kMillisecond);
+
+// A play of 30 answers added to the file and to the kept log, synced.
+void BM_AppendPlay(benchmark::State& state)
+{
+    LogDir dir(int(state.range(0)));
+    answerlog::current(dir.path());
+    std::vector<Answer> play;
+    for (int i = 0; i < 30; ++i)
+        play.push_back(Answer{QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")),
+                              QStringLiteral("21:00:00"),
+                              1,
+                              QStringLiteral("時"),
+                              QStringLiteral("時"),
+                              Verdict::Right,
+                              {},
+                              {}});
+    for (auto _ : state)
+        if (!answerlog::append(play, dir.path()).ok)
+            state.SkipWithError("append failed");
+    answerlog::forget();
+}
+BENCHMARK(BM_AppendPlay)->Arg(150000)->Unit(benchmark::kMillisecond);
+
+void BM_NigateTally(benchmark::State& state)
+{
+    LogDir dir(int(state.range(0)));
+    const auto log = AnswerLog::readFile(dir.path());
+    const NigateFilter filter{int(state.range(1)), 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tallyNigate(*log, today(), filter));
+}
+BENCHMARK(BM_NigateTally)
+    ->ArgsProduct({{150000, 500000}, {30, 0}})
+    ->ArgNames({"answers", "days"})
+    ->Unit(benchmark::kMillisecond);
+
+// The boxes of one game from the whole log, when a play with the tick starts.
+void BM_LeitnerBoxes(benchmark::State& state)
+{
+    LogDir dir(int(state.range(0)));
+    const auto log = AnswerLog::readFile(dir.path());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LeitnerBoxes::fromLog(*log, 1));
+}
+BENCHMARK(BM_LeitnerBoxes)->Arg(500000)->Unit(benchmark::kMillisecond);
+
+// One question drawn by weight among the shipped dictionary's kanji, and
+// the answer that moves its box.
+void BM_WeightedDraw(benchmark::State& state)
+{
+    LogDir dir(int(state.range(0)));
+    const auto log = AnswerLog::readFile(dir.path());
+    Dictionary dictionary;
+    dictionary.load(QStringLiteral(FERNOA2_DATA_DIR));
+    QStringList questions;
+    for (int i = 1; i <= dictionary.kanjiCount(); ++i)
+        if (!dictionary.isPrimitive(i))
+            questions << dictionary.kansei(i);
+    WeightedDraw draw(questions, LeitnerBoxes::fromLog(*log, 1));
+    for (auto _ : state) {
+        const int i = draw.draw(Random::instance());
+        draw.answered(questions[i], i % 3 ? Verdict::Right : Verdict::Wrong, true);
+    }
+}
+BENCHMARK(BM_WeightedDraw)->Arg(500000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

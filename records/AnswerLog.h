@@ -1,0 +1,87 @@
+#pragma once
+// The answer log kept in memory, compact: twelve bytes an answer and each
+// distinct question text once. It is read from the file once in a run;
+// the program's own appends (answerlog::append) add their answers to the
+// kept log, so a play never makes the file be read again.
+//
+// Reading is a function of the file alone (AnswerLog::readFile), so it can
+// run on any thread; the kept copy is handed out as an immutable snapshot.
+#include "records/AnswerFile.h"
+
+#include <QString>
+
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class AnswerLog {
+public:
+    struct Entry {
+        quint32 question;    // text id
+        quint32 components;  // 解体: the component found (正解) or those not found (ギブアップ); else 0
+        quint16 day;         // days since 1970/01/01
+        quint8 game;         // 1 合体 ... 7 しりとり
+        quint8 flags;
+        Verdict verdict() const { return Verdict(flags & 3); }
+        // The answer ends its question with all of it answered: a right
+        // answer, and in 解体 the one that found the last component.
+        bool completes() const { return flags & 4; }
+    };
+
+    AnswerLog();
+
+    // The whole file, read in pieces through a small buffer; a missing file
+    // holds no answer.
+    static std::shared_ptr<AnswerLog> readFile(const QString& path);
+    // Only the end of the file, from the last line before day `fromDay` on
+    // (the whole file when the log is in date order and that day is in it):
+    // enough for one day's figures without reading a long log.
+    static std::shared_ptr<AnswerLog> readTail(const QString& path, int fromDay);
+
+    // Adds the lines of `bytes`; the last may be without its line end.
+    void addBytes(QByteArrayView bytes);
+
+    const std::vector<Entry>& entries() const { return entries_; }
+    int size() const { return int(entries_.size()); }
+    int damagedLines() const { return damaged_; }
+
+    // The text of id `id`; id 0 is the empty text.
+    const QString& text(quint32 id) const { return texts_[id]; }
+    int textCount() const { return int(texts_.size()); }
+    // The id of `text`, 0 when no answer holds it.
+    quint32 idOf(QStringView text) const;
+
+private:
+    void addLine(QByteArrayView line);
+    quint32 intern(QByteArrayView bytes);
+
+    std::vector<Entry> entries_;
+    std::vector<QString> texts_;
+    std::vector<QByteArray> bytes_;  // the code page 932 form of each text
+    // Texts of up to seven bytes (nearly every question) by shortKey in an
+    // open table of (key, id) slots; longer ones by views into bytes_.
+    std::vector<std::pair<std::uint64_t, quint32>> shortIds_;
+    size_t shortCount_ = 0;
+    std::unordered_map<std::string_view, quint32> longIds_;
+    int damaged_ = 0;
+};
+
+namespace answerlog {
+
+// The log of the file at `path`: the kept one while the file is as the
+// program left it, otherwise read anew and kept.
+std::shared_ptr<const AnswerLog> current(const QString& path = answerfile::FileName);
+// The kept log when there is one for `path` and the file is unchanged;
+// otherwise only the file's end from day `fromDay` on (AnswerLog::readTail).
+std::shared_ptr<const AnswerLog> since(int fromDay, const QString& path = answerfile::FileName);
+
+// Appends the answers of a play in one write, with the safety of every
+// append (TextFile), and adds them to the kept log. Nothing is written for
+// no answers.
+textfile::WriteResult append(const std::vector<Answer>& answers, const QString& path = answerfile::FileName);
+
+// Drops the kept log.
+void forget();
+
+}  // namespace answerlog

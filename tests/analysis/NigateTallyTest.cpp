@@ -1,0 +1,196 @@
+#include "analysis/NigateTally.h"
+
+#include "analysis/Leitner.h"
+#include "platform/Random.h"
+#include "records/AnswerLog.h"
+#include "records/GameItems.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Line {
+    const char* date;
+    int game;
+    QString question, typed;
+    Verdict verdict;
+    QString found = {}, missed = {};
+};
+
+AnswerLog logOf(const std::vector<Line>& lines)
+{
+    std::vector<Answer> answers;
+    for (const Line& l : lines)
+        answers.push_back(Answer{QString::fromLatin1(l.date), u"12:00:00"_s, l.game, l.question, l.typed, l.verdict,
+                                 l.found, l.missed});
+    AnswerLog log;
+    log.addBytes(answerfile::encode(answers));
+    return log;
+}
+
+int day(const char16_t* date) { return answerfile::dayNumber(QStringView(date)); }
+
+QString shown(const NigateRow& r)
+{
+    const char* kinds[] = {"漢字", "熟語", "部品"};
+    return QStringLiteral("%1 %2 %3/%4 %5")
+        .arg(QString::fromUtf8(kinds[int(r.kind)]), r.text)
+        .arg(r.misses)
+        .arg(r.tries)
+        .arg(answerfile::dateOfDay(r.lastDay));
+}
+
+QStringList rows(const NigateTally& t)
+{
+    QStringList out;
+    for (const NigateRow& r : t.rows)
+        out << shown(r);
+    return out;
+}
+
+const AnswerLog& smallLog()
+{
+    static const AnswerLog log = logOf({
+        {"2024/01/10", 1, u"時"_s, u"時"_s, Verdict::Right},
+        {"2024/01/10", 1, u"時"_s, u"日"_s, Verdict::Wrong},
+        {"2024/05/20", 1, u"時"_s, u"土"_s, Verdict::Wrong},
+        {"2024/05/20", 1, u"時"_s, u"時"_s, Verdict::Right},
+        {"2024/05/21", 2, u"結"_s, u"糸"_s, Verdict::Right, u"糸"_s, u"士口"_s},
+        {"2024/05/21", 2, u"結"_s, u"木"_s, Verdict::Wrong, u"糸"_s, u"士口"_s},
+        {"2024/05/21", 2, u"結"_s, u""_s, Verdict::GivenUp, u"糸"_s, u"士口"_s},
+        {"2024/05/22", 3, u"会社"_s, u"会話"_s, Verdict::Wrong},
+        {"2024/05/22", 3, u"会社"_s, u""_s, Verdict::TimedOut},
+        {"2024/05/30", 4, u"あ"_s, u"あ"_s, Verdict::Wrong},
+        {"2024/05/31", 6, u"明"_s, u"明"_s, Verdict::Right},
+        {"2024/05/31", 2, u"林"_s, u"木"_s, Verdict::Right, u"木"_s, u"木"_s},
+        {"2024/05/31", 2, u"林"_s, u"木"_s, Verdict::Right, u"木木"_s, u""_s},
+        {"2024/05/31", 1, u"森"_s, u""_s, Verdict::TimedOut},
+    });
+    return log;
+}
+
+}  // namespace
+
+TEST(NigateTally, CountsMissesTriesAndLastDaysAsWorkedOutByHand)
+{
+    const int today = day(u"2024/05/31");
+    // 結 2 of 3 misses beats 時 2 of 4; on equal rates the later day first,
+    // then the kind. The time-out is no try of 会社; あ is no kanji; 木 was
+    // found both times.
+    EXPECT_EQ(rows(tallyNigate(smallLog(), today, {})),
+              QStringList({u"漢字 結 2/3 2024/05/21"_s, u"漢字 時 2/4 2024/05/20"_s, u"熟語 会社 1/1 2024/05/22"_s,
+                           u"部品 口 1/1 2024/05/21"_s, u"部品 士 1/1 2024/05/21"_s}));
+    // The last 30 days leave out January.
+    EXPECT_EQ(rows(tallyNigate(smallLog(), today, {30, 0})),
+              QStringList({u"漢字 結 2/3 2024/05/21"_s, u"熟語 会社 1/1 2024/05/22"_s, u"部品 口 1/1 2024/05/21"_s,
+                           u"部品 士 1/1 2024/05/21"_s, u"漢字 時 1/2 2024/05/20"_s}));
+    EXPECT_EQ(rows(tallyNigate(smallLog(), today, {0, 2})),
+              QStringList({u"漢字 結 2/3 2024/05/21"_s, u"部品 口 1/1 2024/05/21"_s, u"部品 士 1/1 2024/05/21"_s}));
+    EXPECT_TRUE(tallyNigate(smallLog(), today, {1, 0}).rows.empty());  // today: nothing missed
+}
+
+TEST(NigateTally, WeeksRunFromMondayAndCountEveryTriedAnswer)
+{
+    const NigateTally t = tallyNigate(smallLog(), day(u"2024/05/31"), {});
+    ASSERT_EQ(t.weeks.size(), 3u);
+    EXPECT_EQ(answerfile::dateOfDay(t.weeks[0].monday), u"2024/01/08"_s);
+    EXPECT_EQ(t.weeks[0].tries, 2);
+    EXPECT_EQ(t.weeks[0].misses, 1);
+    EXPECT_EQ(answerfile::dateOfDay(t.weeks[1].monday), u"2024/05/20"_s);  // a Monday starts its own week
+    EXPECT_EQ(t.weeks[1].tries, 6);
+    EXPECT_EQ(t.weeks[1].misses, 4);
+    EXPECT_EQ(answerfile::dateOfDay(t.weeks[2].monday), u"2024/05/27"_s);
+    EXPECT_EQ(t.weeks[2].tries, 4);  // あ is no kanji but still an answer
+    EXPECT_DOUBLE_EQ(t.weeks[2].missRate(), 0.25);
+}
+
+TEST(NigateTally, TheDaysMostMissedKanjiComeInOrderOfMisses)
+{
+    const AnswerLog log = logOf({
+        {"2024/05/30", 1, u"森"_s, u"x"_s, Verdict::Wrong},
+        {"2024/05/31", 1, u"木"_s, u"x"_s, Verdict::Wrong},
+        {"2024/05/31", 4, u"林"_s, u"林"_s, Verdict::Wrong},
+        {"2024/05/31", 2, u"森"_s, u""_s, Verdict::GivenUp, u""_s, u"木木木"_s},
+        {"2024/05/31", 3, u"会社"_s, u"x"_s, Verdict::Wrong},
+        {"2024/05/31", 4, u"あ"_s, u"あ"_s, Verdict::Wrong},
+        {"2024/05/31", 6, u"林"_s, u"x"_s, Verdict::Wrong},
+        {"2024/05/31", 1, u"木"_s, u"x"_s, Verdict::Wrong},
+        {"2024/05/31", 1, u"日"_s, u"日"_s, Verdict::Right},
+        {"2024/05/31", 1, u"月"_s, u""_s, Verdict::TimedOut},
+    });
+    EXPECT_EQ(mostMissedKanji(log, day(u"2024/05/31"), 3), QStringList({u"木"_s, u"林"_s, u"森"_s}));
+    EXPECT_EQ(mostMissedKanji(log, day(u"2024/05/31"), 2), QStringList({u"木"_s, u"林"_s}));
+    EXPECT_TRUE(mostMissedKanji(log, day(u"2024/06/01"), 3).isEmpty());
+}
+
+TEST(Leitner, MissesSendToBoxOneAndRightAnswersClimbOneBox)
+{
+    const AnswerLog log = logOf({
+        {"2024/05/01", 1, u"時"_s, u"x"_s, Verdict::Wrong},
+        {"2024/05/01", 1, u"時"_s, u"時"_s, Verdict::Right},
+        {"2024/05/01", 1, u"林"_s, u"林"_s, Verdict::Right},
+        {"2024/05/01", 1, u"林"_s, u"林"_s, Verdict::Right},
+        {"2024/05/01", 1, u"林"_s, u"林"_s, Verdict::Right},
+        {"2024/05/01", 1, u"森"_s, u""_s, Verdict::TimedOut},
+        {"2024/05/01", 1, u"明"_s, u""_s, Verdict::GivenUp},
+        // 解体: only the answer that finds the last component climbs
+        {"2024/05/01", 2, u"結"_s, u"糸"_s, Verdict::Right, u"糸"_s, u"士口"_s},
+        {"2024/05/01", 2, u"結"_s, u"士"_s, Verdict::Right, u"糸士"_s, u"口"_s},
+        {"2024/05/01", 2, u"結"_s, u"口"_s, Verdict::Right, u"糸士口"_s, u""_s},
+        {"2024/05/01", 2, u"時"_s, u"日"_s, Verdict::Right, u"日"_s, u"土寸"_s},
+    });
+    const LeitnerBoxes combine = LeitnerBoxes::fromLog(log, 1);
+    EXPECT_EQ(combine.box(u"時"_s), 2);
+    EXPECT_EQ(combine.box(u"林"_s), 5);  // no higher
+    EXPECT_EQ(combine.box(u"森"_s), 3);
+    EXPECT_EQ(combine.box(u"明"_s), 1);
+    EXPECT_EQ(combine.box(u"結"_s), 3);  // asked in another game only
+    const LeitnerBoxes dismantle = LeitnerBoxes::fromLog(log, 2);
+    EXPECT_EQ(dismantle.box(u"結"_s), 4);
+    EXPECT_EQ(dismantle.box(u"時"_s), 3);
+    EXPECT_EQ(LeitnerBoxes::weight(1), 16);
+    EXPECT_EQ(LeitnerBoxes::weight(3), 4);
+    EXPECT_EQ(LeitnerBoxes::weight(5), 1);
+}
+
+TEST(Leitner, AKanjiMissedTwiceIsDrawnFourTimesAsOftenAsOneNeverAsked)
+{
+    const AnswerLog log = logOf({
+        {"2024/05/01", 1, u"時"_s, u"x"_s, Verdict::Wrong},
+        {"2024/05/02", 1, u"時"_s, u"x"_s, Verdict::Wrong},
+    });
+    QStringList questions;
+    for (int i = 0; i < 100; ++i)
+        questions << QString(QChar(0x4E00 + i));
+    questions << u"時"_s;
+    WeightedDraw draw(questions, LeitnerBoxes::fromLog(log, 1));
+    Random::instance().seed(27);
+    std::vector<int> drawn(size_t(questions.size()));
+    const int draws = 10000;
+    for (int i = 0; i < draws; ++i)
+        ++drawn[size_t(draw.draw(Random::instance()))];
+    const double neverAsked = double(draws - drawn.back()) / 100;
+    EXPECT_NEAR(drawn.back() / neverAsked, 4.0, 0.5);
+
+    // Answers of the play under way move the weights at once.
+    draw.answered(u"時"_s, Verdict::Right, true);
+    EXPECT_EQ(draw.boxes().box(u"時"_s), 2);
+    Random::instance().seed(27);
+    int again = 0;
+    for (int i = 0; i < draws; ++i)
+        again += draw.draw(Random::instance()) == 100;
+    EXPECT_NEAR(again / (double(draws - again) / 100), 2.0, 0.3);
+}
+
+TEST(Leitner, WithEqualWeightsTheDrawIsTheUniformOne)
+{
+    QStringList questions;
+    for (int i = 0; i < 2136; ++i)
+        questions << QString(QChar(0x4E00 + i % 700));  // some asked by several entries
+    const WeightedDraw draw(questions, LeitnerBoxes());
+    for (double r : {0.0, 0.1, 0.33333, 0.5, 0.77, 0.999999, 0.99999999999})
+        EXPECT_EQ(draw.pick(r), int(2136 * r)) << r;
+    EXPECT_EQ(WeightedDraw({}, LeitnerBoxes()).draw(Random::instance()), -1);
+}

@@ -1,0 +1,49 @@
+#include "support/AnswerGenerator.h"
+
+#include "platform/Clock.h"
+#include "records/AnswerFile.h"
+
+#include <random>
+#include <vector>
+
+namespace answergen {
+
+QByteArray bytes(int count, QDate last, int perDay)
+{
+    std::mt19937 rng(2727);
+    // Two thousand kanji, a few of them missed far more often than the rest.
+    auto kanji = [&] { return QString(QChar(0x4E00 + int(rng() % 2000))); };
+    QByteArray out;
+    out.reserve(qsizetype(count) * 56);
+    std::vector<Answer> play;
+    QDate day = last.addDays(-(count - 1) / perDay);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && i % perDay == 0)
+            day = day.addDays(1);
+        Answer a;
+        a.date = dateText(day);
+        a.time = timeText(QTime(8, 0).addSecs(i % perDay * 30));
+        a.game = 1 + int(rng() % 7);
+        a.question = a.game == 3 ? kanji() + kanji() : kanji();
+        const unsigned roll = rng() % 100;
+        a.verdict = roll < 75   ? Verdict::Right
+                    : roll < 90 ? Verdict::Wrong
+                    : roll < 97 ? Verdict::GivenUp
+                                : Verdict::TimedOut;
+        a.typed = a.verdict == Verdict::Right ? a.question : a.verdict == Verdict::Wrong ? kanji() : QString();
+        if (a.game == 2) {
+            a.found = kanji() + kanji();
+            a.missed = a.verdict == Verdict::Right && roll % 2 ? QString() : kanji();
+            if (a.verdict == Verdict::Right)
+                a.typed = a.found.right(1);
+        }
+        play.push_back(std::move(a));
+        if (play.size() == 50 || i == count - 1) {
+            out += answerfile::encode(play);
+            play.clear();
+        }
+    }
+    return out;
+}
+
+}  // namespace answergen
