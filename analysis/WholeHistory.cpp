@@ -15,13 +15,18 @@ void PlayTotals::add(float playSeconds)
         maxSeconds = duration::roundHalfEven(playSeconds);
 }
 
-QString PlayTotals::averageText() const
+std::int64_t PlayTotals::averageTenths() const
 {
     if (count <= 0)
-        return QStringLiteral("0.0");
-    // Tenths, rounded on whole numbers so that halves go one way every time.
+        return 0;
+    // Rounded on whole numbers so that halves go one way every time.
     const std::int64_t twice = 20 * seconds;
-    const std::int64_t tenths = (twice + (seconds >= 0 ? count : -count)) / (2 * count);
+    return (twice + (seconds >= 0 ? count : -count)) / (2 * count);
+}
+
+QString PlayTotals::averageText() const
+{
+    const std::int64_t tenths = averageTenths();
     const std::int64_t whole = tenths / 10;
     const std::int64_t tenth = tenths % 10;
     return QStringLiteral("%1%2.%3")

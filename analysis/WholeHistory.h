@@ -14,8 +14,9 @@ struct PlayTotals {
     std::int64_t maxSeconds = 0;  // the longest play, rounded the same way
 
     void add(float playSeconds);
-    // seconds / count to one decimal, halves away from zero on the exact
-    // quotient ("0.0" with no play).
+    // seconds / count in tenths, halves away from zero on the exact
+    // quotient (0 with no play), and as text with one decimal ("0.0").
+    std::int64_t averageTenths() const;
     QString averageText() const;
 };
 

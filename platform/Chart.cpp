@@ -1,7 +1,6 @@
 #include "platform/Chart.h"
 
 #include "platform/ChartScale.h"
-#include "platform/RecordLine.h"
 
 #include <QAreaSeries>
 #include <QBarSeries>
@@ -113,11 +112,6 @@ void Chart::setPointLabel(int point, const QString& label)
 QString Chart::pointLabel(int point) const
 {
     return point >= 1 && point <= pointCount() ? labels_[size_t(point - 1)] : QString();
-}
-
-void Chart::setPointValue(int series, int point, const QString& valueText)
-{
-    setPointValue(series, point, recordline::toDouble(valueText));
 }
 
 void Chart::setPointValue(int series, int point, double value)

@@ -1,7 +1,7 @@
 #pragma once
 // A chart control in the vocabulary the program is written in: N series
 // over one row of points, filled point by point (point count, each point's
-// label, each series' value given as text), then drawn once by redraw().
+// label and each series' value), then drawn once by redraw().
 //
 // Drawing is for reading at a glance, whatever the number of points: value
 // axes run from 0 in round steps, labels are thinned so that they never
@@ -35,10 +35,8 @@ public:
     int pointCount() const { return int(labels_.size()); }
     void setPointLabel(int point, const QString& label);
     QString pointLabel(int point) const;
-    // The value is read from text as the number it starts with; series 1
-    // when no series is given.
-    void setPointValue(int point, const QString& valueText) { setPointValue(1, point, valueText); }
-    void setPointValue(int series, int point, const QString& valueText);
+    // Series 1 when no series is given; a value that is not finite is 0.
+    void setPointValue(int point, double value) { setPointValue(1, point, value); }
     void setPointValue(int series, int point, double value);
     double value(int point) const { return value(1, point); }
     double value(int series, int point) const;

@@ -20,7 +20,6 @@ void GridModel::resetRows()
     sourceRows_ = 0;
     plain_.clear();
     order_.clear();
-    edits_.clear();
     keepAlive_.reset();
     back_.clear();
     fore_.clear();
@@ -123,11 +122,6 @@ QString GridModel::cell(int row, int col) const
     const int p = physical(row);
     if (p >= sourceRows_)
         return plain_[at(p - sourceRows_, col)];
-    if (!edits_.empty()) {
-        const auto e = edits_.find(at(p, col));
-        if (e != edits_.end())
-            return e->second;
-    }
     return source_->cell(p, col);
 }
 
@@ -136,10 +130,9 @@ void GridModel::setCell(int row, int col, const QString& text)
     if (row < 0 || row >= dataRows() || col < 0 || col >= cols())
         return;
     const int p = physical(row);
-    if (p >= sourceRows_)
-        plain_[at(p - sourceRows_, col)] = text;
-    else
-        edits_[at(p, col)] = text;
+    if (p < sourceRows_)
+        return;
+    plain_[at(p - sourceRows_, col)] = text;
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i, {Qt::DisplayRole});
 }
@@ -152,33 +145,13 @@ int GridModel::sourceRow(int row) const
     return p < sourceRows_ ? p : -1;
 }
 
-bool GridModel::edited(int row, int col) const
+void GridModel::sourceRowChanged(int sourceRow)
 {
-    const int p = sourceRow(row);
-    return p >= 0 && col >= 0 && col < cols() && edits_.count(at(p, col)) > 0;
-}
-
-std::vector<int> GridModel::editedSourceRows(int firstCol, int lastCol) const
-{
-    std::vector<int> rows;
-    const size_t n = columns_.size();
-    for (const auto& [cell, text] : edits_) {
-        const int col = int(cell % n);
-        if (col >= firstCol && col <= lastCol)
-            rows.push_back(int(cell / n));
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
-}
-
-void GridModel::revertCell(int row, int col)
-{
-    if (!edited(row, col))
+    const auto shown = std::find(order_.begin(), order_.end(), sourceRow);
+    if (sourceRow < 0 || sourceRow >= sourceRows_ || shown == order_.end())
         return;
-    edits_.erase(at(physical(row), col));
-    const QModelIndex i = index(row, col);
-    emit dataChanged(i, i, {Qt::DisplayRole});
+    const int row = int(shown - order_.begin());
+    emit dataChanged(index(row, 0), index(row, cols() - 1), {Qt::DisplayRole});
 }
 
 const QColor* GridModel::colorAt(const std::vector<QColor>& colors, int row, int col) const
@@ -239,7 +212,7 @@ void GridModel::sortRows(int col, SortKind kind, bool ascending)
         for (int r = 0; r < n; ++r) {
             const int p = sourceRow(r);
             std::optional<double> v;
-            if (p >= 0 && !edited(r, col))
+            if (p >= 0)
                 v = source_->number(p, col);
             keys[size_t(r)] = v ? *v : recordline::toDouble(cell(r, col));
         }

@@ -11,7 +11,6 @@
 
 #include <memory>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 struct GridColumn {
@@ -63,19 +62,14 @@ public:
     void appendRow(std::vector<QString> cells);
     void removeDataRow(int row);
 
-    // Data rows are 0-based here.
+    // Data rows are 0-based here. Cells of a source row are the source's:
+    // setCell changes plain rows only.
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
     // The source row shown in data row `row`; -1 for a row of plain cells.
     int sourceRow(int row) const;
-    // Whether setCell changed this cell of a source row; revertCell takes the
-    // change back, so the cell shows the source's text again.
-    bool edited(int row, int col) const;
-    // The source rows (as sourceRow gives them) with a cell changed by
-    // setCell in a column from `firstCol` to `lastCol`; each row once, in no
-    // particular order. Cheaper than asking edited() of every cell.
-    std::vector<int> editedSourceRows(int firstCol, int lastCol) const;
-    void revertCell(int row, int col);
+    // The source changed row `sourceRow`: the view shows it anew.
+    void sourceRowChanged(int sourceRow);
     void setCellBack(int row, int col, const QColor& color);
     void setCellFore(int row, int col, const QColor& color);
     QColor cellBack(int row, int col) const;
@@ -108,7 +102,6 @@ private:
     int sourceRows_ = 0;
     std::vector<QString> plain_;  // plain rows, row-major
     std::vector<int> order_;
-    std::unordered_map<size_t, QString> edits_;  // source cells changed by setCell
     std::shared_ptr<const void> keepAlive_;
     std::vector<QColor> back_, fore_;  // by physical cell; empty until a colour is set
     int fontPointSize_ = 0;

@@ -200,7 +200,7 @@ void CalendarScreen::fillWeekCalendar()
         c->setPointCount(7);
         for (int k = 1; k <= 7; ++k) {
             c->setPointLabel(k, WeekdayChars[k - 1]);
-            c->setPointValue(k, QStringLiteral("0"));
+            c->setPointValue(k, 0.0);
         }
     }
     if (!plays_.empty()) {
@@ -217,8 +217,8 @@ void CalendarScreen::fillWeekCalendar()
         msgCale_w->model().setCells(std::move(cells));
         colourCounts(*msgCale_w, 1, 7, t.counts);
         for (int k = 1; k <= 7; ++k) {
-            mcrKensu->setPointValue(k, QString::number(t.plays[size_t(k - 1)]));
-            mcrKingaku->setPointValue(k, QString::number(t.seconds[size_t(k - 1)]));
+            mcrKensu->setPointValue(k, double(t.plays[size_t(k - 1)]));
+            mcrKingaku->setPointValue(k, double(t.seconds[size_t(k - 1)]));
         }
         if (msgCale_w->rows() > 16)
             msgCale_w->setTopRow(msgCale_w->rows() - 1);

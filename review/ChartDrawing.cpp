@@ -1,42 +1,42 @@
 #include "review/ChartDrawing.h"
 
+#include "analysis/PlayHours.h"
 #include "platform/Chart.h"
-#include "platform/Duration.h"
-#include "platform/Grid.h"
-#include "platform/RecordLine.h"
-
-#include <array>
 
 namespace chartdraw {
 
-void gridChart(Chart& chart, const Grid& source, int labelCol, int valueCol)
+void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values)
 {
-    const int rows = source.rows();
-    chart.setPointCount(rows - 1);
-    const GridModel& m = source.model();
-    for (int i = 1; i < rows; ++i) {
-        if (labelCol >= 0)
-            chart.setPointLabel(i, m.cell(i - 1, labelCol).left(rows < 18 ? 2 : 1));
-        chart.setPointValue(i, m.cell(i - 1, valueCol));
+    const int n = int(values.size());
+    chart.setPointCount(n);
+    for (int i = 0; i < n; ++i) {
+        if (size_t(i) < labels.size())
+            chart.setPointLabel(i + 1, labels[size_t(i)].left(n < 17 ? 2 : 1));
+        chart.setPointValue(i + 1, values[size_t(i)]);
     }
     chart.redraw();
 }
 
-void hourChart(Chart& chart, const Grid& source, int timeCol, int secondsCol)
+void plays(Chart& chart, const std::vector<const RecordView*>& plays, bool labelled)
 {
-    std::array<std::int64_t, 25> buckets{};
-    const GridModel& m = source.model();
-    for (int r = 0; r < m.dataRows(); ++r) {
-        bool ok = false;
-        int h = m.cell(r, timeCol).left(2).toInt(&ok);
-        if (!ok || h < 0 || h > 24)
-            h = 0;
-        buckets[size_t(h)] = duration::addRounded(buckets[size_t(h)], recordline::toDouble(m.cell(r, secondsCol)));
+    std::vector<QString> labels;
+    std::vector<double> values;
+    values.reserve(plays.size());
+    for (const RecordView* r : plays) {
+        if (labelled)
+            labels.push_back(RecordTable::raw(r->item));
+        values.push_back(r->seconds);
     }
+    points(chart, labels, values);
+}
+
+void hours(Chart& chart, const std::vector<const RecordView*>& plays)
+{
+    const std::array<std::int64_t, 24> seconds = playhours::seconds(plays);
     chart.setPointCount(24);
     for (int h = 0; h < 24; ++h) {
         chart.setPointLabel(h + 1, QStringLiteral(" ") + QString::number(h));
-        chart.setPointValue(h + 1, QString::number(buckets[size_t(h)]));
+        chart.setPointValue(h + 1, double(seconds[size_t(h)]));
     }
     chart.redraw();
 }

@@ -1,18 +1,24 @@
 #pragma once
-// Charts drawn from grids that are already filled: the chart reads the
-// grid's cells as text.
+// The review charts, drawn from what the tallies counted.
+#include "records/RecordFile.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
 class Chart;
-class Grid;
 
 namespace chartdraw {
 
-// One point per data row; labels are the first two characters of the label
-// cell, or the first one when the grid has 18 rows or more. labelCol < 0: no
-// labels.
-void gridChart(Chart& chart, const Grid& source, int labelCol, int valueCol);
+// One point per value. Each point is labelled by the first two characters of
+// its label, or the first one from 17 points on; no labels when `labels` is
+// empty.
+void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values);
 
-// 24 points, the seconds of each hour of the day (from the time column's
-// first two characters), labelled " 0" to " 23".
-void hourChart(Chart& chart, const Grid& source, int timeCol, int secondsCol);
+// One point per play, its seconds, labelled by its item when `labelled`.
+void plays(Chart& chart, const std::vector<const RecordView*>& plays, bool labelled);
+
+// 24 points, the seconds of each hour of the day, labelled " 0" to " 23".
+void hours(Chart& chart, const std::vector<const RecordView*>& plays);
 
 }  // namespace chartdraw

@@ -149,13 +149,15 @@ void DayView::rebuildMainScreen()
     initMainScreenGrids();
     mcrMain->setPointCount(1);
     mcrMain->setPointLabel(1, QString());
-    mcrMain->setPointValue(1, QStringLiteral("0"));
+    mcrMain->setPointValue(1, 0.0);
     mcrMain->setValueMax(0);
 
     const QStringList& names = items::names();
     shownDay_ = mtvmain->value();
     const QString day = dateText(shownDay_);
-    const recordfile::DayRecords records = recordfile::readDay(day);
+    records_ = recordfile::readDay(day);
+    const recordfile::DayRecords& records = records_;
+    tally_ = {};
     if (records.firstDate.isEmpty() && records.table->empty()) {
         state_.noData = true;
         showKinds(0);
@@ -167,7 +169,8 @@ void DayView::rebuildMainScreen()
     state_.noData = false;
     state_.firstRecordDate = records.firstDate;
 
-    const DayTally tally = DayTally::compute(*records.table, day, names);
+    tally_ = DayTally::compute(*records.table, day, names);
+    const DayTally& tally = tally_;
     std::vector<QString> cells;
     cells.reserve(tally.plays.size() * 4);
     int counter = 1;
@@ -219,17 +222,22 @@ void DayView::highlightOnly(QPushButton* pressed)
 void DayView::cmdDay_Click()
 {
     highlightOnly(cmdDay);
-    chartdraw::gridChart(*mcrMain, *msgDayList, 2, 3);
+    chartdraw::plays(*mcrMain, tally_.plays, true);
 }
 
 void DayView::cmdTotal_Click()
 {
     highlightOnly(cmdTotal);
-    chartdraw::gridChart(*mcrMain, *msgDayTotal, 1, 3);
+    std::vector<QString> labels;
+    std::vector<double> values;
+    for (size_t i = 0; i < tally_.counts.size(); ++i)
+        if (tally_.counts[i] > 0)
+            labels.push_back(items::names()[qsizetype(i)]), values.push_back(double(tally_.seconds[i]));
+    chartdraw::points(*mcrMain, labels, values);
 }
 
 void DayView::cmdJikan_Click()
 {
     highlightOnly(cmdJikan);
-    chartdraw::hourChart(*mcrMain, *msgDayList, 1, 3);
+    chartdraw::hours(*mcrMain, tally_.plays);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The day view fraMain: the plays of the day chosen in the calendar, the
 // per-game totals, the total time, the face, the lamps and the day's chart.
+#include "analysis/DayTally.h"
+#include "records/RecordFile.h"
 #include "review/MainState.h"
 
 #include <QDate>
@@ -54,6 +56,8 @@ private:
     QPushButton* cmdDay;
     QPushButton* cmdTotal;
     QPushButton* cmdJikan;
+    recordfile::DayRecords records_;  // the day shown, which tally_ points into
+    DayTally tally_;
     std::int64_t dayTotalSeconds_ = 0;
     QDate shownDay_;
 };

@@ -6,7 +6,6 @@
 #include "records/Nickname.h"
 #include "records/RecordFile.h"
 #include "review/RecordGrid.h"
-#include "review/RecordRewrite.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -83,17 +82,12 @@ void EditScreen::prepare()
 
 void EditScreen::initEditListGrid()
 {
-    msgHenList->setColumns({{QStringLiteral("回数"), 800, Qt::AlignRight},
-                            {QStringLiteral("日付"), 1400, Qt::AlignHCenter},
-                            {QStringLiteral("時間"), 1000, Qt::AlignHCenter},
-                            {QStringLiteral("項目"), 1750, Qt::AlignLeft},
-                            {QStringLiteral("秒数"), 850, Qt::AlignRight},
-                            {QStringLiteral("一言日記"), 5230, Qt::AlignLeft}});
+    recordgrid::setColumns(*msgHenList, QStringLiteral("回数"), {800, 1400, 1000, 1750, 850, 5230});
 }
 
 void EditScreen::loadEditList()
 {
-    recordgrid::load(*msgHenList);
+    edits_ = recordgrid::load(*msgHenList);
     if (msgHenList->rows() > 24)
         msgHenList->setTopRow(msgHenList->rows() - 1);
 }
@@ -128,8 +122,9 @@ void EditScreen::deleteOneRecord()
     const QString label = msgHenList->text(r, 1) + u' ' + msgHenList->text(r, 2) + u' ' + msgHenList->text(r, 3);
     if (!msgbox::confirm(this, ConfirmTitle, label + QStringLiteral(" を削除します。よろしいですか？")))
         return;
+    edits_->remove(msgHenList->model().sourceRow(r - 1));
     msgHenList->removeRow(r);
-    const textfile::WriteResult w = recordfile::rewriteFromGrid(*msgHenList);
+    const textfile::WriteResult w = edits_->save();
     if (!w.ok) {
         // The grid must show what the file holds.
         msgbox::warning(this, WriteErrorTitle, w.message(recordfile::FileName));

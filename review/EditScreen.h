@@ -2,7 +2,10 @@
 // The edit screen fraSettei: delete one record or all data, and the nickname.
 #include "review/MainState.h"
 
+#include <memory>
+
 class Grid;
+class RecordEdits;
 class QLineEdit;
 class QPushButton;
 
@@ -30,6 +33,7 @@ private:
     void saveNickname();
 
     MainState& state_;
+    std::shared_ptr<RecordEdits> edits_;  // what the grid shows
     Grid* msgHenList;
     QPushButton* cmdRowDel;
     QPushButton* cmdNew1;

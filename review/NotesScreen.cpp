@@ -7,7 +7,6 @@
 #include "records/MemoFile.h"
 #include "records/RecordFile.h"
 #include "review/RecordGrid.h"
-#include "review/RecordRewrite.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -20,7 +19,7 @@
 
 namespace {
 const QString WriteErrorTitle = QStringLiteral("保存できません");
-constexpr int NoteColumn = 5;
+constexpr int NoteColumn = RecordGridSource::Note;
 // The diary grid shows fifteen records; with more, it scrolls to the newest.
 constexpr int RecordsInView = 15;
 
@@ -95,23 +94,18 @@ void NotesScreen::prepare()
 
 void NotesScreen::initDiaryGrid()
 {
-    msgMemoList->setColumns({{QStringLiteral("回数"), 570, Qt::AlignRight},
-                             {QStringLiteral("日付"), 1140, Qt::AlignHCenter},
-                             {QStringLiteral("時間"), 870, Qt::AlignHCenter},
-                             {QStringLiteral("項目"), 1850, Qt::AlignLeft},
-                             {QStringLiteral("秒数"), 650, Qt::AlignRight},
-                             {QStringLiteral("一言日記"), 6000, Qt::AlignLeft}});
+    recordgrid::setColumns(*msgMemoList, QStringLiteral("回数"), {570, 1140, 870, 1850, 650, 6000});
     // These widths were chosen for a smaller screen font than most systems
     // use now; a column too narrow for a date, a time or a seconds value
     // grows until it shows them whole.
-    msgMemoList->growColumnTo(1, QStringLiteral("0000/00/00"));
-    msgMemoList->growColumnTo(2, QStringLiteral("00:00:00"));
-    msgMemoList->growColumnTo(4, QStringLiteral("0000.00"));
+    msgMemoList->growColumnTo(RecordGridSource::Date, QStringLiteral("0000/00/00"));
+    msgMemoList->growColumnTo(RecordGridSource::Time, QStringLiteral("00:00:00"));
+    msgMemoList->growColumnTo(RecordGridSource::Seconds, QStringLiteral("0000.00"));
 }
 
 void NotesScreen::loadDiaryList()
 {
-    recordgrid::load(*msgMemoList);
+    edits_ = recordgrid::load(*msgMemoList);
     if (msgMemoList->rows() > RecordsInView + 1)
         msgMemoList->setTopRow(msgMemoList->rows() - 1);
 }
@@ -139,19 +133,16 @@ void NotesScreen::saveDiary()
         msgbox::warning(this, WriteErrorTitle, refused);
         return;
     }
-    GridModel& model = msgMemoList->model();
-    const bool savedBefore = model.edited(DiaryRow - 1, NoteColumn);
-    const QString before = msgMemoList->text(DiaryRow, NoteColumn);
-    msgMemoList->setText(DiaryRow, NoteColumn, note);
-    const textfile::WriteResult w = recordfile::rewriteFromGrid(*msgMemoList);
+    const int p = msgMemoList->model().sourceRow(DiaryRow - 1);
+    const std::optional<PlayRecord> before = edits_->change(p);
+    edits_->setNote(p, note);
+    const textfile::WriteResult w = edits_->save();
     if (!w.ok) {
         // The file is unchanged; so must the grid be.
-        if (savedBefore)
-            msgMemoList->setText(DiaryRow, NoteColumn, before);
-        else
-            model.revertCell(DiaryRow - 1, NoteColumn);
+        edits_->setChange(p, before);
         msgbox::warning(this, WriteErrorTitle, w.message(recordfile::FileName));
     }
+    msgMemoList->model().sourceRowChanged(p);
 }
 
 void NotesScreen::loadMemo() { txtKizuki->setPlainText(memofile::read()); }

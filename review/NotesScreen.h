@@ -3,7 +3,10 @@
 // note of one play in データ.TXT, and the free memo kept in メモ.TXT.
 #include "review/MainState.h"
 
+#include <memory>
+
 class Grid;
+class RecordEdits;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,5 +37,6 @@ private:
     QPushButton* cmdMemoHozon;
     QPlainTextEdit* txtKizuki;
     QPushButton* cmdKizukiHozon;
-    int DiaryRow = 0;  // the grid row the diary text goes to; 0 = none chosen
+    std::shared_ptr<RecordEdits> edits_;  // what the grid shows
+    int DiaryRow = 0;                     // the grid row the diary text goes to; 0 = none chosen
 };

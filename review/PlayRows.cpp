@@ -8,14 +8,6 @@ PlayRows::PlayRows(std::shared_ptr<const RecordTable> table, std::vector<const R
 {
 }
 
-PlayRows::PlayRows(std::shared_ptr<const RecordTable> table, std::vector<Column> columns)
-    : table_(std::move(table)), columns_(std::move(columns))
-{
-    rows_.reserve(table_->records().size());
-    for (const RecordView& r : table_->records())
-        rows_.push_back(&r);
-}
-
 QString PlayRows::cell(int row, int col) const
 {
     if (row < 0 || row >= rows() || col < 0 || col >= int(columns_.size()))

@@ -15,8 +15,6 @@ public:
     // `rows` point into `table`, which the source keeps alive.
     PlayRows(std::shared_ptr<const RecordTable> table, std::vector<const RecordView*> rows,
              std::vector<Column> columns);
-    // Every play of `table`, in file order.
-    PlayRows(std::shared_ptr<const RecordTable> table, std::vector<Column> columns);
 
     int rows() const override { return int(rows_.size()); }
     QString cell(int row, int col) const override;

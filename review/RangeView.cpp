@@ -230,16 +230,18 @@ template <typename F> void RangeView::relist(F&& listing)
 
 void RangeView::listRecords(range::Filters filters, bool collectDates)
 {
-    const QStringList names = itemlist::loadItemNames(*lstAct2);
+    names_ = itemlist::loadItemNames(*lstAct2);
+    const QStringList& names = names_;
     initRangeGrids();
 
-    std::shared_ptr<const RecordTable> table = recordlog::current();
+    table_ = recordlog::current();
+    const std::shared_ptr<const RecordTable>& table = table_;
     const range::Query query{txtKey->text(), weekdayFilter_, cboStdate->currentText(), cboEddate->currentText()};
-    range::Listing listing = range::list(*table, names, query, filters, collectDates);
+    listing_ = range::list(*table, names, query, filters, collectDates);
+    const range::Listing& listing = listing_;
     using C = PlayRows::Column;
-    msgBunseki->model().setSource(
-        std::make_shared<PlayRows>(table, std::move(listing.rows),
-                                   std::vector<C>{C::Position, C::Date, C::Time, C::Weekday, C::Item, C::Seconds}));
+    msgBunseki->model().setSource(std::make_shared<PlayRows>(
+        table, listing.rows, std::vector<C>{C::Position, C::Date, C::Time, C::Weekday, C::Item, C::Seconds}));
     if (msgBunseki->rows() > 11)
         msgBunseki->setTopRow(msgBunseki->rows() - 1);
 
@@ -395,7 +397,7 @@ void RangeView::cmdDay3_Click()
     mcrBunseki2->hide();
     mcrBunseki->show();
     highlightChart(cmdDay3);
-    chartdraw::gridChart(*mcrBunseki, *msgBunseki, -1, 5);
+    chartdraw::plays(*mcrBunseki, listing_.rows, false);
 }
 
 void RangeView::cmdTotal3_Click()
@@ -403,7 +405,8 @@ void RangeView::cmdTotal3_Click()
     mcrBunseki->hide();
     mcrBunseki2->show();
     highlightChart(cmdTotal3);
-    chartdraw::gridChart(*mcrBunseki2, *msgBunseki2, 0, 1);
+    chartdraw::points(*mcrBunseki2, {names_.begin(), names_.end()},
+                      {listing_.itemSeconds.begin(), listing_.itemSeconds.end()});
 }
 
 void RangeView::cmdJikan3_Click()
@@ -411,5 +414,5 @@ void RangeView::cmdJikan3_Click()
     mcrBunseki->hide();
     mcrBunseki2->show();
     highlightChart(cmdJikan3);
-    chartdraw::hourChart(*mcrBunseki2, *msgBunseki, 2, 5);
+    chartdraw::hours(*mcrBunseki2, listing_.rows);
 }

@@ -70,6 +70,11 @@ private:
     MainState& state_;
     int weekdayFilter_ = range::AllWeekdays;
     QStringList comboDates_;  // what the two date lists hold
+    // What the list shows: the records of the shared log that passed, and
+    // the item names they were counted by; the charts are drawn from them.
+    std::shared_ptr<const RecordTable> table_;
+    range::Listing listing_;
+    QStringList names_;
 
     QLineEdit* txtKey;
     QListWidget* lstAct2;

@@ -7,7 +7,7 @@ QString RecordGridSource::cell(int row, int col) const
 {
     if (row < 0 || row >= rows())
         return {};
-    const RecordView& r = table_->records()[size_t(row)];
+    const RecordView& r = edits_->table().records()[size_t(row)];
     switch (col) {
     case Position:
         return QString::number(row + 1);
@@ -20,7 +20,7 @@ QString RecordGridSource::cell(int row, int col) const
     case Seconds:
         return recordfile::secondsText(r.seconds);
     case Note:
-        return RecordTable::raw(r.note);
+        return edits_->note(row);
     default:
         return {};
     }
@@ -34,19 +34,30 @@ std::optional<double> RecordGridSource::number(int row, int col) const
         return row + 1;
     // The shortest text of a float orders as the float does.
     if (col == Seconds)
-        return table_->records()[size_t(row)].seconds;
+        return edits_->table().records()[size_t(row)].seconds;
     return std::nullopt;
 }
 
 namespace recordgrid {
 
-void load(Grid& grid)
+void setColumns(Grid& grid, const QString& positionHeader, const std::array<int, RecordGridSource::Columns>& twips)
 {
-    auto source = std::make_shared<RecordGridSource>(recordlog::current());
-    const int rows = source->rows();
-    grid.model().setSource(std::move(source));
+    grid.setColumns({{positionHeader, twips[0], Qt::AlignRight},
+                     {QStringLiteral("日付"), twips[1], Qt::AlignHCenter},
+                     {QStringLiteral("時間"), twips[2], Qt::AlignHCenter},
+                     {QStringLiteral("項目"), twips[3], Qt::AlignLeft},
+                     {QStringLiteral("秒数"), twips[4], Qt::AlignRight},
+                     {QStringLiteral("一言日記"), twips[5], Qt::AlignLeft}});
+}
+
+std::shared_ptr<RecordEdits> load(Grid& grid)
+{
+    auto edits = std::make_shared<RecordEdits>(recordlog::current());
+    const int rows = edits->table().size();
+    grid.model().setSource(std::make_shared<RecordGridSource>(edits));
     // The position column shows the largest position whole, however long the log.
     grid.growColumnTo(RecordGridSource::Position, QString(QString::number(rows).size(), u'0'));
+    return edits;
 }
 
 }  // namespace recordgrid

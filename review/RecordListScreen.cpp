@@ -1,7 +1,6 @@
 #include "review/RecordListScreen.h"
 
 #include "platform/Grid.h"
-#include "platform/RecordLine.h"
 #include "review/RecordGrid.h"
 
 #include <QHBoxLayout>
@@ -20,10 +19,10 @@ struct SortButton {
 // Position, game, seconds and note. Records are appended in time order, so
 // sorting by position is sorting by date and time.
 constexpr SortButton SortButtons[4] = {
-    {"cmdSort1", u"回 （日付）", 0, GridModel::SortKind::Numeric},
-    {"cmdSort2", u"項目", 3, GridModel::SortKind::Text},
-    {"cmdSort3", u"秒数", 4, GridModel::SortKind::Numeric},
-    {"cmdSort4", u"一言日記", 5, GridModel::SortKind::Text},
+    {"cmdSort1", u"回 （日付）", RecordGridSource::Position, GridModel::SortKind::Numeric},
+    {"cmdSort2", u"項目", RecordGridSource::Item, GridModel::SortKind::Text},
+    {"cmdSort3", u"秒数", RecordGridSource::Seconds, GridModel::SortKind::Numeric},
+    {"cmdSort4", u"一言日記", RecordGridSource::Note, GridModel::SortKind::Text},
 };
 
 }  // namespace
@@ -66,12 +65,7 @@ void RecordListScreen::prepare()
 
 void RecordListScreen::initRecordListGrid()
 {
-    msgIchiran->setColumns({{QStringLiteral("回"), 680, Qt::AlignRight},
-                            {QStringLiteral("日付"), 1400, Qt::AlignHCenter},
-                            {QStringLiteral("時間"), 1100, Qt::AlignHCenter},
-                            {QStringLiteral("項目"), 2150, Qt::AlignLeft},
-                            {QStringLiteral("秒数"), 850, Qt::AlignRight},
-                            {QStringLiteral("一言日記"), 4880, Qt::AlignLeft}});
+    recordgrid::setColumns(*msgIchiran, QStringLiteral("回"), {680, 1400, 1100, 2150, 850, 4880});
 }
 
 void RecordListScreen::loadRecordList() { recordgrid::load(*msgIchiran); }

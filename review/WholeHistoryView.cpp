@@ -129,14 +129,21 @@ void WholeHistoryView::loadWholeHistory()
 {
     setUpdatesEnabled(false);
     initHistoryGrids();
-    const QStringList names = itemlist::loadItemNames(itemList_);
-    const std::shared_ptr<const RecordTable> table = recordlog::current();
-    const WholeHistory history = WholeHistory::compute(*table, names);
+    names_ = itemlist::loadItemNames(itemList_);
+    const QStringList& names = names_;
+    table_ = recordlog::current();
+    const std::shared_ptr<const RecordTable>& table = table_;
+    history_ = WholeHistory::compute(*table, names);
+    const WholeHistory& history = history_;
 
     // Every play.
+    plays_.clear();
+    plays_.reserve(size_t(table->size()));
+    for (const RecordView& r : table->records())
+        plays_.push_back(&r);
     using C = PlayRows::Column;
     msgDayList2->model().setSource(
-        std::make_shared<PlayRows>(table, std::vector<C>{C::Position, C::Date, C::Time, C::Item, C::Seconds}));
+        std::make_shared<PlayRows>(table, plays_, std::vector<C>{C::Position, C::Date, C::Time, C::Item, C::Seconds}));
     if (msgDayList2->rows() > 9)
         msgDayList2->setTopRow(msgDayList2->rows() - 1);
 
@@ -206,32 +213,43 @@ void WholeHistoryView::cmdDay2_Click()
     highlight(cmdDay2);
     mcrMain3->setForm(Chart::Form::Bars);
     mcrMain3->setScale(Chart::Scale::Values);
-    chartdraw::gridChart(*mcrMain3, *msgDayList2, 3, 4);
+    chartdraw::plays(*mcrMain3, plays_, true);
 }
 
 void WholeHistoryView::cmdTotal2_Click()
 {
     showKind(mcrMain2, nullptr);
     highlight(cmdTotal2);
-    chartdraw::gridChart(*mcrMain2, *msgDayTotal2, 1, 3);
+    std::vector<QString> labels;
+    std::vector<double> values;
+    for (size_t j = 0; j < history_.items.size(); ++j)
+        if (history_.items[j].count > 0)
+            labels.push_back(names_[qsizetype(j)]), values.push_back(double(history_.items[j].seconds));
+    chartdraw::points(*mcrMain2, labels, values);
 }
 
 void WholeHistoryView::cmdJikan2_Click()
 {
     showKind(mcrMain2, nullptr);
     highlight(cmdJikan2);
-    chartdraw::hourChart(*mcrMain2, *msgDayList2, 2, 4);
+    chartdraw::hours(*mcrMain2, plays_);
 }
 
-void WholeHistoryView::dailyTrend(QPushButton* pressed, int column, Chart::Scale scale)
+void WholeHistoryView::dailyTrend(QPushButton* pressed, Trend trend, Chart::Scale scale)
 {
     showKind(mcrMain3, msgDayList3);
     highlight(pressed);
     mcrMain3->setForm(Chart::Form::Line);
     mcrMain3->setScale(scale);
-    chartdraw::gridChart(*mcrMain3, *msgDayList3, -1, column);
+    std::vector<double> values;
+    values.reserve(history_.days.size());
+    for (const PlayTotals& d : history_.days)
+        values.push_back(trend == Trend::Plays     ? double(d.count)
+                         : trend == Trend::Seconds ? double(d.seconds)
+                                                   : double(d.averageTenths()) / 10);
+    chartdraw::points(*mcrMain3, {}, values);
 }
 
-void WholeHistoryView::cmdHigoto_Click() { dailyTrend(cmdHigoto, 2, Chart::Scale::Counts); }
-void WholeHistoryView::cmdHigoto2_Click() { dailyTrend(cmdHigoto2, 3, Chart::Scale::Values); }
-void WholeHistoryView::cmdHigoto3_Click() { dailyTrend(cmdHigoto3, 5, Chart::Scale::Values); }
+void WholeHistoryView::cmdHigoto_Click() { dailyTrend(cmdHigoto, Trend::Plays, Chart::Scale::Counts); }
+void WholeHistoryView::cmdHigoto2_Click() { dailyTrend(cmdHigoto2, Trend::Seconds, Chart::Scale::Values); }
+void WholeHistoryView::cmdHigoto3_Click() { dailyTrend(cmdHigoto3, Trend::Average, Chart::Scale::Values); }

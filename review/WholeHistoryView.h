@@ -1,6 +1,7 @@
 #pragma once
 // The whole-history view fraRenTai ("全グラフ"): every play since the first
 // one, the per-item table, the daily table, and six charts over them.
+#include "analysis/WholeHistory.h"
 #include "platform/Chart.h"
 #include "review/MainState.h"
 
@@ -37,9 +38,15 @@ public:
 private:
     void highlight(QPushButton* pressed);
     void showKind(Chart* chart, Grid* list);
-    void dailyTrend(QPushButton* pressed, int column, Chart::Scale scale);
+    enum class Trend { Plays, Seconds, Average };
+    void dailyTrend(QPushButton* pressed, Trend trend, Chart::Scale scale);
 
     const QListWidget& itemList_;
+    // What the tables show, and the charts are drawn from.
+    QStringList names_;
+    std::shared_ptr<const RecordTable> table_;
+    std::vector<const RecordView*> plays_;
+    WholeHistory history_;
     Grid* msgDayList2;
     Grid* msgDayList3;
     Grid* msgDayTotal2;

@@ -113,6 +113,7 @@ void HistoryArea::setColumn(int leftTwips, int widthTwips)
 
 void HistoryArea::initHistoryGrid()
 {
+    shown_.clear();
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto centre = Qt::AlignCenter;
     msgRireki->setColumns({{QStringLiteral("回"), 600, right},
@@ -170,6 +171,7 @@ template <typename Keep> void HistoryArea::listRows(Keep keep)
             break;
         const std::vector<QString> c = row.cells(++n);
         cells.insert(cells.end(), c.begin(), c.end());
+        shown_.push_back(row);
     }
     msgRireki->model().setCells(std::move(cells));
     fitGridHeight();
@@ -220,17 +222,16 @@ void HistoryArea::showChart(Chart* shown)
     layoutHistoryWithChart();
 }
 
-void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale)
+void HistoryArea::showOneSeries(QPushButton* button, QString HistoryRow::*item, bool dropLast, Chart::Scale scale)
 {
     showChart(mcrRireki);
     mcrRireki->setScale(scale);
-    const int points = msgRireki->rows() - 1;
-    mcrRireki->setPointCount(points);
-    for (int i = 1; i <= points; ++i) {
-        QString cell = msgRireki->text(i, col);
+    mcrRireki->setPointCount(int(shown_.size()));
+    for (size_t i = 0; i < shown_.size(); ++i) {
+        QString text = shown_[i].*item;
         if (dropLast)
-            cell.chop(1);
-        mcrRireki->setPointValue(1, i, history::leadingNumber(cell));
+            text.chop(1);
+        mcrRireki->setPointValue(1, int(i) + 1, history::leadingNumber(text));
     }
     mcrRireki->redraw();
     buttonface::set(button, ChosenChart);
@@ -239,20 +240,19 @@ void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast, Cha
 void HistoryArea::cmdKaitou_Click()
 {
     showChart(mcrRireki2);
-    const int points = msgRireki->rows() - 1;
-    mcrRireki2->setPointCount(points);
-    for (int i = 1; i <= points; ++i) {
-        mcrRireki2->setPointValue(1, i, history::leadingNumber(msgRireki->text(i, 4)));
-        mcrRireki2->setPointValue(2, i, history::leadingNumber(msgRireki->text(i, 5)));
+    mcrRireki2->setPointCount(int(shown_.size()));
+    for (size_t i = 0; i < shown_.size(); ++i) {
+        mcrRireki2->setPointValue(1, int(i) + 1, double(shown_[i].ok));
+        mcrRireki2->setPointValue(2, int(i) + 1, double(shown_[i].ng));
     }
     mcrRireki2->redraw();
     buttonface::set(cmdKaitou, ChosenChart);
 }
 
-void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, 9, false, Chart::Scale::Values); }
-void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, 8, false, Chart::Scale::Values); }
-void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, 7, true, Chart::Scale::Percent); }
-void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, 6, false, Chart::Scale::Counts); }
+void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, &HistoryRow::seconds, false, Chart::Scale::Values); }
+void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, &HistoryRow::rate, false, Chart::Scale::Values); }
+void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, &HistoryRow::accuracy, true, Chart::Scale::Percent); }
+void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, &HistoryRow::sixth, false, Chart::Scale::Counts); }
 
 void HistoryArea::redrawSelectedChart()
 {
@@ -321,6 +321,7 @@ void HistoryArea::cmdClear_Click()
 void HistoryArea::addStoredRow(const HistoryRow& row)
 {
     msgRireki->addRow(row.cells(msgRireki->rows()));
+    shown_.push_back(row);
     if (msgRireki->rows() > Compact.scrollAbove)
         scrollToEnd();
 }

@@ -66,8 +66,8 @@ public:
 
 private:
     template <typename Keep> void listRows(Keep keep);
-    // One-series chart from a column; `dropLast` takes the "%" off.
-    void showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale);
+    // One-series chart of an item of the rows shown; `dropLast` takes the "%" off.
+    void showOneSeries(QPushButton* button, QString HistoryRow::*item, bool dropLast, Chart::Scale scale);
     void showChart(Chart* shown);
     void applyLayout(int topTwips, int heightTwips, int gridHeightTwips, int scrollAbove);
     // Whether the columns, at this grid height, bring a horizontal scroll bar.
@@ -78,6 +78,7 @@ private:
     QWidget* window_;
     QString historyFile_;
     QString sixthHeading_;
+    std::vector<HistoryRow> shown_;  // the grid's rows, as the charts take them
     int leftTwips_ = 120;
     int widthTwips_ = 8880;
     int gridRowsHeight_ = 0;  // of the layout in force, for the rows alone

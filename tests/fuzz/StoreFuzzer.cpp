@@ -2,15 +2,12 @@
 // stands on its own line after every record that was there; a rewrite
 // changes no record but the edited one, keeps a damaged line byte for byte,
 // and rewriting the rewritten file again changes nothing. Taken from the
-// bytes, the rewrite gives what the rewrite from the grid's text gives.
+// bytes, the rewrite gives what the rewrite from typed records alone gives.
 #include "FuzzDir.h"
-#include "platform/GridModel.h"
 #include "platform/Sjis.h"
 #include "platform/TextFile.h"
+#include "records/RecordEdits.h"
 #include "records/RecordFile.h"
-#include "records/RecordLog.h"
-#include "review/RecordGrid.h"
-#include "review/RecordRewrite.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -24,13 +21,6 @@ bool same(const RecordView& a, const RecordView& b)
 
 // A text item as a rewrite gives it: a double quote cannot stand in it.
 QString rewritten(QStringView item) { return item.toString().replace(u'"', QChar(0xFF02)); }
-
-GridModel& gridOver(GridModel& m)
-{
-    m.setColumns({{}, {}, {}, {}, {}, {}});
-    m.setSource(std::make_shared<RecordGridSource>(recordfile::read()));
-    return m;
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -56,15 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Rewrite with the middle record's note edited.
     fuzzdir::write(recordfile::FileName, bytes);
-    GridModel m;
-    gridOver(m);
-    const int edited = m.dataRows() / 2;
-    if (m.dataRows() > 0)
-        m.setCell(edited, RecordGridSource::Note, QStringLiteral("一言\"日記\""));
-    const textfile::WriteResult w = recordfile::rewriteFromGrid(m);
+    RecordEdits edits(recordfile::read());
+    const int records = edits.table().size();
+    const int edited = records / 2;
+    if (records > 0)
+        edits.setNote(edited, QStringLiteral("一言\"日記\""));
+    const textfile::WriteResult w = edits.save();
     const auto after = recordfile::read();
     if (!w.ok) {  // refused: only for a damaged record the edit touches
-        if (m.dataRows() == 0 || !before->damaged(edited) || fuzzdir::read(recordfile::FileName) != bytes)
+        if (records == 0 || !before->damaged(edited) || fuzzdir::read(recordfile::FileName) != bytes)
             std::abort();
         return 0;
     }
@@ -85,29 +75,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
         }
     }
-    // Written from the bytes, it is what the rewrite from the cells' text
-    // gives, wherever that text encodes back to the bytes it came from.
+    // Written from the bytes, it is what the rewrite from every record's
+    // values gives, wherever the text encodes back to the bytes it came from.
     const QByteArray once = fuzzdir::read(recordfile::FileName);
     const QByteArrayView body = textfile::withoutBom(bytes);
     bool clean = true;
     const sjis::Encoded back = sjis::encode(sjis::decode(body, &clean));
     if (clean && back.ok() && back.bytes == body) {
-        GridModel plain;
-        plain.setColumns({{}, {}, {}, {}, {}, {}});
-        for (int r = 0; r < m.dataRows(); ++r) {
-            std::vector<QString> cells;
-            for (int c = 0; c < RecordGridSource::Columns; ++c)
-                cells.push_back(m.cell(r, c));
-            plain.appendRow(std::move(cells));
-        }
-        if (!recordfile::rewriteFromGrid(plain, QStringLiteral("plain.txt")).ok ||
-            textfile::withoutBom(once) != fuzzdir::read(QStringLiteral("plain.txt")))
+        RecordEdits typed = edits;
+        for (int p : typed.order())
+            typed.setChange(p, typed.record(p));
+        if (!typed.save(QStringLiteral("plain.txt")).ok ||
+            textfile::withoutBom(once) != textfile::withoutBom(fuzzdir::read(QStringLiteral("plain.txt"))))
             std::abort();
     }
     // A rewrite of the rewritten file is the same file.
-    GridModel again;
-    gridOver(again);
-    if (!recordfile::rewriteFromGrid(again).ok || fuzzdir::read(recordfile::FileName) != once)
+    if (!RecordEdits(recordfile::read()).save().ok || fuzzdir::read(recordfile::FileName) != once)
         std::abort();
     return 0;
 }

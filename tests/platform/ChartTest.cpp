@@ -70,10 +70,10 @@ TEST(Chart, KeepsTheValuesAndLabelsAsFilled)
     Chart chart(QStringLiteral("mcrTest"), nullptr, 2);
     chart.setPointCount(3);
     chart.setPointLabel(1, QStringLiteral("合体"));
-    chart.setPointValue(2, QStringLiteral("45.5"));
-    chart.setPointValue(2, 2, QStringLiteral("7"));
-    chart.setPointValue(4, QStringLiteral("9"));     // no such point
-    chart.setPointValue(3, 1, QStringLiteral("9"));  // no such series
+    chart.setPointValue(2, 45.5);
+    chart.setPointValue(2, 2, 7.0);
+    chart.setPointValue(4, 9.0);     // no such point
+    chart.setPointValue(3, 1, 9.0);  // no such series
     EXPECT_DOUBLE_EQ(chart.value(2), 45.5);
     EXPECT_DOUBLE_EQ(chart.value(2, 2), 7);
     EXPECT_EQ(chart.pointLabel(1), QStringLiteral("合体"));
@@ -87,8 +87,8 @@ TEST(Chart, AxesAreRoundAndAccuracyRunsToOneHundredPercent)
     Chart chart(QStringLiteral("mcrTest"));
     chart.resize(600, 300);
     chart.setPointCount(2);
-    chart.setPointValue(1, QStringLiteral("80.0"));
-    chart.setPointValue(2, QStringLiteral("83.3"));
+    chart.setPointValue(1, 80.0);
+    chart.setPointValue(2, 83.3);
     chart.setScale(Chart::Scale::Percent);
     chart.redraw();
     EXPECT_DOUBLE_EQ(chart.axisTop(), 100);

@@ -1,13 +1,13 @@
 #include "records/RecordFile.h"
 
-#include "platform/Grid.h"
+#include "records/RecordEdits.h"
 #include "records/RecordLog.h"
-#include "review/RecordGrid.h"
-#include "review/RecordRewrite.h"
 #include "support/RecordGenerator.h"
 #include "support/TempDir.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 using RecordFile = DataDirTest;
 
@@ -50,16 +50,17 @@ TEST_F(RecordFile, MissingFileIsEmptyAndDamagedLinesDoNotStopTheReader)
     EXPECT_EQ(t->records()[2].seconds, 0.0f);
 }
 
-TEST_F(RecordFile, RewriteFromGridWritesRowsInOrderWithAnEmptyQuotedSpare)
+TEST_F(RecordFile, ARewriteWritesTheRecordsInOrderWithAnEmptyQuotedSpare)
 {
-    Grid g(QStringLiteral("msgHenList"));
-    g.setColumns({{"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}});
-    g.addRow({"1", "2006/01/15", "21:03:15", "合体", "180.28", "彼の\"日記\""});
-    g.addRow({"3", "2006/01/16", "08:00:00", "連結", "60", ""});
-    ASSERT_TRUE(recordfile::rewriteFromGrid(g).ok);
+    writeText(recordfile::FileName, QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"a\",\r\n"
+                                                   "\"2006/01/16\",\"08:00:00\",\"連結\",60,\"\",\r\n"));
+    RecordEdits edits(recordlog::current());
+    edits.setNote(0, QStringLiteral("彼の\"日記\""));
+    edits.setOrder({1, 0});
+    ASSERT_TRUE(edits.save().ok);
     EXPECT_EQ(readText(recordfile::FileName),
-              QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"彼の＂日記＂\",\"\"\r\n"
-                             "\"2006/01/16\",\"08:00:00\",\"連結\",60,\"\",\"\"\r\n"));
+              QStringLiteral("\"2006/01/16\",\"08:00:00\",\"連結\",60,\"\",\"\"\r\n"
+                             "\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"彼の＂日記＂\",\"\"\r\n"));
 }
 
 TEST_F(RecordFile, AHundredThousandRecordsReadWhole)
@@ -136,31 +137,28 @@ TEST_F(RecordFile, TheDayReaderSeesExactlyWhatTheFullReaderSees)
 }
 
 namespace {
-// A six-column grid over the shared log, as the screens fill it.
-struct RecordGrid6 {
-    Grid grid{QStringLiteral("msgTest")};
-    RecordGrid6()
-    {
-        grid.setColumns({{"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}});
-        recordgrid::load(grid);
-    }
-};
-
-// The same rows as plain text cells: the rewrite the program has always done.
-QByteArray textRewrite(const Grid& from)
+// The same records with every one given as its values: the rewrite the
+// program has always done, from typed records alone.
+QByteArray typedRewrite(const RecordEdits& edits)
 {
-    Grid g(QStringLiteral("msgPlain"));
-    g.setColumns({{"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}, {"", 1, {}}});
-    for (int r = 1; r < from.rows(); ++r) {
-        std::vector<QString> cells;
-        for (int c = 0; c < 6; ++c)
-            cells.push_back(from.text(r, c));
-        g.addRow(cells);
-    }
-    EXPECT_TRUE(recordfile::rewriteFromGrid(g, QStringLiteral("plain.txt")).ok);
+    RecordEdits typed = edits;
+    for (int p : typed.order())
+        typed.setChange(p, typed.record(p));
+    EXPECT_TRUE(typed.save(QStringLiteral("plain.txt")).ok);
     QFile f(QStringLiteral("plain.txt"));
     f.open(QIODevice::ReadOnly);
     return f.readAll();
+}
+
+// The positions in the order a stable sort of one text item gives.
+std::vector<int> sortedBy(const RecordEdits& e, QStringView RecordView::*item, bool ascending)
+{
+    std::vector<int> order = e.order();
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const QStringView x = e.table().records()[size_t(a)].*item, y = e.table().records()[size_t(b)].*item;
+        return ascending ? x.compare(y) < 0 : y.compare(x) < 0;
+    });
+    return order;
 }
 }  // namespace
 
@@ -172,11 +170,11 @@ TEST_F(RecordFile, ARewriteFromTheBytesEqualsTheFullRewriteForLinesTheProgramWro
               recordgen::text(300) +
                   QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",180.28,\"秒数 : 180.28, 答数 : 9\",\"\"\r\n"
                                  "\"2006/01/16\",\"08:00:00\",\"しりとり\",0.1,\"～日記～\",\r\n"));
-    RecordGrid6 g;
-    g.grid.removeRow(5);
-    g.grid.setText(7, 5, QStringLiteral("今日の\"一言\""));
-    const QByteArray expected = textRewrite(g.grid);
-    ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+    RecordEdits e(recordlog::current());
+    e.remove(4);
+    e.setNote(7, QStringLiteral("今日の\"一言\""));
+    const QByteArray expected = typedRewrite(e);
+    ASSERT_TRUE(e.save().ok);
     EXPECT_EQ(readBytes(recordfile::FileName), expected);
     EXPECT_EQ(recordfile::read()->size(), 301);
 }
@@ -208,26 +206,25 @@ TEST_F(RecordFile, ARewriteCopiesLinesInTheRewriteFormAsTheyStandAndBringsEveryO
                              "\"2006/01/14\",\"08:00:13\",\"j\",10,\"w\",\"\""));
     const auto rewrite = [&](auto change) {
         writeBytes(recordfile::FileName, rewritten);
-        RecordGrid6 g;
-        change(g.grid);
-        const QByteArray expected = textRewrite(g.grid);
-        ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+        RecordEdits e(recordlog::current());
+        change(e);
+        const QByteArray expected = typedRewrite(e);
+        ASSERT_TRUE(e.save().ok);
         EXPECT_EQ(readBytes(recordfile::FileName), expected);
         // The rewritten file is in the rewrite form throughout, and a quote
         // inside an item, which the form cannot hold, reads back as ＂.
-        RecordGrid6 again;
-        ASSERT_TRUE(recordfile::rewriteFromGrid(again.grid).ok);
+        ASSERT_TRUE(RecordEdits(recordlog::current()).save().ok);
         EXPECT_EQ(readBytes(recordfile::FileName), expected);
         EXPECT_TRUE(readText(recordfile::FileName).contains(QStringLiteral("\"合＂体\"")));
     };
-    rewrite([](Grid&) {});
-    rewrite([](Grid& g) { g.setText(2, 5, QStringLiteral("新しい一言")); });
-    rewrite([](Grid& g) { g.removeRow(1); });
-    rewrite([](Grid& g) { g.model().sortRows(1, GridModel::SortKind::Text, false); });
-    rewrite([](Grid& g) {
-        g.model().sortRows(3, GridModel::SortKind::Text, true);
-        g.removeRow(4);
-        g.setText(6, 5, QStringLiteral("並べ替えた後"));
+    rewrite([](RecordEdits&) {});
+    rewrite([](RecordEdits& e) { e.setNote(1, QStringLiteral("新しい一言")); });
+    rewrite([](RecordEdits& e) { e.remove(0); });
+    rewrite([](RecordEdits& e) { e.setOrder(sortedBy(e, &RecordView::date, false)); });
+    rewrite([](RecordEdits& e) {
+        e.setOrder(sortedBy(e, &RecordView::item, true));
+        e.remove(e.order()[3]);
+        e.setNote(e.order()[5], QStringLiteral("並べ替えた後"));
     });
 }
 
@@ -237,25 +234,25 @@ TEST_F(RecordFile, ADamagedRecordGoesBackByteForByteAndBlocksNothing)
     const QByteArray damagedNote = "\"2006/01/16\",\"08:00:00\",\"x\",5,\"\x82\xFF\",\r\n";
     const QByteArray damagedDate = "  \"2006/\x81\x7F/17\" ,\"09:00:00\",\"y\",7,\"n\"\r\n";
     writeBytes(recordfile::FileName, QByteArray(textfile::Bom) + good + damagedNote + damagedDate + good);
-    RecordGrid6 g;
-    ASSERT_EQ(g.grid.rows(), 5);
-    EXPECT_EQ(g.grid.text(1, 1), QStringLiteral("2006/01/15"));  // the mark is not part of the date
+    RecordEdits e(recordlog::current());
+    ASSERT_EQ(e.table().size(), 4);
+    EXPECT_EQ(e.record(0).date, QStringLiteral("2006/01/15"));  // the mark is not part of the date
 
     // Deleting the last record rewrites the others; the damaged ones as read.
-    g.grid.removeRow(4);
-    ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+    e.remove(3);
+    ASSERT_TRUE(e.save().ok);
     const QByteArray rewritten = cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\"\"\r\n"));
     EXPECT_EQ(readBytes(recordfile::FileName), QByteArray(textfile::Bom) + rewritten + damagedNote + damagedDate);
 
     // A new note replaces a damaged one whole.
-    g.grid.setText(2, 5, QStringLiteral("直した"));
-    ASSERT_TRUE(recordfile::rewriteFromGrid(g.grid).ok);
+    e.setNote(1, QStringLiteral("直した"));
+    ASSERT_TRUE(e.save().ok);
     EXPECT_EQ(recordfile::read()->records()[1].note, u"直した");
 
     // A note put on a record whose date is damaged is refused, naming it.
-    g.grid.setText(3, 5, QStringLiteral("無理"));
+    e.setNote(2, QStringLiteral("無理"));
     const QByteArray before = readBytes(recordfile::FileName);
-    const textfile::WriteResult refused = recordfile::rewriteFromGrid(g.grid);
+    const textfile::WriteResult refused = e.save();
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.error.contains(QStringLiteral("3 件目"))) << refused.error.toStdString();
     EXPECT_TRUE(refused.error.contains(QStringLiteral("09:00:00 y")));
@@ -267,13 +264,12 @@ TEST_F(RecordFile, ADamagedLineThatBeginsLikeAByteOrderMarkStaysARecordAtTheStar
     const QByteArray good = cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\"\"\r\n"));
     const QByteArray markLike = QByteArray(textfile::Bom) + "\xB1\x82\r\n";
     writeBytes(recordfile::FileName, good + markLike + good);
-    RecordGrid6 first;
-    first.grid.removeRow(1);  // the damaged line becomes the first
-    ASSERT_TRUE(recordfile::rewriteFromGrid(first.grid).ok);
+    RecordEdits first(recordlog::current());
+    first.remove(0);  // the damaged line becomes the first
+    ASSERT_TRUE(first.save().ok);
     ASSERT_EQ(recordfile::read()->size(), 2);
     EXPECT_EQ(recordfile::read()->lineBytes(0), markLike.chopped(2));
-    RecordGrid6 again;
-    ASSERT_TRUE(recordfile::rewriteFromGrid(again.grid).ok);
+    ASSERT_TRUE(RecordEdits(recordlog::current()).save().ok);
     ASSERT_EQ(recordfile::read()->size(), 2);
     EXPECT_EQ(recordfile::read()->lineBytes(0), markLike.chopped(2));
 }

@@ -13,11 +13,9 @@
 //                              Prints "intact", "damaged: why" or "lost: why".
 #include "games/frame/HistoryFile.h"
 #include "games/frame/PlayStore.h"
-#include "platform/GridModel.h"
 #include "platform/TextFile.h"
+#include "records/RecordEdits.h"
 #include "records/RecordFile.h"
-#include "review/RecordGrid.h"
-#include "review/RecordRewrite.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -56,11 +54,9 @@ int loop(const QString& mode)
         if (mode == u"append") {
             ok = store(n);
         } else {
-            GridModel m;
-            m.setColumns({{}, {}, {}, {}, {}, {}});
-            m.setSource(std::make_shared<RecordGridSource>(recordfile::read()));
-            m.setCell(SeedRecords / 2, RecordGridSource::Note, QStringLiteral("rev %1").arg(n));
-            ok = recordfile::rewriteFromGrid(m).ok;
+            RecordEdits edits(recordfile::read());
+            edits.setNote(SeedRecords / 2, QStringLiteral("rev %1").arg(n));
+            ok = edits.save().ok;
         }
         if (!ok)
             return 2;

@@ -1,32 +1,26 @@
-#include "review/RecordRewrite.h"
+#include "records/RecordEdits.h"
 
-#include "platform/Grid.h"
 #include "platform/RecordLine.h"
 #include "platform/Sjis.h"
 #include "records/RecordLog.h"
-#include "review/RecordGrid.h"
 
 #include <algorithm>
 #include <cstring>
-
-namespace recordfile {
+#include <numeric>
 
 namespace {
 
-using Col = RecordGridSource::Column;
-
-// A record line in the form a rewrite gives it, from the row's cells. A
-// double quote cannot stand inside a quoted item: in a hand-made record's
-// date, time or item it becomes ＂ as in a note, so the record reads back as
-// it was written.
-QString rewrittenLine(const GridModel& m, int r)
+// A record line in the form a rewrite gives it. A double quote cannot stand
+// inside a quoted item: in a hand-made record's date, time or item it
+// becomes ＂ as in a note, so the record reads back as it was written.
+QString rewrittenLine(const PlayRecord& r)
 {
     return recordline::LineWriter()
-        .quoted(recordline::safeText(m.cell(r, Col::Date)))
-        .quoted(recordline::safeText(m.cell(r, Col::Time)))
-        .quoted(recordline::safeText(m.cell(r, Col::Item)))
-        .num(recordline::toFloat(m.cell(r, Col::Seconds)))
-        .quoted(recordline::safeText(m.cell(r, Col::Note)))
+        .quoted(recordline::safeText(r.date))
+        .quoted(recordline::safeText(r.time))
+        .quoted(recordline::safeText(r.item))
+        .num(r.seconds)
+        .quoted(recordline::safeText(r.note))
         .quoted(u"")
         .text();
 }
@@ -167,64 +161,114 @@ void appendUnchanged(QByteArray& out, Run& run, const RecordTable& table, int p,
     }
 }
 
-// A damaged record that the user changed: where its damage lies in an item
-// that is not replaced, the change is refused, naming the record.
-QString damagedRecordError(const GridModel& m, int r, const RecordTable& table, int p)
+// A change to a damaged record: where the damage lies in an item the
+// change keeps, it is refused, naming the record.
+QString damagedRecordError(const PlayRecord& r, const RecordTable& table, int p)
 {
     std::vector<QByteArrayView> items;
     recordline::split(table.lineBytes(p), items);
     items.resize(std::max<size_t>(items.size(), 6));
-    for (int col = Col::Date; col <= Col::Note; ++col) {
-        if (!m.edited(r, col) && sjis::decode(items[size_t(col - 1)]).contains(QChar(0xFFFD))) {
-            const RecordView& v = table.records()[size_t(p)];
-            return QStringLiteral("%1 件目の記録（%2 %3 %4）には Shift-JIS として読めないバイトがあるため、"
-                                  "この記録は変更できません。ファイルはそのままです。")
-                .arg(QString::number(p + 1), v.date.toString(), v.time.toString(), v.item.toString());
-        }
-    }
-    return {};
+    const RecordView& v = table.records()[size_t(p)];
+    const auto damaged = [&](int item) { return sjis::decode(items[size_t(item)]).contains(QChar(0xFFFD)); };
+    const QChar bad(0xFFFD);
+    const bool kept = (damaged(0) && r.date.contains(bad)) || (damaged(1) && r.time.contains(bad)) ||
+                      (damaged(2) && r.item.contains(bad)) || (damaged(3) && r.seconds == v.seconds) ||
+                      (damaged(4) && r.note.contains(bad));
+    if (!kept)
+        return {};
+    return QStringLiteral("%1 件目の記録（%2 %3 %4）には Shift-JIS として読めないバイトがあるため、"
+                          "この記録は変更できません。ファイルはそのままです。")
+        .arg(QString::number(p + 1), v.date.toString(), v.time.toString(), v.item.toString());
 }
 
 }  // namespace
 
-textfile::WriteResult rewriteFromGrid(const Grid& grid, const QString& path)
+RecordEdits::RecordEdits(std::shared_ptr<const RecordTable> table) : table_(std::move(table))
 {
-    return rewriteFromGrid(grid.model(), path);
+    order_.resize(size_t(table_->size()));
+    std::iota(order_.begin(), order_.end(), 0);
 }
 
-textfile::WriteResult rewriteFromGrid(const GridModel& m, const QString& path)
+void RecordEdits::setOrder(std::vector<int> positions)
 {
-    const auto* source = dynamic_cast<const RecordGridSource*>(m.source().get());
-    const RecordTable* table = source && source->table().hasBytes() ? &source->table() : nullptr;
+    std::erase_if(positions, [&](int p) { return p < 0 || p >= table_->size(); });
+    order_ = std::move(positions);
+}
+
+void RecordEdits::remove(int position)
+{
+    const auto at = std::find(order_.begin(), order_.end(), position);
+    if (at != order_.end())
+        order_.erase(at);
+}
+
+PlayRecord RecordEdits::record(int p) const
+{
+    if (const auto c = changes_.find(p); c != changes_.end())
+        return c->second;
+    if (p < 0 || p >= table_->size())
+        return {};
+    const RecordView& v = table_->records()[size_t(p)];
+    return {v.date.toString(), v.time.toString(), v.item.toString(), v.seconds, v.note.toString()};
+}
+
+QString RecordEdits::note(int p) const
+{
+    if (const auto c = changes_.find(p); c != changes_.end())
+        return c->second.note;
+    return p >= 0 && p < table_->size() ? RecordTable::raw(table_->records()[size_t(p)].note) : QString();
+}
+
+std::optional<PlayRecord> RecordEdits::change(int p) const
+{
+    const auto c = changes_.find(p);
+    return c == changes_.end() ? std::nullopt : std::optional<PlayRecord>(c->second);
+}
+
+void RecordEdits::setChange(int p, std::optional<PlayRecord> record)
+{
+    if (!record)
+        changes_.erase(p);
+    else if (p >= 0 && p < table_->size())
+        changes_[p] = std::move(*record);
+}
+
+void RecordEdits::setNote(int p, const QString& note)
+{
+    PlayRecord r = record(p);
+    r.note = note;
+    setChange(p, std::move(r));
+}
+
+textfile::WriteResult RecordEdits::save(const QString& path) const
+{
+    const RecordTable& table = *table_;
     QByteArray out;
-    if (table) {
+    if (table.hasBytes()) {
         // Lines grow by at most the quotes and the spare a rewrite adds.
-        out.reserve(table->byteSize() + qsizetype(m.dataRows()) * 8);
-        out += table->prefix();
+        out.reserve(table.byteSize() + qsizetype(order_.size()) * 8);
+        out += table.prefix();
     }
     std::vector<QByteArrayView> items;
     items.reserve(8);
-    std::vector<bool> edited(table ? size_t(table->size()) : 0);
-    for (int p : m.editedSourceRows(Col::Date, Col::Note))
-        if (p >= 0 && size_t(p) < edited.size())
-            edited[size_t(p)] = true;
     Run run(out);
-    for (int r = 0; r < m.dataRows(); ++r) {
-        const int p = table ? m.sourceRow(r) : -1;
-        if (p >= 0 && !edited[size_t(p)]) {
-            appendUnchanged(out, run, *table, p, items);
+    for (int p : order_) {
+        const auto c = changes_.find(p);
+        if (c == changes_.end() && table.hasBytes()) {
+            appendUnchanged(out, run, table, p, items);
             continue;
         }
         run.flush();
-        if (p >= 0 && table->damaged(p)) {
-            const QString error = damagedRecordError(m, r, *table, p);
+        const PlayRecord r = c == changes_.end() ? record(p) : c->second;
+        if (table.damaged(p)) {
+            const QString error = damagedRecordError(r, table, p);
             if (!error.isEmpty()) {
                 textfile::WriteResult refused;
                 refused.error = error;
                 return refused;
             }
         }
-        const sjis::Encoded line = sjis::encode(rewrittenLine(m, r));
+        const sjis::Encoded line = sjis::encode(rewrittenLine(r));
         if (!line.ok()) {
             textfile::WriteResult refused;
             refused.unrepresentable = line.unrepresentable;
@@ -236,10 +280,8 @@ textfile::WriteResult rewriteFromGrid(const GridModel& m, const QString& path)
     // A damaged line kept as read may begin with the bytes of a byte order
     // mark; moved to the start of the file, it would lose them to the next
     // reader. A blank line before it keeps it whole.
-    if (table && table->prefix().isEmpty() && out.startsWith(textfile::Bom))
+    if (table.prefix().isEmpty() && out.startsWith(textfile::Bom))
         out.prepend("\r\n");
     recordlog::forget();
     return textfile::replaceBytes(path, out);
 }
-
-}  // namespace recordfile
