@@ -146,7 +146,8 @@ RADICAL_NAMES = {
 # Words that bring up a component Mozc's candidates hold too far down,
 # checked like every other way: the reading and the word to cut down.
 WORD_WAYS = {"巳": ("みどし", "巳年"), "亥": ("いどし", "亥年"), "奄": ("あまみ", "奄美"),
-             "乎": ("だんこ", "断乎"), "舛": ("ますぞえ", "舛添"), "廿": ("はつかいち", "廿日市")}
+             "乎": ("だんこ", "断乎"), "舛": ("ますぞえ", "舛添"), "廿": ("はつかいち", "廿日市"),
+             "乞": ("あまごい", "雨乞い"), "介": ("しょうかい", "紹介")}
 # A component typed with one key: the key and what it gives.
 KEY_WAYS = {"丶": (",", "、")}
 # Components Mozc offers under no reading; the help page names the way.
@@ -284,7 +285,7 @@ class Sources:
                 self.grade[f[0]] = int(g[0][1:])
         self.edict = deb_member(os.path.join(d, "edict_2021.02.03-1_all.deb"),
                                 "./usr/share/edict/edict").decode("euc-jp")
-        self.freq, self.readings = {}, {}
+        self.freq, self.readings, self.okurigana = {}, {}, {}
         for line in kd.splitlines():
             if line.startswith("#"):
                 continue
@@ -298,6 +299,9 @@ class Sources:
             kun = [x.split(".")[0].strip("-") for x in kana if "\u3041" <= x.strip("-")[0] <= "\u309f"]
             on = [hiragana(x.strip("-")) for x in kana if "\u30a1" <= x.strip("-")[0] <= "\u30ff"]
             self.readings[f[0]] = [r for r in kun + on if r]
+            # kun readings with their okurigana, in KANJIDIC's order: と.まる
+            self.okurigana[f[0]] = [tuple(x.strip("-").split(".", 1)) for x in kana
+                                    if "." in x and "\u3041" <= x.strip("-")[0] <= "\u309f"]
         ipadic = deb_members(os.path.join(d, "mecab-ipadic_2.7.0-20070801+main-3_all.deb"),
                              lambda n: n.endswith(".csv"))
         self.word_cost = {}
@@ -760,21 +764,24 @@ def edict_words(src):
 
 
 def word_tries(forms, src):
-    """Words to type and then cut down to the component: the component
-    with its okurigana (止まる), or a common two-kanji word (紹介)."""
+    """Words to type and then cut down to the component: the component with
+    its okurigana, in KANJIDIC's order (止まる before 止す), then a common
+    two-kanji word, those of SKK's small and medium dictionaries and those
+    whose other kanji is frequent first (紹介)."""
     out = []
+    for stem, okuri in src.okurigana.get(forms[0], []):
+        out.append((forms[0] + okuri, stem + okuri, forms[0], okuri))
+    pairs = []
     for word, reading, common in edict_words(src):
         hits = [c for c in word if c in forms]
-        if len(hits) != 1 or len(word) > 4:
+        if len(word) != 2 or len(hits) != 1 or not common:
             continue
         rest = word.replace(hits[0], "", 1)
-        kana = all("\u3041" <= c <= "\u309f" for c in rest)
-        if kana and word.startswith(hits[0]) and rest:
-            out.append((0 if common else 2, len(word), word, reading, hits[0], rest))
-        elif len(word) == 2 and common:
-            out.append((1, 2, word, reading, hits[0], rest))
-    out.sort()
-    return [(w, r, f, rest) for _, _, w, r, f, rest in out[:24]]
+        if "\u4e00" <= rest <= "\u9fff":
+            pairs.append(((word not in src.common_words, src.freq.get(rest, 3000), word), reading, hits[0], rest))
+    pairs.sort()
+    out += [(key[2], reading, f, rest) for key, reading, f, rest in pairs[:16]]
+    return out
 
 
 def reading_of(component, table, src, offered, mozc):
@@ -810,6 +817,7 @@ def reading_of(component, table, src, offered, mozc):
         tries.insert(0, (word, reading, component, word.replace(component, "", 1)))
     for word, reading, f, rest in tries:
         if word in (mozc.candidates(reading) or [])[:MOZC_PAGE]:
+            rest = " と ".join(part for part in word.split(f, 1) if part)
             return ("「%s」→ %s の %s を消す" % (reading, word, rest), f)
     return None
 
