@@ -3,6 +3,7 @@
 #include "dictionary/ComponentVariants.h"
 #include "dictionary/Dictionary.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,20 @@ TEST_F(ShippedData, EveryComponentIsStoredInItsOwnFormAndListedOnTheHelpPage)
                                         {u"攴", u"攵"}})
         EXPECT_TRUE(variants.matches(typed, stored))
             << QString::fromUtf16(typed).toStdString() << " " << QString::fromUtf16(stored).toStdString();
+}
+
+TEST_F(ShippedData, EveryHelpPageTakesTheStyleSheetTheHelpWindowCanRead)
+{
+    // The help window loads a linked style sheet only when its type is given.
+    const QDir pages(DataDir + QStringLiteral("/FernoaHelp"));
+    const QStringList names = pages.entryList({QStringLiteral("*.html")});
+    EXPECT_GE(names.size(), 5);
+    for (const QString& name : names) {
+        QFile f(pages.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll().contains(R"(<link rel="stylesheet" type="text/css" href="style.css">)"))
+            << name.toStdString();
+    }
 }
 
 TEST_F(ShippedData, NoQuestionShowsItsOwnAnswer)
