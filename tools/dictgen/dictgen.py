@@ -152,7 +152,6 @@ WORD_WAYS = {"巳": ("みどし", "巳年"), "亥": ("いどし", "亥年"), "�
 KEY_WAYS = {"丶": (",", "、")}
 # Components Mozc offers under no reading; the help page names the way.
 MOZC_NONE = {
-    "尭": "Mozc では「たか」の候補の 4 ページ目に出ます。",
     "攵": "Mozc は読みでは出しません。Mozc の手書き文字入力か文字パレットで選ぶか、Anthy などで「ぼくにょう」から 攴 を入力してください（攴 も正解です）。",
 }
 
@@ -819,6 +818,16 @@ def reading_of(component, table, src, offered, mozc):
         if word in (mozc.candidates(reading) or [])[:MOZC_PAGE]:
             rest = " と ".join(part for part in word.split(f, 1) if part)
             return ("「%s」→ %s の %s を消す" % (reading, word, rest), f)
+    # Further down the candidates: the earliest page any reading gives.
+    best = None
+    for r in reading_tries(component, table, src, offered):
+        cands = mozc.candidates(r) or []
+        for f in forms:
+            if f in cands and (best is None or cands.index(f) < best[0]):
+                best = (cands.index(f), r, f)
+    if best:
+        i, r, f = best
+        return ("「%s」→ %s（候補の %d ページ目）" % (r, f, i // MOZC_PAGE + 1), f)
     return None
 
 
@@ -1400,12 +1409,12 @@ def main(argv, src=None):
         print("  " + " ".join("%s/%s(%s)" % p for p in pairs))
     print("primitive kanji, each listed with its reason: %d" % primitives_listed)
     print("splits whose strokes do not add up, listed with a reason: %d" % exceptions)
-    failing = [c for c in order if readings[c] is None]
+    failing = [c for c in order if readings[c] is None or "ページ目" in readings[c][0]]
     print("components whose way to type them fails in Mozc %s: %d%s; of the others %d by a reading on the first"
           " candidate page, %d by F7, %d by a key, %d by a word to cut down"
-          % (MOZC_VERSION, len(failing), (" (" + "".join(failing) + ", the help page names another way)") if failing else "",
-             sum(1 for c in order if readings[c] and "→" in readings[c][0] and "消す" not in readings[c][0]
-                 and "F7" not in readings[c][0] and "キー" not in readings[c][0]),
+          % (MOZC_VERSION, len(failing), (" (" + "".join(failing) + ": the help page names a later page or another way)") if failing else "",
+             sum(1 for c in order if readings[c] and c not in failing and "→" in readings[c][0]
+                 and "消す" not in readings[c][0] and "F7" not in readings[c][0] and "キー" not in readings[c][0]),
              sum(1 for c in order if readings[c] and "F7" in readings[c][0]),
              sum(1 for c in order if readings[c] and "キー" in readings[c][0]),
              sum(1 for c in order if readings[c] and "消す" in readings[c][0])))
