@@ -13,6 +13,7 @@
 #include "review/CalendarScreen.h"
 #include "review/DayView.h"
 #include "review/EditScreen.h"
+#include "review/NigateScreen.h"
 #include "review/NotesScreen.h"
 #include "review/RangeView.h"
 #include "review/RecordListScreen.h"
@@ -60,6 +61,8 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     auto* cmdTaijyu = addToolButton("cmdTaijyu", QStringLiteral("範囲指定"), QStringLiteral("表示条件を指定できます"));
     auto* cmdRentai =
         addToolButton("cmdRentai", QStringLiteral("全グラフ"), QStringLiteral("現在までの全グラフを表示します"));
+    auto* cmdNigate =
+        addToolButton("cmdNigate", QStringLiteral("苦手"), QStringLiteral("よく間違える漢字・熟語・部品を表示します"));
     auto* cmdHelp = addToolButton("cmdHelp", QStringLiteral("ヘルプ"), QStringLiteral("ヘルプファイルを開きます"));
     auto* cmdOwari = addToolButton("cmdOwari", QStringLiteral("終了"), QStringLiteral("プログラムを終了します"));
     chkHelp = new QCheckBox(QStringLiteral("ヘルプツアー"), this);
@@ -82,6 +85,8 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     addScreen(cmdCale, fraCale);
     addScreen(cmdMemo, fraMemo);
     addScreen(cmdSyuukei, new AggregateScreen(fraTaijyu->itemList(), this));
+    auto* fraNigate = new NigateScreen(this);
+    addScreen(cmdNigate, fraNigate);
 
     connect(cmdGame, &QPushButton::clicked, this, &MainWindow::showGamePanel);
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::showHelp);
@@ -92,6 +97,7 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     connect(fraGame, &GamePanel::gameChosen, this, &MainWindow::gameRequested);
     connect(fraGame, &GamePanel::dictionaryChosen, this, &MainWindow::dictionaryRequested);
     connect(fraCale, &CalendarScreen::dayChosen, this, &MainWindow::showDay);
+    connect(fraNigate, &NigateScreen::dictionaryRequested, this, &MainWindow::dictionaryLookupRequested);
     connect(fraSettei, &EditScreen::mainScreenNeedsRebuild, fraMain, &DayView::rebuildMainScreen);
     connect(fraSettei, &EditScreen::titleChanged, this, &QWidget::setWindowTitle);
     connect(fraSettei, &EditScreen::programEndRequested, this, &MainWindow::programEndRequested);

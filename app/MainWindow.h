@@ -40,6 +40,8 @@ public:
 signals:
     void gameRequested(int item);
     void dictionaryRequested();
+    // The dictionary window, showing a kanji, word or component.
+    void dictionaryLookupRequested(const QString& text);
     void programEndRequested();
 
 private:

@@ -1,6 +1,7 @@
 #include "app/Shell.h"
 
 #include "app/MainWindow.h"
+#include "dictionary/DictionaryWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/WindowPlacement.h"
 
@@ -28,6 +29,13 @@ MainWindow* Shell::showMain(QScreen* screen)
     connect(w, &MainWindow::dictionaryRequested, this, [this] {
         if (dictionaryWindow_)
             open(dictionaryWindow_);
+    });
+    connect(w, &MainWindow::dictionaryLookupRequested, this, [this](const QString& text) {
+        if (!dictionaryWindow_)
+            return;
+        open(dictionaryWindow_);
+        if (auto* d = qobject_cast<DictionaryWindow*>(other_.data()))
+            d->lookUp(text);
     });
     connect(w, &MainWindow::programEndRequested, this, &Shell::programEndRequested);
     // Closed by its frame with no game or dictionary window taking over: the

@@ -226,6 +226,21 @@ void DictionaryWindow::msgJyukugo_Click(int row)
     push();
 }
 
+void DictionaryWindow::lookUp(const QString& text)
+{
+    const bool oneCharacter = text.size() == 1 || (text.size() == 2 && text[0].isHighSurrogate());
+    if (!oneCharacter) {
+        txtInp2->setText(text);
+        txtInp2_KeyPress();
+    } else if (ctx_.dictionary.findKanji(text) > 0) {
+        txtInp->setText(text);
+        txtInp_KeyPress();
+    } else {
+        txtInp3->setText(text);
+        txtInp3_KeyPress();
+    }
+}
+
 void DictionaryWindow::act(void (DictionaryEditor::*action)())
 {
     pull();

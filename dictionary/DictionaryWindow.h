@@ -32,6 +32,9 @@ public:
 
     DictionaryEditor& editor() { return editor_; }
     static QString helpText();
+    // Shows `text`: a kanji of the table as found by 検索, any other single
+    // character as the kanji built from it, a word as found among the words.
+    void lookUp(const QString& text);
 
     // Handlers.
     void txtInp_KeyPress() { act(&DictionaryEditor::findKanji); }

@@ -1,6 +1,7 @@
 #include "review/DayView.h"
 
 #include "analysis/DayTally.h"
+#include "analysis/NigateTally.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
 #include "platform/Clock.h"
@@ -8,6 +9,7 @@
 #include "platform/Duration.h"
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
+#include "records/AnswerLog.h"
 #include "records/GameItems.h"
 #include "review/ChartDrawing.h"
 #include "review/DayPictures.h"
@@ -41,6 +43,9 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     lblMHyouka->setFrameShape(QFrame::Panel);
     lblMHyouka->setFrameShadow(QFrame::Sunken);
     lblMHyouka->setMinimumHeight(30);
+    lblNigate = new QLabel(this);
+    lblNigate->setObjectName(QStringLiteral("lblNigate"));
+    lblNigate->hide();
     imgNashi = new FacePicture(QStringLiteral("imgNashi"), dayface::Face::None, this);
     imgkana = new FacePicture(QStringLiteral("imgkana"), dayface::Face::Sulky, this);
     imgniko = new FacePicture(QStringLiteral("imgniko"), dayface::Face::Smile, this);
@@ -80,6 +85,7 @@ DayView::DayView(MainState& state, QWidget* parent) : Screen(parent), state_(sta
     totalRow->addWidget(lblDayTotal, 1);
     left->addWidget(msgDayTotal);
     left->addLayout(totalRow);
+    left->addWidget(lblNigate);
 
     auto* chartButtons = new QHBoxLayout;
     chartButtons->addWidget(cmdDay);
@@ -144,8 +150,17 @@ void DayView::showKinds(int kinds)
     lblMHyouka->setText(dayface::caption(kinds));
 }
 
+void DayView::showTodaysMisses()
+{
+    const int today = answerfile::dayNumber(dateText(Clock::instance().now().date()));
+    const QStringList missed = mostMissedKanji(*answerlog::since(today), today, 3);
+    lblNigate->setText(QStringLiteral("苦手：") + missed.join(u' '));
+    lblNigate->setVisible(!missed.isEmpty());
+}
+
 void DayView::rebuildMainScreen()
 {
+    showTodaysMisses();
     initMainScreenGrids();
     mcrMain->setPointCount(1);
     mcrMain->setPointLabel(1, QString());

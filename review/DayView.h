@@ -39,6 +39,8 @@ signals:
 
 private:
     void highlightOnly(QPushButton* pressed);
+    // lblNigate: today's most missed kanji, hidden when none was missed.
+    void showTodaysMisses();
     void showKinds(int kinds);
 
     MainState& state_;
@@ -47,6 +49,7 @@ private:
     Grid* msgDayTotal;
     QLabel* lblDayTotal;
     QLabel* lblMHyouka;
+    QLabel* lblNigate;
     FacePicture* imgNashi;
     FacePicture* imgkana;
     FacePicture* imgniko;

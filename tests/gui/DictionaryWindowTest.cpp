@@ -6,6 +6,7 @@
 #include "games/combine/CombineWindow.h"
 #include "platform/Clock.h"
 #include "platform/Grid.h"
+#include "review/NigateScreen.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -163,6 +164,19 @@ TEST_F(DictionaryWindowTest, NarrowingStepByStepAndShowingAllAgain)
     EXPECT_EQ(find<QLabel>("lblKensu")->text(), QStringLiteral("4件"));
 }
 
+TEST_F(DictionaryWindowTest, LookingUpFindsAKanjiAWordOrTheKanjiBuiltOfAComponent)
+{
+    open();
+    window->lookUp(QStringLiteral("時"));
+    EXPECT_EQ(find<Grid>("msgKanji")->row(), 4);
+    EXPECT_EQ(find<QLineEdit>("txtKousei")->text(), QStringLiteral("日土寸"));
+    window->lookUp(QStringLiteral("明日"));
+    EXPECT_EQ(find<Grid>("msgJyukugo")->row(), 1);
+    window->lookUp(QStringLiteral("寸"));  // no entry of its own: what it builds
+    EXPECT_EQ(column("msgBuhin", 0), (QStringList{"寺", "時"}));
+    EXPECT_TRUE(boxes.empty());
+}
+
 class DictionaryFromPanelTest : public DictionaryWindowTest {
 protected:
     void TearDown() override
@@ -187,6 +201,28 @@ protected:
     ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
     Shell shell;
 };
+
+TEST_F(DictionaryFromPanelTest, ADoubleClickOnTheNigateScreenOpensTheDictionaryAtTheKanji)
+{
+    Clock::install(&clock);
+    writeText(QStringLiteral("解答記録.TXT"),
+              QStringLiteral("\"2024/05/01\",\"20:00:00\",\"合体\",\"明\",\"朋\",\"不正解\",\"\",\"\"\r\n"));
+    shell.registerDictionaryWindow([](Shell& s) -> QWidget* {
+        return new DictionaryWindow(
+            DictionaryWindowContext{s.dictionary(), [&s](QWidget* w) { s.returnToMain(w); }, {}, {}});
+    });
+    shell.showMain();
+    QTest::mouseClick(mainButton("cmdNigate"), Qt::LeftButton);
+    auto* nigate = shell.mainWindow()->findChild<NigateScreen*>(QStringLiteral("fraNigate"));
+    ASSERT_TRUE(nigate && nigate->isVisible());
+    nigate->msgNigate_DblClick(1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = qobject_cast<DictionaryWindow*>(shell.otherWindow());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(shell.mainWindow(), nullptr);
+    EXPECT_EQ(find<QLineEdit>("txtKansei")->text(), QStringLiteral("明"));
+    EXPECT_EQ(find<Grid>("msgKanji")->row(), 3);
+}
 
 TEST_F(DictionaryFromPanelTest, AGameOpenedAfterARegistrationDrawsTheNewEntry)
 {

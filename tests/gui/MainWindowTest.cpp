@@ -1,9 +1,9 @@
-#include "review/DayPictures.h"
 #include "app/Shell.h"
 #include "gui/MainFixture.h"
 #include "platform/Grid.h"
 #include "platform/HelpViewer.h"
 #include "records/RecordFile.h"
+#include "review/DayPictures.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -191,4 +191,23 @@ TEST_F(MainWindowTest, ScreensStillToComeExplainThemselvesOnTheHelpTour)
     EXPECT_TRUE(boxes[1].text.startsWith(QStringLiteral("実施状況を色と数字で把握できるカレンダーです。")));
     EXPECT_TRUE(find("fraCale")->isVisible());
     EXPECT_FALSE(find("fraSyuukei")->isVisible());
+}
+
+TEST_F(MainWindowTest, TodaysMostMissedKanjiStandOnTheDayViewAndHideWithoutMisses)
+{
+    start();
+    EXPECT_FALSE(find("lblNigate")->isVisibleTo(window));
+    delete window.data();
+    const auto line = [](const char* date, const char* question, const char* verdict) {
+        return QStringLiteral("\"%1\",\"20:00:00\",\"合体\",\"%2\",\"x\",\"%3\",\"\",\"\"\r\n")
+            .arg(QString::fromUtf8(date), QString::fromUtf8(question), QString::fromUtf8(verdict));
+    };
+    writeText(QStringLiteral("解答記録.TXT"), line("2024/04/30", "森", "不正解") + line("2024/05/01", "林", "不正解") +
+                                                  line("2024/05/01", "木", "ギブアップ") +
+                                                  line("2024/05/01", "木", "不正解") +
+                                                  line("2024/05/01", "日", "正解"));
+    start();
+    auto* label = find<QLabel>("lblNigate");
+    EXPECT_TRUE(label->isVisibleTo(window));
+    EXPECT_EQ(label->text(), QStringLiteral("苦手：木 林"));
 }

@@ -1,6 +1,7 @@
 #include "support/AnswerGenerator.h"
 
 #include "platform/Clock.h"
+#include "platform/Sjis.h"
 #include "records/AnswerFile.h"
 
 #include <random>
@@ -11,8 +12,18 @@ namespace answergen {
 QByteArray bytes(int count, QDate last, int perDay)
 {
     std::mt19937 rng(2727);
-    // Two thousand kanji, a few of them missed far more often than the rest.
-    auto kanji = [&] { return QString(QChar(0x4E00 + int(rng() % 2000))); };
+    // Two thousand kanji the log's code page holds: the first level of JIS.
+    static const QString pool = [] {
+        QByteArray bytes;
+        for (int lead = 0x88; lead <= 0x98; ++lead)
+            for (int trail = 0x40; trail <= 0xFC; ++trail)
+                if (trail != 0x7F && (lead != 0x88 || trail >= 0x9F))
+                    bytes += char(lead), bytes += char(trail);
+        QString all = sjis::decode(bytes);
+        all.remove(QChar(0xFFFD));
+        return all.left(2000);
+    }();
+    auto kanji = [&] { return QString(pool[qsizetype(rng() % pool.size())]); };
     QByteArray out;
     out.reserve(qsizetype(count) * 56);
     std::vector<Answer> play;
