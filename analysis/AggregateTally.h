@@ -20,10 +20,10 @@ struct Tally {
     QDate first;  // the first day, or day 1 of the first month
     int rows = 0;
     int items = 0;
-    // Per row; seconds rounded to whole, halves to even, after every play.
-    std::vector<std::int64_t> seconds, counts;
+    // Per row, seconds in exact tenths; rounded once where shown.
+    std::vector<std::int64_t> tenths, counts;
     // Per row and game, row-major.
-    std::vector<std::int64_t> itemSeconds, itemCounts;
+    std::vector<std::int64_t> itemTenths, itemCounts;
 };
 // One row per day (or month) from the first play to the last, days without
 // a play included. Plays of no listed game count in the row totals only.

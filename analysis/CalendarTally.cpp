@@ -72,7 +72,7 @@ WeekTable weekTable(const DatedPlays& plays)
         const size_t weekday = size_t(offset % 7);
         ++t.counts[size_t(offset / 7) * 7 + weekday];
         ++t.plays[weekday];
-        t.seconds[weekday] = duration::addRounded(t.seconds[weekday], p.seconds);
+        t.tenths[weekday] += duration::tenths(p.seconds);
     }
     return t;
 }

@@ -42,10 +42,9 @@ struct WeekTable {
     QDate firstSunday;
     int weeks = 0;
     std::vector<std::int64_t> counts;  // weeks x 7, Sunday first
-    // Per weekday, Sunday first; seconds rounded to whole, halves to even,
-    // after every play.
+    // Per weekday, Sunday first; seconds in exact tenths.
     std::array<std::int64_t, 7> plays{};
-    std::array<std::int64_t, 7> seconds{};
+    std::array<std::int64_t, 7> tenths{};
 
     std::int64_t at(int week, int weekday) const { return counts[size_t(week) * 7 + size_t(weekday - 1)]; }
 };

@@ -2,8 +2,8 @@
 // The plays of the log that carry a readable date, reduced to what the
 // calendar and the aggregate tables count: the day, the game and the seconds.
 // A line whose date cannot be read is left out rather than counted on a
-// wrong day; the period runs from the earliest to the latest readable date,
-// so that a play written after the clock was set back still finds its day.
+// wrong day, and so is one whose seconds no play can take; the period runs from the earliest to the latest readable
+// date, so that a play written after the clock was set back still finds its day.
 #include <QDate>
 #include <QStringList>
 #include <QStringView>

@@ -7,17 +7,19 @@ DayTally DayTally::compute(const RecordTable& table, QStringView day, const QStr
 {
     DayTally t;
     t.counts.assign(size_t(itemNames.size()), 0);
-    t.seconds.assign(size_t(itemNames.size()), 0);
+    t.tenths.assign(size_t(itemNames.size()), 0);
     for (const RecordView& r : table.records()) {
         if (r.date != day)
             continue;
         t.plays.push_back(&r);
+        if (!r.counted)
+            continue;
         if (r.seconds > t.longest)
             t.longest = r.seconds;
         for (qsizetype i = 0; i < itemNames.size(); ++i) {
             if (itemNames[i] == r.item) {
                 ++t.counts[size_t(i)];
-                t.seconds[size_t(i)] = duration::addRounded(t.seconds[size_t(i)], r.seconds);
+                t.tenths[size_t(i)] += duration::tenths(r.seconds);
                 break;
             }
         }
@@ -33,13 +35,14 @@ int DayTally::kinds() const
     return k;
 }
 
+std::int64_t DayTally::seconds(size_t item) const { return duration::wholeSeconds(tenths[item]); }
+
 std::int64_t DayTally::totalSeconds() const
 {
     std::int64_t total = 0;
-    for (size_t i = 0; i < counts.size(); ++i)
-        if (counts[i] > 0)
-            total += seconds[i];
-    return total;
+    for (std::int64_t t : tenths)
+        total += t;
+    return duration::wholeSeconds(total);
 }
 
 namespace dayface {

@@ -1,7 +1,7 @@
 #pragma once
 // What the day view shows for one day: its plays in file order, the plays
-// and whole seconds per game, and the colours and face for the number of
-// kinds played.
+// and seconds per game, and the colours and face for the number of kinds
+// played.
 #include "records/RecordFile.h"
 
 #include <QColor>
@@ -16,11 +16,13 @@ public:
 
     std::vector<const RecordView*> plays;  // in file order
     float longest = 0;
-    std::vector<std::int64_t> counts;   // per item, list order
-    std::vector<std::int64_t> seconds;  // per item, rounded after every addition
+    std::vector<std::int64_t> counts;  // per item, list order
+    std::vector<std::int64_t> tenths;  // per item, exact
 
     // Kinds of game played: items with at least one play.
     int kinds() const;
+    // Whole seconds of one item and of the day, each rounded once.
+    std::int64_t seconds(size_t item) const;
     std::int64_t totalSeconds() const;
 };
 

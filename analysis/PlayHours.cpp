@@ -8,13 +8,17 @@ std::array<std::int64_t, 24> seconds(const std::vector<const RecordView*>& plays
 {
     std::array<std::int64_t, 24> hours{};
     for (const RecordView* r : plays) {
+        if (!r->counted)
+            continue;
         bool ok = false;
         int h = r->time.left(2).toInt(&ok);
         if (!ok || h < 0 || h > 24)
             h = 0;
         if (h < 24)
-            hours[size_t(h)] = duration::addRounded(hours[size_t(h)], r->seconds);
+            hours[size_t(h)] += duration::tenths(r->seconds);
     }
+    for (std::int64_t& h : hours)
+        h = duration::wholeSeconds(h);
     return hours;
 }
 

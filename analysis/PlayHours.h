@@ -8,8 +8,10 @@
 
 namespace playhours {
 
-// Whole seconds per hour 0..23, by the first two characters of each play's
-// time; a time that starts with no hour counts at hour 0, hour 24 nowhere.
+// Whole seconds per hour 0..23, each rounded once, by the first two
+// characters of each play's time; a time that starts with no hour counts at
+// hour 0, hour 24 nowhere, and a record whose seconds no play can take in
+// none.
 std::array<std::int64_t, 24> seconds(const std::vector<const RecordView*>& plays);
 
 }  // namespace playhours

@@ -20,24 +20,38 @@ bool passes(const RecordView& r, const Query& q, Filters f)
     return true;
 }
 
+std::int64_t Listing::itemSeconds(size_t j) const { return duration::wholeSeconds(itemTenths[j]); }
+
+namespace {
+bool startsWithDigit(const QString& text) { return !text.isEmpty() && text[0] >= u'0' && text[0] <= u'9'; }
+}  // namespace
+
 Listing list(const RecordTable& table, const QStringList& itemNames, const Query& q, Filters f, bool collectDates)
 {
     Listing out;
-    out.itemSeconds.assign(size_t(itemNames.size()), 0);
-    out.rows.reserve(size_t(table.size()));
+    out.itemTenths.assign(size_t(itemNames.size()), 0);
+    const bool none = f.period && (!startsWithDigit(q.start) || !startsWithDigit(q.end));
+    out.rows.reserve(none ? 0 : size_t(table.size()));
     QStringView previousDate;
     bool first = true;
     for (const RecordView& r : table.records()) {
-        if (collectDates && (first || r.date != previousDate))
+        if (collectDates && (first || r.date != previousDate)) {
             out.dates << r.date.toString();
+            if (recorddate::parse(r.date).isValid()) {
+                if (out.earliest.isEmpty() || r.date < QStringView(out.earliest))
+                    out.earliest = out.dates.back();
+                if (out.latest.isEmpty() || r.date > QStringView(out.latest))
+                    out.latest = out.dates.back();
+            }
+        }
         previousDate = r.date;
         first = false;
-        if (!passes(r, q, f))
+        if (none || !passes(r, q, f))
             continue;
         out.rows.push_back(&r);
-        for (qsizetype j = 0; j < itemNames.size(); ++j)
+        for (qsizetype j = 0; r.counted && j < itemNames.size(); ++j)
             if (r.item == itemNames[j])
-                out.itemSeconds[size_t(j)] = duration::addRounded(out.itemSeconds[size_t(j)], r.seconds);
+                out.itemTenths[size_t(j)] += duration::tenths(r.seconds);
     }
     return out;
 }

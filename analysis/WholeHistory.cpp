@@ -8,20 +8,21 @@
 void PlayTotals::add(float playSeconds)
 {
     ++count;
-    seconds = duration::addRounded(seconds, playSeconds);
-    // The play is compared as it stands, then kept rounded: two plays of 0.5
-    // seconds leave a longest play of 0.
-    if (double(playSeconds) > double(maxSeconds))
-        maxSeconds = duration::roundHalfEven(playSeconds);
+    const std::int64_t t = duration::tenths(playSeconds);
+    tenths += t;
+    maxTenths = std::max(maxTenths, t);
 }
+
+std::int64_t PlayTotals::seconds() const { return duration::wholeSeconds(tenths); }
+
+std::int64_t PlayTotals::maxSeconds() const { return duration::wholeSeconds(maxTenths); }
 
 std::int64_t PlayTotals::averageTenths() const
 {
     if (count <= 0)
         return 0;
-    // Rounded on whole numbers so that halves go one way every time.
-    const std::int64_t twice = 20 * seconds;
-    return (twice + (seconds >= 0 ? count : -count)) / (2 * count);
+    // The exact quotient, halves away from zero.
+    return (2 * tenths + (tenths >= 0 ? count : -count)) / (2 * count);
 }
 
 QString PlayTotals::averageText() const
@@ -58,7 +59,7 @@ WholeHistory WholeHistory::compute(const RecordTable& table, const QStringList& 
             if (!last.isValid() || previous > last)
                 last = previous;
         }
-        for (qsizetype j = 0; j < itemNames.size(); ++j)
+        for (qsizetype j = 0; r.counted && j < itemNames.size(); ++j)
             if (r.item == itemNames[j])
                 h.items[size_t(j)].add(r.seconds);
     }
@@ -69,7 +70,7 @@ WholeHistory WholeHistory::compute(const RecordTable& table, const QStringList& 
     size_t i = 0;
     for (const RecordView& r : table.records()) {
         const QDate& d = dates[i++];
-        if (d.isValid())
+        if (d.isValid() && r.counted)
             h.days[size_t(first.daysTo(d))].add(r.seconds);
     }
     return h;

@@ -10,10 +10,13 @@
 
 struct PlayTotals {
     std::int64_t count = 0;
-    std::int64_t seconds = 0;     // whole, rounded after every addition, halves to even
-    std::int64_t maxSeconds = 0;  // the longest play, rounded the same way
+    std::int64_t tenths = 0;     // exact
+    std::int64_t maxTenths = 0;  // the longest play
 
     void add(float playSeconds);
+    // Whole seconds, rounded once, halves to even.
+    std::int64_t seconds() const;
+    std::int64_t maxSeconds() const;
     // seconds / count in tenths, halves away from zero on the exact
     // quotient (0 with no play), and as text with one decimal ("0.0").
     std::int64_t averageTenths() const;
@@ -28,7 +31,8 @@ public:
     // One row per calendar day from the earliest to the latest record date,
     // days without plays included. Every record counts on its own date, even
     // one written out of order after a clock change; a record whose date is
-    // no date counts in the item totals only.
+    // no date counts in the item totals only, one whose seconds no play can
+    // take in none.
     QDate firstDay;
     std::vector<PlayTotals> days;
 };

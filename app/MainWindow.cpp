@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -44,8 +45,17 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     layout->addLayout(body, 1);
     fraGame = new GamePanel(this);
     body->addWidget(fraGame);
-    screenArea_ = new QVBoxLayout;
-    body->addLayout(screenArea_, 1);
+    // A screen takes the room beside the game panel; where it needs more than
+    // a small screen leaves, it scrolls inside the window instead of
+    // widening the window past the screen.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* screens = new QWidget(scroller);
+    screenArea_ = new QVBoxLayout(screens);
+    screenArea_->setContentsMargins(0, 0, 0, 0);
+    scroller->setWidget(screens);
+    body->addWidget(scroller, 1);
 
     cmdGame = addToolButton("cmdGame", QStringLiteral("ゲーム"), QStringLiteral("ゲームを選んで遊びます"));
     cmdMain = addToolButton("cmdMain", QStringLiteral("メイン"), QStringLiteral("メイン画面を表示します"));

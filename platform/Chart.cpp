@@ -204,7 +204,8 @@ void Chart::drawBars(int roomPx)
     numberAxis_->hide();
     categoryAxis_->show();
 
-    if (form_ == Form::Bars) {
+    // A line of one point would be a dot: it stands as a bar.
+    if (form_ == Form::Bars || n == 1) {
         auto* bars = new QBarSeries;
         for (int s = 0; s < seriesCount(); ++s) {
             auto* set = new QBarSet(names_[size_t(s)]);

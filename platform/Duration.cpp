@@ -21,9 +21,22 @@ std::int64_t roundHalfEven(double value)
     return static_cast<std::int64_t>(std::nearbyint(value));  // default mode: to nearest, ties to even
 }
 
-std::int64_t addRounded(std::int64_t total, double seconds)
+std::int64_t tenths(double seconds)
 {
-    return roundHalfEven(static_cast<double>(total) + seconds);
+    // Beyond this no play was ever timed; the log marks such a record.
+    if (!(std::fabs(seconds) < 1e15))
+        return 0;
+    return roundHalfEven(seconds * 10);
+}
+
+std::int64_t wholeSeconds(std::int64_t tenths)
+{
+    std::int64_t whole = tenths / 10, rest = tenths % 10;
+    if (rest < 0)
+        rest += 10, --whole;
+    if (rest > 5 || (rest == 5 && whole % 2 != 0))
+        ++whole;
+    return whole;
 }
 
 }  // namespace duration

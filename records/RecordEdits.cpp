@@ -169,16 +169,19 @@ QString damagedRecordError(const PlayRecord& r, const RecordTable& table, int p)
     recordline::split(table.lineBytes(p), items);
     items.resize(std::max<size_t>(items.size(), 6));
     const RecordView& v = table.records()[size_t(p)];
-    const auto damaged = [&](int item) { return sjis::decode(items[size_t(item)]).contains(QChar(0xFFFD)); };
     const QChar bad(0xFFFD);
-    const bool kept = (damaged(0) && r.date.contains(bad)) || (damaged(1) && r.time.contains(bad)) ||
-                      (damaged(2) && r.item.contains(bad)) || (damaged(3) && r.seconds == v.seconds) ||
-                      (damaged(4) && r.note.contains(bad));
-    if (!kept)
+    const bool badSeconds = sjis::decode(items[3]).contains(bad) || !v.counted;
+    if (!r.date.contains(bad) && !r.time.contains(bad) && !r.item.contains(bad) && !r.note.contains(bad) &&
+        !(badSeconds && r.seconds == v.seconds))
         return {};
-    return QStringLiteral("%1 件目の記録（%2 %3 %4）には Shift-JIS として読めないバイトがあるため、"
-                          "この記録は変更できません。ファイルはそのままです。")
-        .arg(QString::number(p + 1), v.date.toString(), v.time.toString(), v.item.toString());
+    const QString record = QStringLiteral("%1 件目の記録（%2 %3 %4）")
+                               .arg(QString::number(p + 1), v.date.toString(), v.time.toString(), v.item.toString());
+    if (v.counted || sjis::decode(table.lineBytes(p)).contains(bad))
+        return record + QStringLiteral("には Shift-JIS として読めないバイトがあるため、"
+                                       "この記録は変更できません。ファイルはそのままです。");
+    return record +
+           QStringLiteral("の秒数「%1」は記録として読めないため、この記録は変更できません。ファイルはそのままです。")
+               .arg(v.secondsText.toString());
 }
 
 }  // namespace

@@ -5,9 +5,34 @@
 #include "records/RecordLog.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace {
+
+// Whether a seconds item reads as a number that no play can take: negative,
+// above ten million, infinite or not a number. Such a value must not reach
+// a total, where it would overflow, nor be written back changed.
+bool absurdSeconds(QStringView item)
+{
+    item = item.trimmed();
+    char buf[64];
+    if (item.isEmpty() || item.size() >= qsizetype(sizeof buf))
+        return false;
+    qsizetype n = 0;
+    for (QChar c : item) {
+        if (c.unicode() >= 0x80)
+            return false;
+        buf[n++] = char(c.unicode());
+    }
+    const char* first = buf[0] == '+' ? buf + 1 : buf;
+    double v = 0;
+    const auto [end, ec] = std::from_chars(first, buf + n, v);
+    if (end != buf + n)
+        return false;
+    return ec == std::errc::result_out_of_range || !std::isfinite(v) || v < 0 || v > 1e7;
+}
 
 void addRecord(std::vector<RecordView>& records, QStringView line, std::vector<QStringView>& items)
 {
@@ -18,7 +43,8 @@ void addRecord(std::vector<RecordView>& records, QStringView line, std::vector<Q
     r.time = items[1];
     r.item = items[2];
     r.secondsText = items[3];
-    r.seconds = recordline::toFloat(items[3]);
+    r.counted = !absurdSeconds(items[3]);
+    r.seconds = r.counted ? recordline::toFloat(items[3]) : 0.0f;
     r.note = items[4];
     r.spare = items[5];
     records.push_back(r);
@@ -84,7 +110,7 @@ std::shared_ptr<const RecordTable> RecordTable::parseBytes(QByteArray bytes)
         if (!line.trimmed().isEmpty()) {
             addRecord(table->records_, line, items);
             table->lines_.push_back({qsizetype(b - all.data()), qsizetype(bStop - b),
-                                     !clean && line.contains(QChar(0xFFFD)),
+                                     (!clean && line.contains(QChar(0xFFFD))) || !table->records_.back().counted,
                                      bEnd - bStop >= 2 && bStop[0] == '\r' && bStop[1] == '\n'});
         }
         b = nextLine(bStop, bEnd);
@@ -197,5 +223,7 @@ textfile::WriteResult truncate(const QString& path)
 }
 
 QString secondsText(float seconds) { return recordline::number(seconds); }
+
+QString shownSeconds(const RecordView& r) { return r.counted ? secondsText(r.seconds) : r.secondsText.toString(); }
 
 }  // namespace recordfile

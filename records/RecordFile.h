@@ -19,6 +19,10 @@ struct RecordView {
     QStringView secondsText;  // item 4 as it stands in the file
     QStringView note;
     QStringView spare;
+    // False when the seconds are no number a play can take (negative, above
+    // ten million, not finite): such a record is damaged, listed as written
+    // and counted in no total; `seconds` is 0.
+    bool counted = true;
 };
 
 // The whole file, decoded once and parsed without copying items.
@@ -44,7 +48,7 @@ public:
     // Record i's line as the file holds it, without its line end.
     QByteArrayView lineBytes(int i) const;
     // Whether record i's line holds bytes that are not code page 932 (they
-    // read as U+FFFD).
+    // read as U+FFFD) or seconds no play can take; a rewrite keeps it as read.
     bool damaged(int i) const { return fromBytes_ && lines_[size_t(i)].damaged; }
     // Whether record i's line ends in CR LF in the file (not LF, CR or the
     // end of the file).
@@ -97,5 +101,8 @@ textfile::WriteResult truncate(const QString& path = FileName);
 
 // Shortest text of the single-precision seconds (180.28, 60).
 QString secondsText(float seconds);
+// The seconds as a record lists them: their shortest text, or as written
+// when no play can take them.
+QString shownSeconds(const RecordView& r);
 
 }  // namespace recordfile

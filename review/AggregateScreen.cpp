@@ -57,10 +57,8 @@ AggregateScreen::AggregateScreen(const QListWidget& itemList, QWidget* parent) :
                                 msgKakei1->horizontalHeader()->sizeHint().height() + 4);
     buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::Time);
     buildTable(*msgKakei1, aggregate::Unit::Month, aggregate::Kind::Time);
-    for (Grid* g : {msgKakei2, msgKakei1}) {
-        g->setMinimumWidth(columnfit::fullWidth(*g));
+    for (Grid* g : {msgKakei2, msgKakei1})
         g->setMaximumWidth(columnfit::fullWidth(*g));
-    }
 }
 
 QString AggregateScreen::helpTourText() const
@@ -108,10 +106,8 @@ void AggregateScreen::optList2_Click(int index)
         msgKakei2->setColumnWidth(c, width);
         msgKakei1->setColumnWidth(c, width);
     }
-    for (Grid* g : {msgKakei2, msgKakei1}) {
-        g->setMinimumWidth(columnfit::fullWidth(*g));
+    for (Grid* g : {msgKakei2, msgKakei1})
         g->setMaximumWidth(columnfit::fullWidth(*g));
-    }
 }
 
 void AggregateScreen::buildDailyCountTable() { buildTable(*msgKakei2, aggregate::Unit::Day, aggregate::Kind::Counts); }

@@ -2,6 +2,7 @@
 
 #include "analysis/CalendarTally.h"
 #include "platform/Chart.h"
+#include "platform/Duration.h"
 #include "platform/Grid.h"
 #include "records/GameItems.h"
 #include "review/ColumnFit.h"
@@ -96,7 +97,7 @@ CalendarScreen::CalendarScreen(QWidget* parent) : Screen(parent)
     mcrKingaku = new Chart(QStringLiteral("mcrKingaku"), this);
     mcrKensu->setScale(Chart::Scale::Counts);
     addCornerCaption(mcrKensu, QStringLiteral("週別セット数"), "lblKensu");
-    addCornerCaption(mcrKingaku, QStringLiteral("週別回数"), "lblKingaku");
+    addCornerCaption(mcrKingaku, QStringLiteral("週別時間"), "lblKingaku");
     for (Chart* c : {mcrKensu, mcrKingaku})
         c->setMinimumHeight(180);
 
@@ -117,7 +118,9 @@ CalendarScreen::CalendarScreen(QWidget* parent) : Screen(parent)
 
     initMonthGrid();
     initWeekGrid();
-    msgCale->setMinimumWidth(columnfit::fullWidth(*msgCale));
+    // The month grid takes the room there is and scrolls when its 31 days
+    // need more: the window never grows past a small screen for it.
+    msgCale->setMinimumWidth(0);
     msgCale_w->setFixedWidth(columnfit::fullWidth(*msgCale_w));
 
     connect(msgCale, &QAbstractItemView::activated, this,
@@ -218,7 +221,7 @@ void CalendarScreen::fillWeekCalendar()
         colourCounts(*msgCale_w, 1, 7, t.counts);
         for (int k = 1; k <= 7; ++k) {
             mcrKensu->setPointValue(k, double(t.plays[size_t(k - 1)]));
-            mcrKingaku->setPointValue(k, double(t.seconds[size_t(k - 1)]));
+            mcrKingaku->setPointValue(k, double(duration::wholeSeconds(t.tenths[size_t(k - 1)])));
         }
         if (msgCale_w->rows() > 16)
             msgCale_w->setTopRow(msgCale_w->rows() - 1);

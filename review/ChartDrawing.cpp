@@ -5,13 +5,13 @@
 
 namespace chartdraw {
 
-void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values)
+void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values, bool cut)
 {
     const int n = int(values.size());
     chart.setPointCount(n);
     for (int i = 0; i < n; ++i) {
-        if (size_t(i) < labels.size())
-            chart.setPointLabel(i + 1, labels[size_t(i)].left(n < 17 ? 2 : 1));
+        const QString label = size_t(i) < labels.size() ? labels[size_t(i)] : QString();
+        chart.setPointLabel(i + 1, cut ? label.left(n < 17 ? 2 : 1) : label);
         chart.setPointValue(i + 1, values[size_t(i)]);
     }
     chart.redraw();

@@ -10,10 +10,9 @@ class Chart;
 
 namespace chartdraw {
 
-// One point per value. Each point is labelled by the first two characters of
-// its label, or the first one from 17 points on; no labels when `labels` is
-// empty.
-void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values);
+// One point per value, each labelled by its label, or with `cut` by the
+// first two characters of it, the first one from 17 points on.
+void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values, bool cut = true);
 
 // One point per play, its seconds, labelled by its item when `labelled`.
 void plays(Chart& chart, const std::vector<const RecordView*>& plays, bool labelled);

@@ -193,7 +193,7 @@ void DayView::rebuildMainScreen()
         cells.push_back(QString::number(counter++));
         cells.push_back(r->time.toString());
         cells.push_back(r->item.toString());
-        cells.push_back(recordfile::secondsText(r->seconds));
+        cells.push_back(recordfile::shownSeconds(*r));
     }
     msgDayList->model().setCells(std::move(cells));
     if (msgDayList->rows() > 10)
@@ -209,10 +209,10 @@ void DayView::rebuildMainScreen()
         totals.push_back(QString::number(row++));
         totals.push_back(names[qsizetype(i)]);
         totals.push_back(QString::number(tally.counts[i]));
-        totals.push_back(QString::number(tally.seconds[i]));
-        dayTotalSeconds_ += tally.seconds[i];
+        totals.push_back(QString::number(tally.seconds(i)));
     }
     msgDayTotal->model().setCells(std::move(totals));
+    dayTotalSeconds_ = tally.totalSeconds();
     lblDayTotal->setText(duration::hms(dayTotalSeconds_));
 
     for (QPushButton* b : {cmdDay, cmdTotal, cmdJikan}) {
@@ -247,7 +247,7 @@ void DayView::cmdTotal_Click()
     std::vector<double> values;
     for (size_t i = 0; i < tally_.counts.size(); ++i)
         if (tally_.counts[i] > 0)
-            labels.push_back(items::names()[qsizetype(i)]), values.push_back(double(tally_.seconds[i]));
+            labels.push_back(items::names()[qsizetype(i)]), values.push_back(double(tally_.seconds(i)));
     chartdraw::points(*mcrMain, labels, values);
 }
 

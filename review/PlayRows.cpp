@@ -25,7 +25,7 @@ QString PlayRows::cell(int row, int col) const
     case Column::Item:
         return RecordTable::raw(r.item);
     case Column::Seconds:
-        return recordfile::secondsText(r.seconds);
+        return recordfile::shownSeconds(r);
     }
     return {};
 }

@@ -248,8 +248,8 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
     std::vector<QString> totals;
     for (qsizetype j = 0; j < names.size(); ++j) {
         totals.push_back(names[j]);
-        totals.push_back(QString::number(listing.itemSeconds[size_t(j)]));
-        totals.push_back(duration::hms(listing.itemSeconds[size_t(j)]));
+        totals.push_back(QString::number(listing.itemSeconds(size_t(j))));
+        totals.push_back(duration::hms(listing.itemSeconds(size_t(j))));
     }
     msgBunseki2->model().setCells(std::move(totals));
 
@@ -263,8 +263,9 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
             }
             comboDates_ = listing.dates;
         }
-        cboStdate->setEditText(listing.dates.isEmpty() ? QString() : listing.dates.front());
-        cboEddate->setEditText(listing.dates.isEmpty() ? QString() : listing.dates.back());
+        period_ = {listing.earliest, listing.latest};
+        cboStdate->setEditText(period_.start);
+        cboEddate->setEditText(period_.end);
     }
 
     if (buttonface::is(cmdDay3, ChartHighlight))
@@ -366,8 +367,8 @@ void RangeView::cmdKikan_Click(QPushButton* pressed)
         const int days = pressed->property(PeriodDays).toInt();
         const QDate today = Clock::instance().now().date();
         if (days == FromFirstRecord) {
-            cboStdate->setEditText(state_.firstRecordDate);
-            cboEddate->setEditText(recorddate::text(today));
+            cboStdate->setEditText(period_.start);
+            cboEddate->setEditText(period_.end);
         } else if (days != AsTyped) {
             const range::Period p = range::daysBack(today, days);
             cboStdate->setEditText(p.start);
@@ -380,9 +381,14 @@ void RangeView::cmdKikan_Click(QPushButton* pressed)
 
 bool RangeView::eventFilter(QObject* watched, QEvent* event)
 {
-    // The item box empties when it takes the focus, ready for a new word.
-    if (watched == txtKey && event->type() == QEvent::FocusIn)
-        txtKey->clear();
+    // The item box empties when the user moves into it, ready for a new word;
+    // not when its window becomes active again.
+    if (watched == txtKey && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why == Qt::MouseFocusReason || why == Qt::TabFocusReason || why == Qt::BacktabFocusReason ||
+            why == Qt::ShortcutFocusReason)
+            txtKey->clear();
+    }
     return Screen::eventFilter(watched, event);
 }
 
@@ -405,8 +411,10 @@ void RangeView::cmdTotal3_Click()
     mcrBunseki->hide();
     mcrBunseki2->show();
     highlightChart(cmdTotal3);
-    chartdraw::points(*mcrBunseki2, {names_.begin(), names_.end()},
-                      {listing_.itemSeconds.begin(), listing_.itemSeconds.end()});
+    std::vector<double> seconds;
+    for (size_t j = 0; j < listing_.itemTenths.size(); ++j)
+        seconds.push_back(double(listing_.itemSeconds(j)));
+    chartdraw::points(*mcrBunseki2, {names_.begin(), names_.end()}, seconds);
 }
 
 void RangeView::cmdJikan3_Click()

@@ -49,7 +49,7 @@ public:
     void cmdWeek_Click(int weekday);
     void cmdAllWeek_Click();
     // A period button: its two dates counted back from today ("任意" keeps
-    // the combo texts, "全部" starts at the first record).
+    // the combo texts, "全部" runs from the earliest to the latest date).
     void cmdKikan_Click(QPushButton* button);
     void cmdDay3_Click();
     void cmdTotal3_Click();
@@ -70,6 +70,7 @@ private:
     MainState& state_;
     int weekdayFilter_ = range::AllWeekdays;
     QStringList comboDates_;  // what the two date lists hold
+    range::Period period_;    // the earliest and the latest date of the log
     // What the list shows: the records of the shared log that passed, and
     // the item names they were counted by; the charts are drawn from them.
     std::shared_ptr<const RecordTable> table_;

@@ -18,7 +18,7 @@ QString RecordGridSource::cell(int row, int col) const
     case Item:
         return RecordTable::raw(r.item);
     case Seconds:
-        return recordfile::secondsText(r.seconds);
+        return recordfile::shownSeconds(r);
     case Note:
         return edits_->note(row);
     default:

@@ -155,8 +155,8 @@ void WholeHistoryView::loadWholeHistory()
         if (t.count <= 0)
             continue;
         totals.insert(totals.end(), {QString::number(++row), names[qsizetype(j)], QString::number(t.count),
-                                     QString::number(t.seconds), duration::hms(t.seconds),
-                                     QString::number(t.maxSeconds), t.averageText()});
+                                     QString::number(t.seconds()), duration::hms(t.seconds()),
+                                     QString::number(t.maxSeconds()), t.averageText()});
     }
     msgDayTotal2->model().setCells(std::move(totals));
 
@@ -166,8 +166,8 @@ void WholeHistoryView::loadWholeHistory()
     for (size_t k = 0; k < history.days.size(); ++k) {
         const PlayTotals& d = history.days[k];
         days.insert(days.end(), {QString::number(k + 1), recorddate::text(history.firstDay.addDays(qint64(k))),
-                                 QString::number(d.count), QString::number(d.seconds), QString::number(d.maxSeconds),
-                                 d.averageText()});
+                                 QString::number(d.count), QString::number(d.seconds()),
+                                 QString::number(d.maxSeconds()), d.averageText()});
     }
     msgDayList3->model().setCells(std::move(days));
     if (msgDayList3->rows() > 8)
@@ -224,7 +224,7 @@ void WholeHistoryView::cmdTotal2_Click()
     std::vector<double> values;
     for (size_t j = 0; j < history_.items.size(); ++j)
         if (history_.items[j].count > 0)
-            labels.push_back(names_[qsizetype(j)]), values.push_back(double(history_.items[j].seconds));
+            labels.push_back(names_[qsizetype(j)]), values.push_back(double(history_.items[j].seconds()));
     chartdraw::points(*mcrMain2, labels, values);
 }
 
@@ -241,13 +241,16 @@ void WholeHistoryView::dailyTrend(QPushButton* pressed, Trend trend, Chart::Scal
     highlight(pressed);
     mcrMain3->setForm(Chart::Form::Line);
     mcrMain3->setScale(scale);
+    std::vector<QString> dates;
     std::vector<double> values;
     values.reserve(history_.days.size());
-    for (const PlayTotals& d : history_.days)
+    for (const PlayTotals& d : history_.days) {
+        dates.push_back(recorddate::text(history_.firstDay.addDays(qint64(dates.size()))));
         values.push_back(trend == Trend::Plays     ? double(d.count)
-                         : trend == Trend::Seconds ? double(d.seconds)
+                         : trend == Trend::Seconds ? double(d.seconds())
                                                    : double(d.averageTenths()) / 10);
-    chartdraw::points(*mcrMain3, {}, values);
+    }
+    chartdraw::points(*mcrMain3, dates, values, false);
 }
 
 void WholeHistoryView::cmdHigoto_Click() { dailyTrend(cmdHigoto, Trend::Plays, Chart::Scale::Counts); }

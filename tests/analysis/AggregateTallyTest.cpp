@@ -60,17 +60,22 @@ TEST(AggregateTallyTest, MonthsSpanningAYearEndCloseWithATotalRowWrittenEvenForZ
     EXPECT_EQ(table(log, Unit::Day, Kind::Time).size(), 3u);  // daily tables have no total row
 }
 
-TEST(AggregateTallyTest, SecondsRoundHalvesToEvenAfterEveryPlay)
+TEST(AggregateTallyTest, SecondsAreSummedInTenthsAndRoundedOnceWhereShown)
 {
     auto rows = table(playLines(3, "2024/03/01", "合体", "60.4"), Unit::Day, Kind::Time);
-    EXPECT_EQ(rows[0][2], "0:03:00");
-    EXPECT_EQ(rows[0][3], "180");
+    EXPECT_EQ(rows[0][2], "0:03:01");
+    EXPECT_EQ(rows[0][3], "181");
     rows = table(playLine("2024/03/01", "合体", "180.28") + playLine("2024/03/01", "合体", "59.6") +
                      playLines(2, "2024/03/01", "解体", "0.5"),
                  Unit::Month, Kind::TimeAndCounts);
     EXPECT_EQ(rows[0][3], "240 (2)");
-    EXPECT_EQ(rows[0][4], "0 (2)");  // played, though under a second in all
-    EXPECT_EQ(rows[0][2], "0:04:00 (4)");
+    EXPECT_EQ(rows[0][4], "1 (2)");
+    EXPECT_EQ(rows[0][2], "0:04:01 (4)");
+    // The total row sums the months' tenths, not their rounded cells: as
+    // the range view and the whole history count the same two plays.
+    rows = table(playLine("2024/01/10", "合体", "1") + playLine("2024/02/10", "合体", "0.5"), Unit::Month, Kind::Time);
+    EXPECT_EQ(rows[1][3], "");  // 0.5 s shows as 0
+    EXPECT_EQ(rows[2].mid(2, 2), QStringList({"0:00:02", "2"}));
 }
 
 TEST(AggregateTallyTest, TenYearsOfDailyPlayGiveOneRowADay)

@@ -75,8 +75,7 @@ TEST(CalendarTallyTest, WeeksStartOnTheSundayAtOrBeforeTheFirstPlay)
     EXPECT_EQ(t.at(4, 1), 1);
     EXPECT_EQ(t.at(4, 7), 2);
     EXPECT_EQ(t.plays, (std::array<std::int64_t, 7>{1, 0, 0, 1, 0, 0, 2}));
-    // 0.5 + 0.5 rounds to 0 then to 0: halves to even after every play.
-    EXPECT_EQ(t.seconds, (std::array<std::int64_t, 7>{60, 0, 0, 60, 0, 0, 0}));
+    EXPECT_EQ(t.tenths, (std::array<std::int64_t, 7>{600, 0, 0, 600, 0, 0, 10}));  // 0.5 + 0.5 exactly
 }
 
 TEST(CalendarTallyTest, NoPlayGivesEmptyTables)

@@ -12,7 +12,7 @@ QString rec(const char* date, const char* item, const char* seconds)
 }
 }  // namespace
 
-TEST(DayTally, CountsPerItemInListOrderWithRoundingAfterEveryAddition)
+TEST(DayTally, CountsPerItemInListOrderWithTotalsRoundedOnce)
 {
     auto table = RecordTable::parse(rec("2024/05/01", "連結", "30") + rec("2024/05/01", "合体", "10.5") +
                                     rec("2024/05/02", "合体", "99") + rec("2024/05/01", "合体", "10.5") +
@@ -20,10 +20,10 @@ TEST(DayTally, CountsPerItemInListOrderWithRoundingAfterEveryAddition)
     const DayTally t = DayTally::compute(*table, u"2024/05/01", items::names());
     EXPECT_EQ(t.plays.size(), 4u);  // the unknown item is listed
     EXPECT_EQ(t.counts[0], 2);
-    EXPECT_EQ(t.seconds[0], 20);  // 10.5 -> 10, +10.5 -> 20
+    EXPECT_EQ(t.seconds(0), 21);  // 10.5 + 10.5, not 10 + 10
     EXPECT_EQ(t.counts[5], 1);
     EXPECT_EQ(t.kinds(), 2);  // but not counted
-    EXPECT_EQ(t.totalSeconds(), 50);
+    EXPECT_EQ(t.totalSeconds(), 51);
     EXPECT_FLOAT_EQ(t.longest, 30.0f);
 }
 

@@ -61,6 +61,8 @@ TEST(RangeListing, TypedDatesCompareAsTextAndNonDatesListNothing)
     q.start = QStringLiteral("昨日");
     q.end = QStringLiteral("今日");
     EXPECT_TRUE(range::list(*t, items::names(), q, range::chosen(q)).rows.empty());
+    q.start = QStringLiteral("2008/01/01");  // an end that is no date lists nothing either
+    EXPECT_TRUE(range::list(*t, items::names(), q, range::chosen(q)).rows.empty());
 }
 
 TEST(RangeListing, ItemTextIsASubstringWhileTotalsMatchNamesExactly)
@@ -73,9 +75,9 @@ TEST(RangeListing, ItemTextIsASubstringWhileTotalsMatchNamesExactly)
                    QStringLiteral("2024/12/31")};
     const range::Listing l = range::list(*t, items::names(), q, range::chosen(q));
     EXPECT_EQ(l.rows.size(), 4u);
-    EXPECT_EQ(l.itemSeconds[0], 0);    // 0.5 + 0.5, halves to even after every addition
-    EXPECT_EQ(l.itemSeconds[2], 240);  // 180.28 -> 180, + 59.6 -> 240
-    EXPECT_EQ(l.itemSeconds[1], 0);    // 解体 not listed
+    EXPECT_EQ(l.itemSeconds(0), 1);    // 0.5 + 0.5 in tenths, rounded once
+    EXPECT_EQ(l.itemSeconds(2), 240);  // 180.3 + 59.6
+    EXPECT_EQ(l.itemSeconds(1), 0);    // 解体 not listed
 
     q.item = QStringLiteral("体");
     q.weekday = 0;  // 2024/03/03 is a Sunday
@@ -91,6 +93,31 @@ TEST(RangeListing, TheFullListingCollectsEachRunOfDatesOnce)
     const range::Listing l = range::list(*t, items::names(), {}, {}, true);
     EXPECT_EQ(l.rows.size(), 3u);
     EXPECT_EQ(l.dates, (QStringList{"2024/03/01", "2024/03/02"}));
+    // After a clock change the period still runs from the earliest to the
+    // latest date, whatever the file order.
+    const auto moved = table(line("2024/03/01", "10:00:00", "合体", "1") + line("2024/05/01", "10:00:00", "合体", "1") +
+                             line("2024/04/15", "10:00:00", "合体", "1") + line("damaged", "10:00:00", "合体", "1"));
+    const range::Listing m = range::list(*moved, items::names(), {}, {}, true);
+    EXPECT_EQ(m.earliest, QStringLiteral("2024/03/01"));
+    EXPECT_EQ(m.latest, QStringLiteral("2024/05/01"));
+}
+
+TEST(WholeHistory, SecondsNoPlayCanTakeAreListedButCountedInNoTotal)
+{
+    const auto t =
+        table(line("2024/03/01", "10:00:00", "合体", "10") + line("2024/03/01", "11:00:00", "合体", "1e30") +
+              line("2024/03/01", "12:00:00", "合体", "-5") + line("2024/03/01", "13:00:00", "合体", "nan") +
+              line("2024/03/01", "14:00:00", "合体", "inf") + line("2024/03/01", "15:00:00", "合体", "9e18"));
+    ASSERT_EQ(t->size(), 6);
+    EXPECT_EQ(recordfile::shownSeconds(t->records()[1]), QStringLiteral("1e30"));  // as written
+    const WholeHistory h = WholeHistory::compute(*t, items::names());
+    EXPECT_EQ(h.items[0].count, 1);
+    EXPECT_EQ(h.items[0].seconds(), 10);
+    EXPECT_EQ(h.days[0].maxSeconds(), 10);
+    range::Query q{{}, range::AllWeekdays, QStringLiteral("2024/01/01"), QStringLiteral("2024/12/31")};
+    const range::Listing l = range::list(*t, items::names(), q, range::chosen(q));
+    EXPECT_EQ(l.rows.size(), 6u);
+    EXPECT_EQ(l.itemSeconds(0), 10);
 }
 
 TEST(WholeHistory, ItemTotalsMaximaAndAverages)
@@ -101,9 +128,9 @@ TEST(WholeHistory, ItemTotalsMaximaAndAverages)
                          line("2024/03/01", "16:00:00", "不明", "99"));
     const WholeHistory h = WholeHistory::compute(*t, items::names());
     EXPECT_EQ(h.items[0].count, 2);
-    EXPECT_EQ(h.items[0].seconds, 0);
-    EXPECT_EQ(h.items[0].maxSeconds, 0);  // 0.5 rounds to 0
-    EXPECT_EQ(h.items[1].maxSeconds, 60);
+    EXPECT_EQ(h.items[0].seconds(), 1);     // 0.5 + 0.5 in tenths, rounded once
+    EXPECT_EQ(h.items[0].maxSeconds(), 0);  // 0.5 rounds to 0
+    EXPECT_EQ(h.items[1].maxSeconds(), 60);
     EXPECT_EQ(h.items[5].averageText(), QStringLiteral("33.3"));  // 100 / 3
     EXPECT_EQ(h.items[3].averageText(), QStringLiteral("0.0"));   // never played
     ASSERT_EQ(h.days.size(), 1u);
@@ -119,8 +146,8 @@ TEST(WholeHistory, OneRowPerCalendarDayAcrossFebruary29)
     ASSERT_EQ(h.days.size(), 4u);
     EXPECT_EQ(h.days[2].count, 0);  // 2024/02/29
     EXPECT_EQ(h.days[2].averageText(), QStringLiteral("0.0"));
-    EXPECT_EQ(h.days[3].seconds, 45);
-    EXPECT_EQ(h.days[3].maxSeconds, 25);
+    EXPECT_EQ(h.days[3].seconds(), 45);
+    EXPECT_EQ(h.days[3].maxSeconds(), 25);
     EXPECT_EQ(h.days[3].averageText(), QStringLiteral("22.5"));
 }
 
@@ -140,7 +167,7 @@ TEST(WholeHistory, ARecordOutOfOrderCountsOnItsOwnDayAndLosesNothing)
         placed += d.count;
     EXPECT_EQ(placed, 5);            // the damaged date is on no day ...
     EXPECT_EQ(h.items[0].count, 6);  // ... but in the item totals
-    EXPECT_EQ(h.items[0].seconds, 60);
+    EXPECT_EQ(h.items[0].seconds(), 60);
 }
 
 TEST(WholeHistory, TotalsAreWideAndAnEmptyLogHasNoDays)
@@ -149,6 +176,6 @@ TEST(WholeHistory, TotalsAreWideAndAnEmptyLogHasNoDays)
     for (int i = 0; i < 40; ++i)
         text += line("2024/03/01", "10:00:00", "合体", "1000");
     const WholeHistory h = WholeHistory::compute(*table(text), items::names());
-    EXPECT_EQ(h.days[0].seconds, 40000);  // beyond 16 bits
+    EXPECT_EQ(h.days[0].seconds(), 40000);  // beyond 16 bits
     EXPECT_TRUE(WholeHistory::compute(*table(QString()), items::names()).days.empty());
 }

@@ -123,23 +123,60 @@ TEST_F(AnalysisViewsTest, RangeFiltersCombineAndEachButtonShowsWhatItChose)
     EXPECT_EQ(list->rows(), 6);
     click("cmdKikan8");  // ３日: from 04/29
     EXPECT_EQ(list->rows(), 4);
-    for (const char* b : {"cmdKikan2", "cmdKikan3", "cmdKikan4", "cmdKikan5", "cmdKikan6", "cmdKikan7"}) {
-        click(b);
-        EXPECT_EQ(face(b), rgb::LightYellow) << b;
-        EXPECT_EQ(list->rows(), 6) << b;
+}
+
+TEST_F(AnalysisViewsTest, EachPeriodButtonReachesExactlyItsDaysBack)
+{
+    // Plays on the first day each period takes in and on the day before it.
+    QString log;
+    for (int back : {366, 365, 181, 180, 91, 90, 31, 30, 15, 14, 8, 7, 3, 2, 2, 1})
+        log += line(QDate(2024, 5, 1).addDays(-back).toString(QStringLiteral("yyyy/MM/dd")), "10:00:00", "合体", "1");
+    writeText(QStringLiteral("データ.TXT"), log);
+    start();
+    enter("cmdTaijyu");
+    Grid* list = grid("msgBunseki");
+    const std::pair<const char*, int> periods[] = {{"cmdKikan1", 1},  {"cmdKikan8", 3},  {"cmdKikan2", 5},
+                                                   {"cmdKikan3", 7},  {"cmdKikan4", 9},  {"cmdKikan5", 11},
+                                                   {"cmdKikan6", 13}, {"cmdKikan7", 15}, {"cmdAllDay", 16}};
+    for (const auto& [button, plays] : periods) {
+        click(button);
+        EXPECT_EQ(face(button), rgb::LightYellow) << button;
+        EXPECT_EQ(list->rows(), plays + 1) << button;
     }
 }
 
-TEST_F(AnalysisViewsTest, TheItemBoxEmptiesOnFocusAndListsOnEnter)
+TEST_F(AnalysisViewsTest, ThePeriodRunsFromTheEarliestToTheLatestDateAfterAClockChange)
+{
+    writeText(QStringLiteral("データ.TXT"), line("2024/03/01", "10:00:00", "合体", "1") +
+                                                line("2024/05/01", "10:00:00", "合体", "1") +
+                                                line("2024/04/15", "10:00:00", "合体", "1"));
+    start();
+    enter("cmdTaijyu");
+    EXPECT_EQ(find<QComboBox>("cboEddate")->currentText(), QStringLiteral("2024/05/01"));
+    click("cmdKikanF");
+    EXPECT_EQ(grid("msgBunseki")->rows(), 4);
+    click("cmdKikan1");
+    click("cmdAllDay");
+    EXPECT_EQ(find<QComboBox>("cboStdate")->currentText(), QStringLiteral("2024/03/01"));
+    EXPECT_EQ(find<QComboBox>("cboEddate")->currentText(), QStringLiteral("2024/05/01"));
+    EXPECT_EQ(grid("msgBunseki")->rows(), 4);
+}
+
+TEST_F(AnalysisViewsTest, TheItemBoxEmptiesWhenTheUserMovesIntoItAndListsOnEnter)
 {
     start();
     enter("cmdTaijyu");
     auto* key = find<QLineEdit>("txtKey");
     key->setText(QStringLiteral("old"));
-    key->setFocus();
+    key->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     EXPECT_TRUE(key->text().isEmpty());
     key->insert(QStringLiteral("体"));  // as an input method commits it
+    // The window becoming active again gives the box the focus back: its
+    // word stays.
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(key, &back);
+    EXPECT_EQ(key->text(), QStringLiteral("体"));
     QTest::keyClick(key, Qt::Key_Return);
     EXPECT_EQ(grid("msgBunseki")->rows(), 5);  // 合体, 熟語合体, 解体, 合体
 }
@@ -189,7 +226,7 @@ TEST_F(AnalysisViewsTest, WholeHistoryListsEveryPlayItemAndDay)
     ASSERT_EQ(days->rows(), 5);
     EXPECT_EQ(days->text(1, 1), QStringLiteral("2024/04/28"));
     EXPECT_EQ(days->text(1, 2), QStringLiteral("2"));
-    EXPECT_EQ(days->text(1, 5), QStringLiteral("53.0"));  // 60 + 45.5 -> 106, over two plays
+    EXPECT_EQ(days->text(1, 5), QStringLiteral("52.8"));  // 105.5 over two plays
     EXPECT_EQ(face("cmdDay2"), rgb::LightOrange);
     EXPECT_EQ(find<Chart>("mcrMain3")->pointCount(), 5);
 }
@@ -220,7 +257,7 @@ TEST_F(AnalysisViewsTest, SixChartButtonsSwitchChartsAndLists)
     EXPECT_EQ(face("cmdJikan2"), buttonface::systemFace());
 
     click("cmdHigoto3");
-    EXPECT_DOUBLE_EQ(series->value(1), 53);
+    EXPECT_DOUBLE_EQ(series->value(1), 52.8);
 
     click("cmdHigoto2");
     EXPECT_DOUBLE_EQ(series->value(3), 90061);
@@ -235,6 +272,12 @@ TEST_F(AnalysisViewsTest, SixChartButtonsSwitchChartsAndLists)
     click("cmdDay2");
     EXPECT_TRUE(grid("msgDayList2")->isVisible());
     EXPECT_FALSE(grid("msgDayList3")->isVisible());
+
+    // One day's trend: its date under its point, which stands as a bar.
+    click("cmdHigoto");
+    EXPECT_EQ(series->shownLabels(), QStringList{QStringLiteral("2024/04/28")});
+    ASSERT_EQ(series->chart()->series().size(), 1);
+    EXPECT_EQ(series->chart()->series()[0]->type(), QAbstractSeries::SeriesTypeBar);
 }
 
 TEST_F(AnalysisViewsTest, TimeSeriesLabelsShortenFromSeventeenPlays)

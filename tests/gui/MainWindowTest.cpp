@@ -48,9 +48,9 @@ TEST_F(MainWindowTest, DayWithTwoKindsListsThemInItemOrderWithSmileAndTwoLamps)
     EXPECT_EQ(list->text(3, 3), QStringLiteral("10.5"));
     ASSERT_EQ(total->rows(), 3);
     EXPECT_EQ(total->text(1, 1), QStringLiteral("合体"));
-    EXPECT_EQ(total->text(1, 3), QStringLiteral("20"));
+    EXPECT_EQ(total->text(1, 3), QStringLiteral("21"));
     EXPECT_EQ(total->text(2, 1), QStringLiteral("連結"));
-    EXPECT_EQ(find<QLabel>("lblDayTotal")->text(), QStringLiteral("0:01:00"));
+    EXPECT_EQ(find<QLabel>("lblDayTotal")->text(), QStringLiteral("0:01:01"));
     EXPECT_TRUE(find("imgniko")->isVisible());
     EXPECT_FALSE(find("imgNashi")->isVisible());
     EXPECT_EQ(find<Lamp>("shpLed_2")->color(), QColor(0xFF, 0xE0, 0xC0));

@@ -134,3 +134,30 @@ TEST_F(ScreenFitTest, EveryGameAndTheDictionaryOpenWholeOnTheMainWindowsScreenAn
         }
     }
 }
+
+TEST_F(ScreenFitTest, NoReviewScreenMakesTheMainWindowWiderThanTheScreen)
+{
+    // Enough plays for every table and chart to fill up.
+    QString log;
+    for (int d = 0; d < 400; ++d)
+        log += QStringLiteral("\"%1\",\"10:00:00\",\"熟語合体\",61.5,\"秒数 : 61.5   答数 : 9\",\r\n")
+                   .arg(QDate(2023, 4, 1).addDays(d).toString(QStringLiteral("yyyy/MM/dd")));
+    writeText(QStringLiteral("データ.TXT"), log);
+    const char* screens[] = {"cmdCale", "cmdSyuukei", "cmdTaijyu", "cmdRentai", "cmdBunseki",
+                             "cmdMemo", "cmdSettei",  "cmdMain",   "cmdGame"};
+    for (QScreen* screen : {smallScreen(), QGuiApplication::primaryScreen()}) {
+        ASSERT_NE(screen, nullptr);
+        shell.showMain(screen);
+        for (bool panel : {false, true}) {
+            for (const char* button : screens) {
+                if (panel)
+                    QTest::mouseClick(mainButton("cmdGame"), Qt::LeftButton);
+                QTest::mouseClick(mainButton(button), Qt::LeftButton);
+                QCoreApplication::processEvents();
+                expectWhollyOn(shell.mainWindow(), screen, button);
+            }
+        }
+        delete shell.mainWindow();
+        settle();
+    }
+}

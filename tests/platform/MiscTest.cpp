@@ -13,14 +13,16 @@ TEST(Duration, HoursAreUnpaddedAndUncapped)
     EXPECT_EQ(duration::hms(100000), QStringLiteral("27:46:40"));  // beyond 16 bits
 }
 
-TEST(Duration, RunningTotalsRoundHalvesToEvenAfterEveryAddition)
+TEST(Duration, TotalsAreExactTenthsRoundedOnceHalvesToEven)
 {
-    std::int64_t t = duration::addRounded(0, 10.5);
-    EXPECT_EQ(t, 10);
-    t = duration::addRounded(t, 10.5);
-    EXPECT_EQ(t, 20);
-    EXPECT_EQ(duration::addRounded(0, 11.5), 12);
-    EXPECT_EQ(duration::addRounded(0, 0.5), 0);
+    EXPECT_EQ(duration::tenths(180.28), 1803);
+    EXPECT_EQ(duration::tenths(0.5f), 5);
+    EXPECT_EQ(duration::tenths(1e30), 0);
+    EXPECT_EQ(duration::wholeSeconds(duration::tenths(1) + duration::tenths(0.5)), 2);  // not 1 + 0
+    EXPECT_EQ(duration::wholeSeconds(25), 2);
+    EXPECT_EQ(duration::wholeSeconds(35), 4);
+    EXPECT_EQ(duration::wholeSeconds(5 + 5), 1);
+    EXPECT_EQ(duration::wholeSeconds(-15), -2);
     EXPECT_EQ(duration::roundHalfEven(59.6), 60);
 }
 

@@ -137,13 +137,14 @@ TEST_F(RecordFile, TheDayReaderSeesExactlyWhatTheFullReaderSees)
 }
 
 namespace {
-// The same records with every one given as its values: the rewrite the
-// program has always done, from typed records alone.
+// The same records with every one but the damaged given as its values: the
+// rewrite the program has always done, from typed records alone.
 QByteArray typedRewrite(const RecordEdits& edits)
 {
     RecordEdits typed = edits;
     for (int p : typed.order())
-        typed.setChange(p, typed.record(p));
+        if (!typed.table().damaged(p))
+            typed.setChange(p, typed.record(p));
     EXPECT_TRUE(typed.save(QStringLiteral("plain.txt")).ok);
     QFile f(QStringLiteral("plain.txt"));
     f.open(QIODevice::ReadOnly);
@@ -194,7 +195,7 @@ TEST_F(RecordFile, ARewriteCopiesLinesInTheRewriteFormAsTheyStandAndBringsEveryO
                              "\"2006/01/04\",\"08:00:03\",\"しりとり\",180.28,\"x\",\"\"\r"
                              "\"2006/01/05\",\"08:00:04\",\"a\",60.0,\"x\",\"\"\r\n"
                              "\"2006/01/06\",\"08:00:05\",\"b\",+5,\"x\",\"\"\r\n"
-                             "\"2006/01/06\",\"08:00:05\",\"b\",16777217,\"x\",\"\"\r\n"
+                             "\"2006/01/06\",\"08:00:05\",\"b\",9999999.9,\"x\",\"\"\r\n"
                              "\"2006/01/07\",\"08:00:06\",\"c\", 7,\"x\",\"\"\r\n"
                              "\"2006/01/08\",\"08:00:07\",\"d\",7,\"x\",\"\",\"more\"\r\n"
                              "\"2006/01/09\",\"08:00:08\",\"e\",7,\"x\",\"\"  \r\n"
@@ -296,4 +297,27 @@ TEST_F(RecordFile, TheSharedLogIsReadAgainOnlyWhenTheFileChanged)
     EXPECT_EQ(recordlog::current()->records().back().date, u"2031/01/01");
     QFile::remove(path(recordfile::FileName));
     EXPECT_TRUE(recordlog::current()->empty());
+}
+
+TEST_F(RecordFile, SecondsNoPlayCanTakeMakeARecordDamagedAndKeepItAsWritten)
+{
+    const QByteArray good = cp932(QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\"\"\r\n"));
+    const QByteArray absurd = "\"2006/01/16\",\"08:00:00\",\"x\",1e30,\"n\",\r\n"
+                              "\"2006/01/16\",\"08:00:01\",\"x\",-1,\"n\",\r\n"
+                              "\"2006/01/16\",\"08:00:02\",\"x\",NaN,\"n\",\r\n";
+    writeBytes(recordfile::FileName, good + absurd);
+    RecordEdits e(recordlog::current());
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(e.table().damaged(i));
+        EXPECT_FALSE(e.table().records()[size_t(i)].counted);
+        EXPECT_EQ(e.table().records()[size_t(i)].seconds, 0.0f);
+    }
+    EXPECT_TRUE(e.table().records()[0].counted);
+    e.setNote(0, QStringLiteral("直した"));
+    ASSERT_TRUE(e.save().ok);
+    EXPECT_TRUE(readBytes(recordfile::FileName).endsWith(absurd));
+    e.setNote(1, QStringLiteral("無理"));
+    const textfile::WriteResult refused = e.save();
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("1e30"))) << refused.error.toStdString();
 }
