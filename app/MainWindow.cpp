@@ -7,7 +7,6 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
-#include "platform/Pause.h"
 #include "records/Nickname.h"
 #include "review/AggregateScreen.h"
 #include "review/CalendarScreen.h"
@@ -26,10 +25,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
-
-namespace {
-const QString HelpFileName = QStringLiteral("FernoaHelp.chm");
-}  // namespace
 
 MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     : QWidget(parent), state_{tour, {}, {}, true}, dictionary_(dictionary)
@@ -86,17 +81,17 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     fraMemo = new NotesScreen(this);
     fraTaijyu = new RangeView(state_, this);
     // hideAllFrames order.
-    addScreen(cmdTaijyu, fraTaijyu);
-    addScreen(cmdBunseki, new RecordListScreen(this));
-    addScreen(cmdRentai, new WholeHistoryView(fraTaijyu->itemList(), this));
-    addScreen(cmdMain, fraMain);
-    addScreen(cmdSettei, fraSettei);
+    addScreen(cmdTaijyu, fraTaijyu, QStringLiteral("screens.html#range"));
+    addScreen(cmdBunseki, new RecordListScreen(this), QStringLiteral("screens.html#list"));
+    addScreen(cmdRentai, new WholeHistoryView(fraTaijyu->itemList(), this), QStringLiteral("screens.html#history"));
+    addScreen(cmdMain, fraMain, QStringLiteral("index.html#main"));
+    addScreen(cmdSettei, fraSettei, QStringLiteral("index.html#edit"));
     auto* fraCale = new CalendarScreen(this);
-    addScreen(cmdCale, fraCale);
-    addScreen(cmdMemo, fraMemo);
-    addScreen(cmdSyuukei, new AggregateScreen(fraTaijyu->itemList(), this));
+    addScreen(cmdCale, fraCale, QStringLiteral("screens.html#calendar"));
+    addScreen(cmdMemo, fraMemo, QStringLiteral("screens.html#notes"));
+    addScreen(cmdSyuukei, new AggregateScreen(fraTaijyu->itemList(), this), QStringLiteral("screens.html#tables"));
     auto* fraNigate = new NigateScreen(this);
-    addScreen(cmdNigate, fraNigate);
+    addScreen(cmdNigate, fraNigate, QStringLiteral("screens.html#nigate"));
 
     connect(cmdGame, &QPushButton::clicked, this, &MainWindow::showGamePanel);
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::showHelp);
@@ -134,9 +129,10 @@ QPushButton* MainWindow::addToolButton(const char* name, const QString& caption,
     return b;
 }
 
-void MainWindow::addScreen(QPushButton* button, Screen* screen)
+void MainWindow::addScreen(QPushButton* button, Screen* screen, const QString& helpPage)
 {
     screens_.push_back(screen);
+    helpPages_.push_back(helpPage);
     screenArea_->addWidget(screen, 1);
     screen->hide();
     if (screen == fraMain)
@@ -162,8 +158,7 @@ void MainWindow::showScreen(Screen* screen)
     hideAllFrames();
     screen->prepare();
     screen->show();
-    if (!eventpause::letEventsRun(this))
-        return;
+    // A tour box is modal: the screen paints behind it while it is up.
     state_.tour.show(this, screen->helpTourText());
 }
 
@@ -200,11 +195,6 @@ void MainWindow::startUp()
     if (!problem.isEmpty())
         msgbox::warning(this, QStringLiteral("辞書の読み込み"), problem);
     if (!state_.tour.introShown) {
-        if (!eventpause::letEventsRun(this))
-            return;
-        show();
-        if (!eventpause::letEventsRun(this))
-            return;
         state_.tour.introShown = true;
         state_.tour.show(this, introduction());
     }
@@ -222,6 +212,7 @@ QString MainWindow::introduction()
                           "①「ゲーム」ボタンを押すと収録しているゲームアイコンが表示されるので選択します。\r\n\r\n"
                           "②あとはそれぞれのゲームで遊ぶだけ！\r\n"
                           "　自動的にプレイしたゲームと時間が記録され、継続を促すデータとなります。\r\n\r\n"
+                          "日本語入力は Ctrl+Space でオンにします（README「Typing Japanese」）。\r\n\r\n"
                           "データはリストとグラフで表示されます。\r\n"
                           "グラフは時系列、項目別、時間別の３つに切り替えることができます。\r\n\r\n"
                           "左上のフェイスマークはその日プレイしたゲームの種類数に連動しています。\r\n"
@@ -241,9 +232,19 @@ void MainWindow::showGamePanel()
     fraGame->focusFirstGame();
 }
 
+QString MainWindow::helpPage() const
+{
+    if (fraGame->isVisible())
+        return QStringLiteral("games.html");
+    for (size_t i = 0; i < screens_.size(); ++i)
+        if (screens_[i]->isVisible())
+            return helpPages_[i];
+    return {};
+}
+
 void MainWindow::showHelp()
 {
-    if (!help::open(this, HelpFileName))
+    if (!help::open(this, help::ProgramHelp, helpPage()))
         msgbox::warning(this, QStringLiteral("ヘルプ"), QStringLiteral("ヘルプファイルが見つかりません。"));
 }
 

@@ -46,10 +46,12 @@ signals:
 
 private:
     QPushButton* addToolButton(const char* name, const QString& caption, const QString& tip);
-    void addScreen(QPushButton* button, Screen* screen);
+    void addScreen(QPushButton* button, Screen* screen, const QString& helpPage);
     void showScreen(Screen* screen);
     void showMainScreen();
     void showGamePanel();
+    // The help page of the screen in view (the game panel when it is open).
+    QString helpPage() const;
     void showHelp();
     void exitProgram();
     void toggleHelpTour();
@@ -69,7 +71,8 @@ private:
     QCheckBox* chkHelp;
     QPushButton* cmdGame;
     QPushButton* cmdMain;
-    std::vector<Screen*> screens_;  // in the order hideAllFrames hides them
+    std::vector<Screen*> screens_;    // in the order hideAllFrames hides them
+    std::vector<QString> helpPages_;  // by screen
     class QHBoxLayout* toolbar_;
     class QVBoxLayout* screenArea_;
 };

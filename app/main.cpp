@@ -21,6 +21,17 @@
 
 #include <malloc.h>
 
+namespace {
+// A game window opened from the game panel, on the run's shared state.
+template <typename Window> void registerGame(Shell& shell)
+{
+    shell.registerGame(Window::gameDefinition().item, [](Shell& s) -> QWidget* {
+        return new Window(
+            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
+    });
+}
+}  // namespace
+
 int main(int argc, char* argv[])
 {
     // Views read the whole record file into fresh buffers of several
@@ -71,34 +82,13 @@ int main(int argc, char* argv[])
         QApplication::closeAllWindows();
         QApplication::quit();
     });
-    shell.registerGame(1, [](Shell& s) -> QWidget* {
-        return new CombineWindow(
-            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
-    });
-    shell.registerGame(2, [](Shell& s) -> QWidget* {
-        return new DismantleWindow(
-            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
-    });
-    shell.registerGame(3, [](Shell& s) -> QWidget* {
-        return new CompoundWindow(
-            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
-    });
-    shell.registerGame(4, [](Shell& s) -> QWidget* {
-        return new ExcavationWindow(
-            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
-    });
-    shell.registerGame(5, [](Shell& s) -> QWidget* {
-        return new LandfillWindow(
-            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
-    });
-    shell.registerGame(6, [](Shell& s) -> QWidget* {
-        return new LinkWindow(
-            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
-    });
-    shell.registerGame(7, [](Shell& s) -> QWidget* {
-        return new ShiritoriWindow(
-            GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
-    });
+    registerGame<CombineWindow>(shell);
+    registerGame<DismantleWindow>(shell);
+    registerGame<CompoundWindow>(shell);
+    registerGame<ExcavationWindow>(shell);
+    registerGame<LandfillWindow>(shell);
+    registerGame<LinkWindow>(shell);
+    registerGame<ShiritoriWindow>(shell);
     shell.registerDictionaryWindow([](Shell& s) -> QWidget* {
         return new DictionaryWindow(
             DictionaryWindowContext{s.dictionary(),

@@ -329,24 +329,10 @@ void DictionaryWindow::showEvent(QShowEvent* event)
         QTimer::singleShot(0, this, [this] { ctx_.showHelpTour(this, helpText()); });
 }
 
-void DictionaryWindow::cmdEnd_Click()
-{
-    if (returning_)
-        return;
-    returning_ = true;
-    if (ctx_.returnToMain)
-        ctx_.returnToMain(this);
-    else
-        close();
-}
+void DictionaryWindow::cmdEnd_Click() { wayBack_.take(this, ctx_.returnToMain); }
 
 void DictionaryWindow::closeEvent(QCloseEvent* event)
 {
-    if (!returning_) {
-        // Closed by the window frame: the main window comes back all the same.
-        returning_ = true;
-        if (ctx_.returnToMain)
-            ctx_.returnToMain(this);
-    }
+    wayBack_.takeOnClose(this, ctx_.returnToMain);
     QWidget::closeEvent(event);
 }

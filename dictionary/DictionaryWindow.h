@@ -4,6 +4,7 @@
 // component search, and the way back to the main window. What it does lives
 // in DictionaryEditor; the window shows the editor's state.
 #include "dictionary/DictionaryEditor.h"
+#include "platform/WayBack.h"
 
 #include <QWidget>
 
@@ -66,7 +67,7 @@ private:
     DictionaryWindowContext ctx_;
     DictionaryEditor editor_;
     bool tourShown_ = false;
-    bool returning_ = false;
+    WayBack wayBack_;
     int kanjiShown_ = -1, compoundShown_ = -1, partsShown_ = -1;  // revisions on screen
 
     Grid* msgKanji;

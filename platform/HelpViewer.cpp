@@ -1,5 +1,7 @@
 #include "platform/HelpViewer.h"
 
+#include "platform/WindowPlacement.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWidget>
 
 namespace help {
 namespace {
@@ -154,13 +157,20 @@ QString defaultTopic(const QString& helpFileName)
     return {};
 }
 
-bool open(QWidget* owner, const QString& helpFileName)
+bool open(QWidget* owner, const QString& helpFileName, const QString& page)
 {
-    Q_UNUSED(owner);  // the help window outlives the main window, which is rebuilt often
-    const QString page = defaultTopic(helpFileName);
-    if (page.isEmpty())
+    const QString index = defaultTopic(helpFileName);
+    if (index.isEmpty())
         return false;
-    const QString folder = QFileInfo(page).canonicalPath();
+    const QString folder = QFileInfo(index).canonicalPath();
+    QUrl target = QUrl::fromLocalFile(index);
+    if (!page.isEmpty()) {
+        const QUrl wanted = target.resolved(QUrl(page));
+        if (QFileInfo::exists(wanted.toLocalFile()))
+            target = wanted;
+    }
+    // Not the owner's child: the help window outlives the main window,
+    // which is rebuilt often.
     if (window()) {
         window()->setFolder(folder);
     } else {
@@ -171,8 +181,9 @@ bool open(QWidget* owner, const QString& helpFileName)
         w->setWindowTitle(QStringLiteral("フェルノア２ ヘルプ"));
         w->resize(760, 620);
         window() = w;
+        windowplace::fitAndCentre(w, owner ? owner->screen() : nullptr);
     }
-    window()->setSource(QUrl::fromLocalFile(page));
+    window()->setSource(target);
     window()->show();
     window()->raise();
     window()->activateWindow();

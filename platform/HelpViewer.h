@@ -9,12 +9,18 @@ class QWidget;
 
 namespace help {
 
+// The program's help, by the file name its pages stand for.
+inline const QString ProgramHelp = QStringLiteral("FernoaHelp.chm");
+
 // Folders searched for the help pages, in order.
 void setSearchPaths(const QStringList& folders);
 // The default topic's path, or empty when the pages are not found.
 QString defaultTopic(const QString& helpFileName);
-// Opens (or raises) the help window at the default topic; false when not found.
-bool open(QWidget* owner, const QString& helpFileName);
+// Opens (or raises) the help window at `page` of the help folder, a file
+// with an optional anchor ("games.html#link"), or at the default topic when
+// `page` is empty; false when the pages are not found. The window fits the
+// available area of the owner's screen and opens there.
+bool open(QWidget* owner, const QString& helpFileName, const QString& page = {});
 // Closes every help window the program opened.
 void closeAll();
 bool isOpen();

@@ -16,7 +16,7 @@ QColor hint(int number) { return colors::pastel(std::clamp(number, 1, 16)); }
 
 Board::Board(QStringList captions, std::vector<BoardSolution> solutions)
     : captions_(std::move(captions)), colours_(size_t(captions_.size()), tilecolour::White),
-      solutions_(std::move(solutions)), answered_(solutions_.size(), false)
+      solutions_(std::move(solutions)), answered_(solutions_.size(), false), found_(solutions_.size(), false)
 {
 }
 
@@ -50,6 +50,7 @@ Board::Judgement Board::judge(const QString& typed, const Dictionary* anyOrder) 
 const BoardAnswer& Board::answer(const QString& typed, int solution)
 {
     answered_[size_t(solution)] = true;
+    found_[size_t(solution)] = true;
     answers_.push_back({typed, solutions_[size_t(solution)].kousei, solution});
     return answers_.back();
 }

@@ -61,6 +61,8 @@ public:
     int solutionCount() const { return int(solutions_.size()); }
     const std::vector<BoardAnswer>& answers() const { return answers_; }
     bool isAnswered(int solution) const { return answered_[size_t(solution)]; }
+    // Answered by the player, not revealed.
+    bool isFound(int solution) const { return found_[size_t(solution)]; }
     // Answers not yet in the grid.
     int unanswered() const { return solutionCount() - int(answers_.size()); }
 
@@ -85,5 +87,6 @@ private:
     std::vector<QColor> colours_;
     std::vector<BoardSolution> solutions_;
     std::vector<bool> answered_;
+    std::vector<bool> found_;
     std::vector<BoardAnswer> answers_;
 };

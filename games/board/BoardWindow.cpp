@@ -49,6 +49,30 @@ QRect twipsRect(int x, int y, int w, int h)
 
 QStringList BoardWindow::tileCounts() { return {QStringLiteral("12"), QStringLiteral("18"), QStringLiteral("24")}; }
 
+GameDefinition BoardWindow::definitionOf(int item, const QString& windowName, const QString& title)
+{
+    return GameDefinition{item,         windowName,
+                          title,        QStringLiteral("コマ数"),
+                          tileCounts(), QStringLiteral("コマ数"),
+                          true,         GameWindow::countRange(1, Board::MaxTiles)};
+}
+
+QString BoardWindow::helpOf(const QString& title, const QString& boardLine, const QString& hintLine)
+{
+    return joinHelpLines({
+        QStringLiteral("このゲームは『%1』です。").arg(title),
+        QString(),
+        QStringLiteral("指定したコマ数の漢字（部品）が出題されます。"),
+        QStringLiteral("この中から組み合わせて一つにできる漢字を探し出して入力します。"),
+        QString(),
+        boardLine,
+        QString(),
+        hintLine,
+        QString(),
+        QStringLiteral("ギブアップ時はＥＳＣキーを押すか解答見出し欄をクリックしてください。"),
+    });
+}
+
 BoardWindow::BoardWindow(const GameDefinition& definition, GameContext context, QWidget* parent)
     : GameWindow(definition, std::move(context), parent)
 {
@@ -97,9 +121,13 @@ BoardWindow::BoardWindow(const GameDefinition& definition, GameContext context, 
     msgKaitou->setFontPointSize(12);
     resetAnswerGrid();
 
-    for (const char* name : CounterCaptions)
-        if (auto* caption = findChild<QLabel*>(QString::fromLatin1(name)))
+    for (const char* name : CounterCaptions) {
+        if (auto* caption = findChild<QLabel*>(QString::fromLatin1(name))) {
+            caption->setCursor(Qt::PointingHandCursor);
+            caption->setToolTip(ShowAllTip);
             onLeftClick(caption, [this] { Label2_Click(); });
+        }
+    }
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -236,7 +264,6 @@ void BoardWindow::nextQuestion()
 
 void BoardWindow::checkAnswer(const QString& answer)
 {
-    Judging judging(*this);
     const Board::Judgement j = board_.judge(answer, anyOrderTable());
     if (j.verdict == Board::Verdict::AlreadyAnswered) {
         QPointer<BoardWindow> self(this);
@@ -252,7 +279,7 @@ void BoardWindow::checkAnswer(const QString& answer)
         markAnswer(board_, row, hintOn());
         showColours();
     }
-    countAnswer(right);
+    countAnswer(rightOrWrong(right), answer, answer);
     showProgress(play().okCount());
     showAnswerCount();
     if (play().okCount() == board_.solutionCount()) {
@@ -262,22 +289,26 @@ void BoardWindow::checkAnswer(const QString& answer)
     txtKaitou->clear();
 }
 
-void BoardWindow::countMissedAsWrong()
+void BoardWindow::countMissedAsWrong(Verdict verdict)
 {
-    for (int i = board_.unanswered(); i > 0; --i)
+    const QString typed = boxText();
+    for (int s = 0; s < board_.solutionCount(); ++s) {
+        if (board_.isAnswered(s))
+            continue;
         play().countAnswer(false);
-    showCounts();
+        judged(verdict, board_.solutions()[size_t(s)].kanji, typed);
+    }
     showAnswerCount();
     revealSolutions();
 }
 
 void BoardWindow::giveUp()
 {
-    countMissedAsWrong();
+    countMissedAsWrong(Verdict::GivenUp);
     finishPlay(PlayFrame::End::Completed);
 }
 
-void BoardWindow::revealAtTimeOut() { countMissedAsWrong(); }
+void BoardWindow::revealAtTimeOut() { countMissedAsWrong(Verdict::TimedOut); }
 
 QString BoardWindow::noteSuffix() const
 {

@@ -23,6 +23,7 @@ public:
     static inline const QString AnsweredTitle = QStringLiteral("解答済み");
     static inline const QString AnsweredText = QStringLiteral("すでに解答済みです");
     static inline const QString BoardCaption = QStringLiteral(" 漢字構成部品 ");
+    static inline const QString ShowAllTip = QStringLiteral("クリックすると答えをすべて表示します");
 
     ~BoardWindow() override;
 
@@ -37,6 +38,10 @@ public:
 
 protected:
     BoardWindow(const GameDefinition& definition, GameContext context, QWidget* parent);
+    // What the two board games' definitions and help texts share: `item`,
+    // the window's name and title; the help's line on the board and on the hint.
+    static GameDefinition definitionOf(int item, const QString& windowName, const QString& title);
+    static QString helpOf(const QString& title, const QString& boardLine, const QString& hintLine);
     // The game's constructor calls this last: the frame's opening, then the
     // hint on the sample board, then a word on a table that gives no board.
     void openWindow();
@@ -75,7 +80,8 @@ private:
     void resetAnswerGrid();
     void revealSolutions();
     void addGridRow(const BoardAnswer& answer);
-    void countMissedAsWrong();
+    // Each answer not found counts as wrong and joins the grid.
+    void countMissedAsWrong(Verdict verdict);
 
     std::unique_ptr<BoardIndex> index_;
     Board board_;

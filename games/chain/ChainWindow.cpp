@@ -115,6 +115,14 @@ ChainWindow::ChainWindow(const GameDefinition& definition, GameContext context, 
     showKensu();
 }
 
+void ChainWindow::giveUp()
+{
+    judged(Verdict::GivenUp, chain().last(), boxText());
+    finishByGiveUp(givenUpCounts());
+}
+
+void ChainWindow::revealAtTimeOut() { judged(Verdict::TimedOut, chain().last(), boxText()); }
+
 QString ChainWindow::noteSuffix() const { return QStringLiteral("   マス数 : %1").arg(chain().cellIndex()); }
 
 void ChainWindow::resetAnswerGrid() { msgKaitou->setColumns(answerColumns_); }

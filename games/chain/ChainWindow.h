@@ -40,8 +40,9 @@ protected:
     virtual bool givenUpCounts() const = 0;
 
     void showIdleSample() override {}
-    void giveUp() override { finishByGiveUp(givenUpCounts()); }
-    void revealAtTimeOut() override {}
+    void giveUp() override;
+    // The chain's end left open on screen.
+    void revealAtTimeOut() override;
     QString sixthValue() const override { return QString::number(chain().cellIndex()); }
     QString noteSuffix() const override;
     void countChanged() override { showCells(); }

@@ -58,6 +58,7 @@ CombineWindow::CombineWindow(GameContext context, QWidget* parent)
 
     Form_Load();
     warnAboutKanjiTable();
+    noteSmallSample();
 }
 
 void CombineWindow::clearQuestion()
@@ -89,24 +90,27 @@ void CombineWindow::showIdleSample()
 
 void CombineWindow::clearAnswerLabel() { answerKanji_.empty(); }
 
-void CombineWindow::revealAtTimeOut() { answerKanji_.show(question_.answer); }  // in the colour it last had
+void CombineWindow::revealAtTimeOut()
+{
+    if (!questionOpen())
+        return;  // its answer is already shown
+    answerKanji_.show(question_.answer, WrongColor);
+    judged(Verdict::TimedOut, question_.answer, boxText());
+}
 
 void CombineWindow::checkAnswer(const QString& answer)
 {
-    judgeIntoAnswerBox(answerKanji_, [&] {
-        const bool right = question_.isRight(answer, dictionary());
-        // A right answer shows the kanji the player typed: another kanji of
-        // the same components is as right as the one drawn.
-        answerKanji_.show(right ? answer : question_.answer, right ? RightColor : WrongColor);
-        countAnswer(right);
-        return right;
-    });
+    const bool right = question_.isRight(answer, dictionary());
+    // A right answer shows the kanji the player typed: another kanji of
+    // the same components is as right as the one drawn.
+    answerKanji_.show(right ? answer : question_.answer, right ? RightColor : WrongColor);
+    countAnswer(rightOrWrong(right), question_.answer, answer);
+    answerShownIn(answerKanji_, rightOrWrong(right));
 }
 
 void CombineWindow::giveUp()
 {
-    giveUpIntoAnswerBox(answerKanji_, [&] {
-        answerKanji_.show(question_.answer, WrongColor);
-        countAnswer(false);
-    });
+    answerKanji_.show(question_.answer, WrongColor);
+    countAnswer(Verdict::GivenUp, question_.answer, boxText());
+    answerShownIn(answerKanji_, Verdict::GivenUp);
 }

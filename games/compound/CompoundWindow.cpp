@@ -142,25 +142,30 @@ void CompoundWindow::showIdleSample()
 
 void CompoundWindow::clearAnswerLabel() { answerKanji_.empty(); }
 
-void CompoundWindow::revealAtTimeOut() { answerKanji_.show(currentAnswer()); }  // in the colour it last had
+void CompoundWindow::revealAtTimeOut()
+{
+    if (!questionOpen())
+        return;  // its answer is already shown
+    answerKanji_.show(currentAnswer(), WrongColor);
+    judged(Verdict::TimedOut, currentAnswer(), boxText());
+}
 
 void CompoundWindow::checkAnswer(const QString& answer)
 {
-    judgeIntoAnswerBox(answerKanji_, [&] {
-        const bool right = rules_.answer(answer);
-        answerKanji_.show(currentAnswer(), right ? RightColor : WrongColor);
-        showCounts();
-        return right;
-    });
+    const bool right = rules_.answer(answer);
+    // A right answer shows the word the player typed: another word of the
+    // same components is as right as the one drawn.
+    answerKanji_.show(right ? answer : currentAnswer(), right ? RightColor : WrongColor);
+    judged(rightOrWrong(right), currentAnswer(), answer);
+    answerShownIn(answerKanji_, rightOrWrong(right));
 }
 
 void CompoundWindow::giveUp()
 {
     // A give-up that reaches the count ends the play with the characters
     // typed so far: it adds none of its own.
-    giveUpIntoAnswerBox(answerKanji_, [&] {
-        rules_.giveUp();
-        answerKanji_.show(currentAnswer(), WrongColor);
-        showCounts();
-    });
+    rules_.giveUp();
+    answerKanji_.show(currentAnswer(), WrongColor);
+    judged(Verdict::GivenUp, currentAnswer(), boxText());
+    answerShownIn(answerKanji_, Verdict::GivenUp);
 }

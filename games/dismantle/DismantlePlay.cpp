@@ -18,6 +18,8 @@ DismantlePlay::Judgement DismantlePlay::answer(const QString& typed)
     j.slot = question_.fill(typed);
     play_.countAnswer(j.right());
     j.completed = j.right() && question_.complete();
+    if (j.completed)
+        play_.addToGameCounter();
     return j;
 }
 
@@ -27,13 +29,8 @@ bool DismantlePlay::giveUp()
         return false;
     question_.giveUp();
     play_.countAnswer(false);
+    play_.addToGameCounter();
     return true;
-}
-
-void DismantlePlay::moveOn()
-{
-    if (play_.playing() && !question_.empty() && question_.complete())
-        play_.addToGameCounter();
 }
 
 int DismantlePlay::kanjiDone() const { return play_.gameCounter(); }

@@ -1,8 +1,8 @@
 #pragma once
 // The dismantle rules over a running play: every typed component is one
-// answer, right when it fills a slot. A kanji whose last slot is filled, or
-// that is given up, counts as done when the game moves on to the next one:
-// an answer that ends a count-mode play ends it before that.
+// answer, right when it fills a slot. A kanji counts as done the moment its
+// last slot is filled or it is given up, also by the answer that ends a
+// count-mode play.
 #include "games/dismantle/DismantleQuestion.h"
 
 class PlayFrame;
@@ -24,11 +24,9 @@ public:
     // One typed answer. Outside a play, or once the kanji is complete or
     // given up, nothing is judged.
     Judgement answer(const QString& typed);
-    // Every slot red: one wrong answer however many were open. False when
-    // there was nothing to give up.
+    // Every slot red: one wrong answer however many were open, and one
+    // kanji done. False when there was nothing to give up.
     bool giveUp();
-    // The finished kanji is left for the next one: one more kanji done.
-    void moveOn();
 
     // kanjiDone: the kanji finished in this play, found whole or given up.
     int kanjiDone() const;

@@ -85,6 +85,7 @@ DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
 
     Form_Load();
     warnAboutKanjiTable();
+    noteSmallSample();
 }
 
 void DismantleWindow::clearQuestion()
@@ -143,6 +144,8 @@ void DismantleWindow::clearAnswerLabel()
 
 void DismantleWindow::revealAtTimeOut()
 {
+    if (!rules_.question().complete())
+        judgedNow(Verdict::TimedOut, boxText());
     rules_.question().reveal();
     showSlots();
     setKanjiBackground(Qt::white);  // a wrong answer's flash cut short by the time-out
@@ -150,48 +153,54 @@ void DismantleWindow::revealAtTimeOut()
 
 void DismantleWindow::checkAnswer(const QString& answer)
 {
-    Judging judging(*this);
     const DismantlePlay::Judgement j = rules_.answer(answer);
-    showCounts();
+    judgedNow(rightOrWrong(j.right()), answer);
     if (j.right()) {
         showSlots();
-    } else {
-        // The wrong text stays in the box while the kanji flashes.
-        setKanjiBackground(WrongFlashColor);
-        if (!pause(WrongFlashMs))
-            return;
-        setKanjiBackground(Qt::white);
+        afterAnswer(j.completed);
+        return;
     }
-    showAnswerCount();
-    if (endIfCountReached())
+    // The wrong text stays in the box while the kanji flashes.
+    setKanjiBackground(WrongFlashColor);
+    answerSteps().hold(WrongFlashMs, [this] {
+        setKanjiBackground(Qt::white);
+        afterAnswer(false);
+    });
+}
+
+void DismantleWindow::judgedNow(Verdict verdict, const QString& typed)
+{
+    const DismantleQuestion& q = rules_.question();
+    QString found;
+    QString missed;
+    for (int i = 0; i < q.slotCount(); ++i)
+        (q.slot(i) == DismantleQuestion::Slot::Found ? found : missed) += q.parts()[i];
+    judged(verdict, q.kanji(), typed, found, missed);
+}
+
+void DismantleWindow::afterAnswer(bool completed)
+{
+    if (!playGoesOnAfterAnswer())
         return;
     txtKaitou->clear();
     txtKaitou->setFocus();
-    if (!j.completed)
+    if (!completed)
         return;  // the next component can be typed at once
     // The whole kanji stays a moment in green before the next one.
-    if (!pause(CompletePauseMs))
-        return;
-    rules_.moveOn();
-    nextQuestion();
-    (void)letEventsRun();
+    answerSteps().hold(CompletePauseMs, [this] { nextQuestion(); });
 }
 
 void DismantleWindow::giveUp()
 {
-    Judging judging(*this);
+    const QString typed = boxText();
     if (!rules_.giveUp())
         return;
     showSlots();
-    showCounts();
-    if (!countShownAnswer())
+    judgedNow(Verdict::GivenUp, typed);
+    if (!playGoesOnAfterAnswer())
         return;
-    if (!pause(GiveUpPauseMs))
-        return;
-    lblKanjiK->clear();
-    rules_.moveOn();
-    nextQuestion();
-    txtKaitou->clear();
-    txtKaitou->setFocus();
-    (void)letEventsRun();
+    answerSteps().hold(GiveUpPauseMs, [this] {
+        lblKanjiK->clear();
+        showNextQuestion();
+    });
 }

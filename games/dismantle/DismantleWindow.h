@@ -47,6 +47,11 @@ private:
     void showQuestion(DismantleQuestion q);
     void showSlots();
     void setKanjiBackground(const QColor& color);
+    // After the answer's flash, if any: the count, then the next kanji once
+    // this one is `completed`.
+    void afterAnswer(bool completed);
+    // judged() with the components found so far and those not found.
+    void judgedNow(Verdict verdict, const QString& typed);
 
     DismantlePlay rules_;
     QGroupBox* fraKaitai;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -38,14 +39,22 @@ protected:
     {
         if (event->type() == QEvent::FocusIn) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::MouseFocusReason || reason == Qt::PopupFocusReason)
+            // A button that lost the focus before its mouse button came up
+            // would not be clicked: the handler waits for the release.
+            if (reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton)
+                waitingForRelease_ = true;
+            else if (reason == Qt::MouseFocusReason || reason == Qt::PopupFocusReason)
                 handler_();
+        } else if (event->type() == QEvent::MouseButtonRelease && waitingForRelease_) {
+            waitingForRelease_ = false;
+            handler_();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     std::function<void()> handler_;
+    bool waitingForRelease_ = false;
 };
 }  // namespace
 

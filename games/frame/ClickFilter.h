@@ -7,6 +7,7 @@ class QWidget;
 
 void onLeftClick(QWidget* control, std::function<void()> handler);
 
-// `handler` runs when `control` gets the keyboard focus by a mouse click, or
-// gets it back when a popup it opened (a list to choose from) closes.
+// `handler` runs when `control` gets the keyboard focus by a mouse click
+// (once the mouse button is up again), or gets it back when a popup it
+// opened (a list to choose from) closes.
 void onClickFocus(QWidget* control, std::function<void()> handler);

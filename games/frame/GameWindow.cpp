@@ -11,8 +11,8 @@
 #include "platform/Colors.h"
 #include "platform/Grid.h"
 #include "platform/HelpTour.h"
+#include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
-#include "platform/Pause.h"
 #include "platform/Random.h"
 #include "platform/RecordLine.h"
 #include "records/GameItems.h"
@@ -25,13 +25,16 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
-const QString ManualSaveCaption = QStringLiteral("手動保存モード");
+// The anchors of the games on the help's game page, by item.
+const char* const HelpAnchors[] = {"combine", "dismantle", "compound", "excavation", "landfill", "link", "shiritori"};
 }  // namespace
 
 QStringList GameWindow::countRange(int from, int to)
@@ -65,6 +68,17 @@ GameWindow::GameWindow(const GameDefinition& definition, GameContext context, QW
     connect(&tmrStart, &QTimer::timeout, this, &GameWindow::tmrStart_Timer);
     connect(&tmrPlay, &QTimer::timeout, this, &GameWindow::tmrPlay_Timer);
     connect(&tmrBp, &QTimer::timeout, this, &GameWindow::tmrBp_Timer);
+    // A judged text that the steps have not taken away is the player's.
+    steps_.onJudgementOver([this] { txtKaitou->endJudging(); });
+    cmdStart->installEventFilter(this);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { help::open(this, help::ProgramHelp, helpPage()); });
+}
+
+QString GameWindow::helpPage() const
+{
+    const int i = std::clamp(def_.item, 1, int(std::size(HelpAnchors))) - 1;
+    return QStringLiteral("games.html#") + QLatin1String(HelpAnchors[i]);
 }
 
 void GameWindow::Form_Load()
@@ -124,7 +138,7 @@ void GameWindow::keepKeysInAnswerBox()
     // Given back once the click is through, so that the control still gets
     // it. The keyboard's own way round the window (Tab) is left alone.
     const auto giveBack = [this] {
-        if (play_.running() && !returning_)
+        if (play_.running() && !wayBack_.taken())
             txtKaitou->setFocus();
     };
     for (QWidget* w : findChildren<QWidget*>()) {
@@ -200,7 +214,6 @@ void GameWindow::chkAs_Click()
     const bool on = chkAs->isChecked();
     play_.settings.autoSave = on ? 1 : 0;
     cmdHozon->setEnabled(!on);
-    chkAs->setText(on ? QString() : ManualSaveCaption);
     writeSettings();
 }
 
@@ -225,7 +238,7 @@ void GameWindow::cmdStart_Click()
         return;
     }
     play_.start();
-    txtKaitou->endJudging();
+    steps_.stop();
     shpJikanK->resize(barFullWidth_, shpJikanK->height());
     history_->layoutHistoryCompact();
     clearQuestion();
@@ -293,6 +306,8 @@ void GameWindow::finishPlay(PlayFrame::End end)
         return;
     tmrPlay.stop();
     tmrBp.stop();
+    steps_.stop();
+    endedNow();
     const PlayResult& r = play_.finish(end, rateNumerator(), sixthValue(), noteSuffix());
     cmdStart->setEnabled(true);
     cmdClear->setEnabled(true);
@@ -330,15 +345,10 @@ void GameWindow::txtKaitou_KeyPress(int key)
 {
     const bool escape = key == Qt::Key_Escape;
     if (play_.playing()) {
-        if (escape) {
+        if (escape)
             giveUpRequested();
-        } else if (!judging_ && !txtKaitou->text().isEmpty()) {
-            QPointer<AnswerBox> box = txtKaitou;
-            box->beginJudging(box->text());
-            checkAnswer(box->text());
-            if (box)
-                box->endJudging();
-        }
+        else if (!steps_.judging() && !boxText().isEmpty())
+            judgeTypedAnswer();
         return;
     }
     if (play_.countingDown())
@@ -349,15 +359,35 @@ void GameWindow::txtKaitou_KeyPress(int key)
     }
 }
 
+QString GameWindow::boxText() const
+{
+    const QString text = txtKaitou->text();
+    const auto isSpace = [](QChar c) { return c == u' ' || c == u'\u3000'; };
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && isSpace(text[from]))
+        ++from;
+    while (to > from && isSpace(text[to - 1]))
+        --to;
+    return text.mid(from, to - from);
+}
+
+void GameWindow::judgeTypedAnswer()
+{
+    steps_.begin();
+    txtKaitou->beginJudging(txtKaitou->text());
+    checkAnswer(boxText());
+    steps_.end();
+}
+
 void GameWindow::giveUpRequested()
 {
     if (play_.playing()) {
-        if (!judging_) {
-            QPointer<AnswerBox> box = txtKaitou;
-            box->beginJudging(box->text());
+        if (!steps_.judging()) {
+            steps_.begin();
+            txtKaitou->beginJudging(txtKaitou->text());
             giveUp();
-            if (box)
-                box->endJudging();
+            steps_.end();
         }
         return;
     }
@@ -367,13 +397,19 @@ void GameWindow::giveUpRequested()
     cmdStart->setFocus();
 }
 
-void GameWindow::countAnswer(bool right)
+void GameWindow::judged(Verdict verdict, const QString& question, const QString& typed, const QString& found,
+                        const QString& missed)
 {
-    play_.countAnswer(right);
-    if (right)
-        lblOk->setText(QString::number(play_.okCount()));
-    else
-        lblNg->setText(QString::number(play_.ngCount()));
+    showCounts();
+    const QDateTime now = Clock::instance().now();
+    emit answerJudged(Answer{dateText(now.date()), timeText(now.time()), def_.item, question, typed, verdict, found,
+                             missed});
+}
+
+void GameWindow::countAnswer(Verdict verdict, const QString& question, const QString& typed)
+{
+    play_.countAnswer(verdict == Verdict::Right);
+    judged(verdict, question, typed);
 }
 
 void GameWindow::showCounts()
@@ -392,26 +428,17 @@ bool GameWindow::endIfCountReached()
     return true;
 }
 
-bool GameWindow::countShownAnswer()
+bool GameWindow::playGoesOnAfterAnswer()
 {
-    if (!letEventsRun())
-        return false;
     showAnswerCount();
     return !endIfCountReached();
 }
 
-bool GameWindow::letEventsRun()
+void GameWindow::showNextQuestion()
 {
-    if (!eventpause::letEventsRun(this))
-        return false;
-    return play_.playing();
-}
-
-bool GameWindow::pause(int ms)
-{
-    if (!eventpause::wait(this, ms))
-        return false;
-    return play_.playing();
+    nextQuestion();
+    txtKaitou->clear();
+    txtKaitou->setFocus();
 }
 
 // Leaving.
@@ -421,32 +448,47 @@ void GameWindow::stopTimers()
     tmrStart.stop();
     tmrPlay.stop();
     tmrBp.stop();
+    steps_.stop();
 }
 
 void GameWindow::cmdEnd_Click()
 {
     play_.abandon();
     stopTimers();
-    if (returning_)
-        return;
-    returning_ = true;
-    if (ctx_.returnToMain)
-        ctx_.returnToMain(this);
-    else
-        close();
+    wayBack_.take(this, ctx_.returnToMain);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)
 {
     play_.abandon();
     stopTimers();
-    if (!returning_) {
-        // Closed by the window frame: the main window comes back all the same.
-        returning_ = true;
-        if (ctx_.returnToMain)
-            ctx_.returnToMain(this);
-    }
+    wayBack_.takeOnClose(this, ctx_.returnToMain);
     QWidget::closeEvent(event);
+}
+
+void GameWindow::endedNow()
+{
+    ended_ = true;
+    endedMs_ = Clock::instance().monotonicMs();
+}
+
+bool GameWindow::startKeyTooSoon(const QKeyEvent* key) const
+{
+    constexpr qint64 CalmMs = 500;
+    if (key->isAutoRepeat())
+        return true;  // held down since before
+    return ended_ && Clock::instance().monotonicMs() - endedMs_ < CalmMs;
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cmdStart && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool presses = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (presses && startKeyTooSoon(key))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void GameWindow::cmdClear_Click()
@@ -458,10 +500,14 @@ void GameWindow::cmdClear_Click()
 
 void GameWindow::warnAboutKanjiTable()
 {
-    if (dictionary().kanjiCount() == 0) {
-        if (dictionaryProblem_.isEmpty())  // otherwise the file's own problem has been told
-            msgbox::warning(this, def_.windowTitle, EmptyKanjiTableText);
-    } else if (dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
+    // A file that could not be read has been told about already.
+    if (dictionary().kanjiCount() == 0 && dictionaryProblem_.isEmpty())
+        msgbox::warning(this, def_.windowTitle, EmptyKanjiTableText);
+}
+
+void GameWindow::noteSmallSample()
+{
+    if (dictionary().kanjiCount() > 0 && dictionary().randomKanjiWithAtLeast(3, Random::instance()) == 0)
         msgbox::information(this, def_.windowTitle, NoSampleText);
 }
 
@@ -508,6 +554,8 @@ void GameWindow::finishByGiveUp(bool counted)
         return;
     tmrPlay.stop();
     tmrBp.stop();
+    steps_.stop();
+    endedNow();
     play_.abandon();
     cmdStart->setEnabled(true);
     cmdClear->setEnabled(true);
@@ -520,47 +568,22 @@ constexpr int RightPauseMs = 700;
 constexpr int GiveUpPauseMs = 700;
 }  // namespace
 
-void GameWindow::judgeIntoAnswerBox(AnswerKanji& box, const std::function<bool()>& judge)
+void GameWindow::answerShownIn(AnswerKanji& box, Verdict verdict)
 {
-    bool right = false;
-    {
-        Judging judging(*this);
-        right = judge();
-        if (!countShownAnswer())
-            return;
-        if (!right) {
-            // The wrong answer stays in red for a moment before the next question.
-            if (!pause(WrongPauseMs))
-                return;
-            box.empty();
-        }
-        nextQuestion();
-        txtKaitou->clear();
-        txtKaitou->setFocus();
-        if (!letEventsRun())
-            return;
-    }
-    if (right) {
-        // The next question is already up; the right answer stays beside it a while.
-        const int shown = box.shown();
-        if (!pause(RightPauseMs))
-            return;
-        if (shown == box.shown())
-            box.empty();
-    }
-}
-
-void GameWindow::giveUpIntoAnswerBox(AnswerKanji& box, const std::function<void()>& reveal)
-{
-    Judging judging(*this);
-    reveal();
-    if (!countShownAnswer())
+    if (!playGoesOnAfterAnswer())
+        return;  // the last answer stays on screen
+    if (verdict == Verdict::Right) {
+        // The next question comes at once; the right answer stays beside it a while.
+        showNextQuestion();
+        steps_.linger(RightPauseMs, [&box, shown = box.shown()] {
+            if (box.shown() == shown)
+                box.empty();
+        });
         return;
-    if (!pause(GiveUpPauseMs))
-        return;
-    box.empty();
-    nextQuestion();
-    txtKaitou->clear();
-    txtKaitou->setFocus();
-    (void)letEventsRun();
+    }
+    const int ms = verdict == Verdict::Wrong ? WrongPauseMs : GiveUpPauseMs;
+    steps_.hold(ms, [this, &box] {
+        box.empty();
+        showNextQuestion();
+    });
 }

@@ -3,10 +3,12 @@
 // Start and the countdown, the three timers, the time bar, the counters and
 // results, storing a play, the history area and the way back to the main
 // window. A game derives from it, fills gameArea() and supplies the hooks.
+#include "games/frame/AnswerSteps.h"
 #include "games/frame/PlayFrame.h"
+#include "platform/WayBack.h"
+#include "records/AnswerFile.h"
 
 #include <QPalette>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -23,6 +25,7 @@ class HistoryArea;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -75,6 +78,10 @@ public:
         QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部品の少ない漢字を表示します。");
 
     const GameDefinition& definition() const { return def_; }
+    // The game's place in the help (F1).
+    QString helpPage() const;
+    // What follows an answer (tests run its steps without waiting).
+    AnswerSteps& answerSteps() { return steps_; }
     PlayFrame& play() { return play_; }
     const PlayFrame& play() const { return play_; }
     HistoryArea& history() { return *history_; }
@@ -125,9 +132,11 @@ protected:
     virtual void countChanged() {}
 
     // For the games that draw from the kanji table: a warning when the
-    // window opens on an empty table (or a note when no entry has the three
-    // components a sample wants), and the refusal to start without entries.
+    // window opens on an empty table, and the refusal to start without
+    // entries. The games that show a sample of three components or more
+    // note when no entry has them.
     void warnAboutKanjiTable();
+    void noteSmallSample();
     bool kanjiTableUsable(QString* reason) const;
     // For the games that set one entry as a question: an entry that is its
     // own only component is never asked.
@@ -147,51 +156,45 @@ protected:
     Dictionary& dictionary() const { return ctx_.dictionary; }
     AnswerBox* txtKaitou;
     QPushButton* cmdStart;
-    // One answer judged: the counter and its label.
-    void countAnswer(bool right);
+    // Every answer the game judges passes here once, when it is shown:
+    // right, wrong, given up, or still open on screen when the time ran out.
+    // `question` is the kanji or word asked (in the board and chain games
+    // the kanji typed), `typed` the text judged or what stood in the box;
+    // the frame adds the day, the time and the game. The counters shown
+    // follow the play's.
+    void judged(Verdict verdict, const QString& question, const QString& typed, const QString& found = {},
+                const QString& missed = {});
+    // An answer the frame counts: right, or else one more wrong; then judged().
+    void countAnswer(Verdict verdict, const QString& question, const QString& typed);
+    static Verdict rightOrWrong(bool right) { return right ? Verdict::Right : Verdict::Wrong; }
     // lblOk and lblNg, for games whose rules count in play() themselves.
     void showCounts();
     void showAnswerCount();  // lblMoji_T
     // Count mode: ends the play when the chosen number of answers is given.
     bool endIfCountReached();
-    // Lets pending events run, or waits `ms` while they run. False when the
-    // play is over meanwhile (time-out, "戻り", the window closed or gone):
-    // the caller then stops at once and touches nothing more.
-    [[nodiscard]] bool letEventsRun();
-    [[nodiscard]] bool pause(int ms);
-    // An answer or give-up just shown: lets it paint, shows the answer count
-    // and ends the play when the chosen number is reached. False when the
-    // play is over.
-    [[nodiscard]] bool countShownAnswer();
+    // After an answer is shown: the answer count, and whether the play goes
+    // on (in count mode it ends once the chosen number is given).
+    bool playGoesOnAfterAnswer();
+    // The next question, the answer box emptied and ready for it.
+    void showNextQuestion();
+    // Whether the question on screen waits for its answer (at a time-out:
+    // it is left open), rather than having its answer shown.
+    bool questionOpen() const { return !steps_.judging(); }
+    // The course of an answer in the games that show it in an AnswerKanji
+    // box, after the game has shown and counted it there: a wrong answer or
+    // a give-up stays a moment before the next question; a right one stays
+    // in green beside the next question.
+    void answerShownIn(AnswerKanji& box, Verdict verdict);
+    // The answer box's text, spaces (ASCII and full-width) around it removed.
+    QString boxText() const;
 
-    // Held while an answer or a give-up is being worked through, up to the
-    // point where the next question stands: Enter, ESC and give-up clicks
-    // that arrive during its pauses are not judged against the old question.
-    class Judging {
-    public:
-        explicit Judging(GameWindow& w) : w_(&w) { w.judging_ = true; }
-        ~Judging()
-        {
-            if (w_)
-                w_->judging_ = false;
-        }
-        Judging(const Judging&) = delete;
-        Judging& operator=(const Judging&) = delete;
+signals:
+    void answerJudged(const Answer& answer);
 
-    private:
-        QPointer<GameWindow> w_;
-    };
-
-    // The course of one answer in the games that show the answer in an
-    // AnswerKanji box: `judge` decides, shows and counts the answer and says
-    // whether it was right. A wrong answer stays in red a moment before the
-    // next question; a right one stays in green beside the next question.
-    void judgeIntoAnswerBox(AnswerKanji& box, const std::function<bool()>& judge);
-    // A give-up in those games: `reveal` shows and counts the answer.
-    void giveUpIntoAnswerBox(AnswerKanji& box, const std::function<void()>& reveal);
-
+protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -199,14 +202,20 @@ private:
     void writeSettings();
     void selectComboText(QComboBox* box, const QString& text);
     void stopTimers();
-    bool stillPlaying(bool alive) const;
+    // Enter or Space on スタート: only a key pressed anew, a moment after
+    // the last play ended, starts the next one.
+    bool startKeyTooSoon(const QKeyEvent* key) const;
+    void judgeTypedAnswer();
+    void endedNow();
 
     GameDefinition def_;
     GameContext ctx_;
     PlayFrame play_;
     bool loading_ = false;
-    bool judging_ = false;
-    bool returning_ = false;
+    WayBack wayBack_;
+    AnswerSteps steps_;
+    qint64 endedMs_ = 0;
+    bool ended_ = false;
     bool tourShown_ = false;
     int barFullWidth_ = 0;
     QString dictionaryProblem_;

@@ -10,7 +10,6 @@
 #include "platform/Grid.h"
 #include "platform/HelpTour.h"
 #include "platform/MessageBox.h"
-#include "platform/Pause.h"
 #include "platform/Random.h"
 #include "platform/RecordLine.h"
 #include "records/GameItems.h"
@@ -127,7 +126,7 @@ void GameWindow::buildControls()
     right->setGeometry(twipsRect(RightX, 60, RightWidth, WindowHeight - 120));
     auto* col = new QVBoxLayout(right);
     col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    col->setSpacing(2);
 
     auto* buttons = new QHBoxLayout;
     cmdStart = new QPushButton(QStringLiteral("スタート"), right);
@@ -151,22 +150,25 @@ void GameWindow::buildControls()
     cboKaisu->setObjectName(QStringLiteral("cboKaisu"));
     cboJikan = new QComboBox(settings);
     cboJikan->setObjectName(QStringLiteral("cboJikan"));
-    chkAs = new QCheckBox(settings);
+    chkAs = new QCheckBox(QStringLiteral("自動保存"), settings);
     chkAs->setObjectName(QStringLiteral("chkAs"));
     chkAs->setToolTip(AutoSaveTip);
     cmdHozon = new QPushButton(QStringLiteral("保存"), settings);
     cmdHozon->setObjectName(QStringLiteral("cmdHozon"));
+    // Rows kept few and close: with the hint box the column's controls
+    // still get the height they need on a 1024 by 768 screen.
+    sl->setContentsMargins(6, 3, 6, 3);
+    sl->setVerticalSpacing(2);
     sl->addWidget(optMode[0], 0, 0);
     sl->addWidget(cboKaisu, 0, 1);
     sl->addWidget(optMode[1], 1, 0);
     sl->addWidget(cboJikan, 1, 1);
-    // The auto-save box gets the whole width: its caption "手動保存モード" shows whole.
-    sl->addWidget(chkAs, 2, 0, 1, 2);
-    sl->addWidget(cmdHozon, 3, 1);
+    sl->addWidget(chkAs, 2, 0);
+    sl->addWidget(cmdHozon, 2, 1);
     if (def_.hasHint) {
         chkHint = new QCheckBox(QStringLiteral("ヒント有り"), settings);
         chkHint->setObjectName(QStringLiteral("chkHint"));
-        sl->addWidget(chkHint, 4, 0, 1, 2);
+        sl->addWidget(chkHint, 3, 0, 1, 2);
         connect(chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
     }
     col->addWidget(settings);
@@ -175,6 +177,7 @@ void GameWindow::buildControls()
     results->setObjectName(QStringLiteral("fraKekka"));
     results->setFrameShape(QFrame::StyledPanel);
     auto* rl = new QGridLayout(results);
+    rl->setContentsMargins(6, 4, 6, 4);
     rl->setVerticalSpacing(2);
     lblOk = valueLabel(results, "lblOk");
     lblNg = valueLabel(results, "lblNg");

@@ -79,11 +79,15 @@ std::optional<Board> draw(const BoardIndex& index, int tiles, Random& random, QS
 
 void applyHint(Board& board, bool on)
 {
-    board.paint(tilecolour::White);
+    for (int k = 0; k < board.tileCount(); ++k)
+        if (board.colour(k) != tilecolour::Black)
+            board.setColour(k, tilecolour::White);
     if (!on)
         return;
+    int number = 0;
     for (int j = 0; j < board.solutionCount(); ++j)
-        colourComponents(board, board.solutions()[size_t(j)].kousei, j + 1);
+        if (!board.isFound(j))
+            colourComponents(board, board.solutions()[size_t(j)].kousei, ++number);
 }
 
 void blacken(Board& board, const BoardAnswer& answer)
@@ -95,15 +99,8 @@ void blacken(Board& board, const BoardAnswer& answer)
 
 void recolourHint(Board& board, bool on)
 {
-    if (!on)
-        return;
-    for (int k = 0; k < board.tileCount(); ++k)
-        if (board.colour(k) != tilecolour::Black)
-            board.setColour(k, tilecolour::White);
-    int number = 0;
-    for (int j = 0; j < board.solutionCount(); ++j)
-        if (!board.isAnswered(j))
-            colourComponents(board, board.solutions()[size_t(j)].kousei, ++number);
+    if (on)
+        applyHint(board, true);
 }
 
 }  // namespace landfill

@@ -22,18 +22,18 @@ constexpr int MaxPasses = 20;
 // order. Empty (and `*why` says why) when the table cannot fill it.
 std::optional<Board> draw(const BoardIndex& index, int tiles, Random& random, QString* why);
 
-// Every tile white (black ones too); with the hint on, each hidden kanji j
-// in order colours with hint colour j the first white tile showing each of
-// its components.
+// Every tile that is not black white: a kanji found stays black, whatever
+// the hint does. With the hint on, the kanji not found, numbered in order
+// from 1, each colour with their hint colour the first white tile showing
+// each of their components.
 void applyHint(Board& board, bool on);
 
 // A found kanji: for each of its components in order, the first tile that
 // is not black and shows it turns black.
 void blacken(Board& board, const BoardAnswer& answer);
 
-// After an answer, with the hint on: every tile that is not black turns
-// white, and the kanji still hidden, numbered again from 1, colour their
-// tiles as applyHint() does.
+// After an answer, with the hint on: applyHint(), so that the kanji still
+// hidden are numbered again from 1. With the hint off nothing changes.
 void recolourHint(Board& board, bool on);
 
 }  // namespace landfill

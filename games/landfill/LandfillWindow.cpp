@@ -5,32 +5,15 @@
 
 const GameDefinition& LandfillWindow::gameDefinition()
 {
-    static const GameDefinition def{5,
-                                    QStringLiteral("frmG5"),
-                                    QStringLiteral("埋立タイピング"),
-                                    QStringLiteral("コマ数"),
-                                    BoardWindow::tileCounts(),
-                                    QStringLiteral("コマ数"),
-                                    true,
-                                    GameWindow::countRange(1, 24)};
+    static const GameDefinition def = definitionOf(5, QStringLiteral("frmG5"), QStringLiteral("埋立タイピング"));
     return def;
 }
 
 QString LandfillWindow::helpLines()
 {
-    const QStringList lines = {
-        QStringLiteral("このゲームは『埋立タイピング』です。"),
-        QString(),
-        QStringLiteral("指定したコマ数の漢字（部品）が出題されます。"),
-        QStringLiteral("この中から組み合わせて一つにできる漢字を探し出して入力します。"),
-        QString(),
-        QStringLiteral("表示されたコマは全て使い切ることができます。正解ごとに黒く塗りつぶされます。"),
-        QString(),
-        QStringLiteral("※「ヒント有り」にチェックを入れると組み合わせ漢字毎に色別表示されます。"),
-        QString(),
-        QStringLiteral("ギブアップ時はＥＳＣキーを押すか解答見出し欄をクリックしてください。"),
-    };
-    return joinHelpLines(lines);
+    return helpOf(QStringLiteral("埋立タイピング"),
+                  QStringLiteral("表示されたコマは全て使い切ることができます。正解ごとに黒く塗りつぶされます。"),
+                  QStringLiteral("※「ヒント有り」にチェックを入れると組み合わせ漢字毎に色別表示されます。"));
 }
 
 LandfillWindow::LandfillWindow(GameContext context, QWidget* parent)

@@ -2,7 +2,6 @@
 
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
-#include "platform/MessageBox.h"
 #include "platform/Random.h"
 
 const GameDefinition& LinkWindow::gameDefinition()
@@ -53,8 +52,7 @@ LinkWindow::LinkWindow(GameContext context, QWidget* parent)
 {
     Form_Load();
     showCells();
-    if (dictionary().kanjiCount() == 0)
-        msgbox::warning(this, gameDefinition().windowTitle, EmptyKanjiTableText);
+    warnAboutKanjiTable();
 }
 
 void LinkWindow::clearLinkCells()
@@ -86,7 +84,7 @@ bool LinkWindow::canPlay(QString* reason) const
 void LinkWindow::checkAnswer(const QString& answer)
 {
     const LinkChain::Link link = rules_.answer(answer);
-    countAnswer(link.right());
+    countAnswer(rightOrWrong(link.right()), answer, answer);
     if (link.right()) {
         addAnswerRow({answer, link.component});
         showCells();

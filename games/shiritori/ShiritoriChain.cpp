@@ -17,14 +17,14 @@ bool ShiritoriChain::start(const Dictionary& dictionary, Random& random)
     return true;
 }
 
-ShiritoriChain::Verdict ShiritoriChain::answer(const QString& word)
+ShiritoriChain::Verdict ShiritoriChain::answer(const QString& word, int lastCell)
 {
     const QStringList characters = Dictionary::components(word);
     if (characters.isEmpty() || std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isSpace(); }))
         return Verdict::NotAWord;
     if (board_.cellIndex() == 0 || characters.first() != board_.last())
         return Verdict::WrongStart;
-    if (!board_.fits(int(characters.size())))
+    if (board_.cellIndex() + int(characters.size()) > std::min(lastCell, CellCount))
         return Verdict::TooLong;
     board_.place(characters);
     return Verdict::Accepted;

@@ -21,11 +21,6 @@ public:
         NotAWord,    // empty, or with a space in it
     };
 
-    // The word in what the player typed: the spaces around it are not part
-    // of it (an input method types a full-width space for a Space pressed
-    // after a commit, and a blank cell would end the chain unseen).
-    static QString wordOf(const QString& typed) { return typed.trimmed(); }
-
     // A new chain from `kanji` in cell 1.
     void start(const QString& kanji);
     // A new chain from a random entry of the table; false, with no chain,
@@ -33,11 +28,12 @@ public:
     bool start(const Dictionary& dictionary, Random& random);
     void clear() { board_.clear(); }
 
-    // One word (see wordOf()): accepted when it begins with the last
-    // character on the board and fits in the cells left. Its characters then
-    // fill the next cells in one colour. A word with a space in it is never
-    // written onto the board.
-    Verdict answer(const QString& word);
+    // One word: accepted when it begins with the last character on the
+    // board and fits in the cells left up to `lastCell` (a count-mode play
+    // has fewer cells than the board). Its characters then fill the next
+    // cells in one colour. A word with a space in it is never written onto
+    // the board.
+    Verdict answer(const QString& word, int lastCell = CellCount);
 
     const ChainBoard& board() const { return board_; }
     int cellIndex() const { return board_.cellIndex(); }

@@ -2,7 +2,6 @@
 
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
-#include "platform/MessageBox.h"
 #include "platform/Random.h"
 
 const GameDefinition& ShiritoriWindow::gameDefinition()
@@ -53,8 +52,7 @@ ShiritoriWindow::ShiritoriWindow(GameContext context, QWidget* parent)
 {
     Form_Load();
     showCells();
-    if (dictionary().kanjiCount() == 0)
-        msgbox::warning(this, gameDefinition().windowTitle, EmptyKanjiTableText);
+    warnAboutKanjiTable();
 }
 
 void ShiritoriWindow::clearShiritoriCells()
@@ -77,11 +75,12 @@ void ShiritoriWindow::startShiritoriChain()
 
 void ShiritoriWindow::checkAnswer(const QString& answer)
 {
-    const QString word = ShiritoriChain::wordOf(answer);
-    const bool right = rules_.answer(word) == ShiritoriChain::Verdict::Accepted;
-    countAnswer(right);
+    // In count mode only the chosen cells are on the board.
+    const int lastCell = timeModeShown() ? ShiritoriChain::CellCount : cellTarget();
+    const bool right = rules_.answer(answer, lastCell) == ShiritoriChain::Verdict::Accepted;
+    countAnswer(rightOrWrong(right), answer, answer);
     if (right) {
-        addAnswerRow({word});
+        addAnswerRow({answer});
         showCells();
     }
     answered(rules_.goesOn(play().timeMode(), cellTarget()));
@@ -89,6 +88,7 @@ void ShiritoriWindow::checkAnswer(const QString& answer)
 
 void ShiritoriWindow::revealAtTimeOut()
 {
+    ChainWindow::revealAtTimeOut();
     // A play without a character written ends at the time-out like a
     // give-up: no figures and nothing stored, whatever wrong words it had.
     if (!givenUpCounts())

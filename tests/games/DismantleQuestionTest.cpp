@@ -199,12 +199,11 @@ TEST_F(DismantlePlayTest, EveryTypedComponentIsOneAnswerAndTheLastSlotFinishesTh
     EXPECT_TRUE(last.completed);
     EXPECT_EQ(frame.okCount(), 3);
     EXPECT_EQ(frame.ngCount(), 2);
-    EXPECT_EQ(rules.kanjiDone(), 0);  // counted when the game moves on
+    EXPECT_EQ(rules.kanjiDone(), 1);
 
     // A finished kanji takes no more answers until the next one stands.
     EXPECT_FALSE(rules.answer(Kuchi).right());
     EXPECT_EQ(frame.answers(), 5);
-    rules.moveOn();
     EXPECT_EQ(rules.kanjiDone(), 1);
 }
 
@@ -218,16 +217,14 @@ TEST_F(DismantlePlayTest, GiveUpIsOneWrongAnswerAndOneKanjiHoweverManySlotsWereO
     EXPECT_FALSE(rules.giveUp());  // nothing left to give up
     EXPECT_FALSE(rules.answer(Shi).right());
     EXPECT_EQ(frame.answers(), 2);
-    rules.moveOn();
     EXPECT_EQ(rules.kanjiDone(), 1);
 
     next();
-    rules.moveOn();  // an unfinished kanji is not done
+    rules.answer(Shi);  // an unfinished kanji is not done
     EXPECT_EQ(rules.kanjiDone(), 1);
-    for (const QString& part : {Ito, Shi, Kuchi})
+    for (const QString& part : {Ito, Kuchi})
         rules.answer(part);
     EXPECT_FALSE(rules.giveUp());  // found whole: not given up as well
-    rules.moveOn();
     EXPECT_EQ(rules.kanjiDone(), 2);
     EXPECT_EQ(frame.ngCount(), 1);
 }
@@ -237,7 +234,6 @@ TEST_F(DismantlePlayTest, CountModeEndsOnTheTargetAnswerEvenInTheMiddleOfAKanji)
     begin(5);
     for (const QString& part : {Kuchi, Ito, Shi})
         rules.answer(part);
-    rules.moveOn();
     next();
     rules.answer(QStringLiteral("x"));
     EXPECT_FALSE(frame.countReached());
@@ -246,7 +242,7 @@ TEST_F(DismantlePlayTest, CountModeEndsOnTheTargetAnswerEvenInTheMiddleOfAKanji)
     EXPECT_EQ(rules.kanjiDone(), 1);
 }
 
-TEST_F(DismantlePlayTest, APlayEndedByTheAnswerThatCompletesAKanjiEndsBeforeItIsCounted)
+TEST_F(DismantlePlayTest, TheAnswerOrGiveUpThatEndsAPlayCountsTheKanjiItFinishes)
 {
     begin(3);
     for (const QString& part : {Kuchi, Ito, Shi})
@@ -254,9 +250,13 @@ TEST_F(DismantlePlayTest, APlayEndedByTheAnswerThatCompletesAKanjiEndsBeforeItIs
     EXPECT_TRUE(frame.countReached());
     const PlayResult& r =
         frame.finish(PlayFrame::End::CountReached, frame.answers(), QString::number(rules.kanjiDone()), {});
-    EXPECT_EQ(r.sixthValue, QStringLiteral("0"));
-    rules.moveOn();  // the play is over: nothing moves on
-    EXPECT_EQ(rules.kanjiDone(), 0);
+    EXPECT_EQ(r.sixthValue, QStringLiteral("1"));
+
+    begin(2);
+    rules.answer(Ito);
+    EXPECT_TRUE(rules.giveUp());
+    EXPECT_TRUE(frame.countReached());
+    EXPECT_EQ(rules.kanjiDone(), 1);
 }
 
 TEST_F(DismantlePlayTest, NothingIsJudgedOutsideAPlay)

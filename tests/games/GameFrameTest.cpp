@@ -1,11 +1,15 @@
 // The frame's rules without a window: settings file, a play's life by the
-// clock, its figures and the two lines a stored play appends.
+// clock, its figures and the two lines a stored play appends; the steps
+// that follow an answer.
+#include "games/frame/AnswerSteps.h"
 #include "games/frame/GameSettings.h"
 #include "games/frame/HistoryFile.h"
 #include "games/frame/PlayFrame.h"
 #include "games/frame/PlayStore.h"
 #include "platform/Clock.h"
 #include "support/TempDir.h"
+
+#include <QTest>
 
 namespace {
 const QDateTime Evening(QDate(2006, 1, 15), QTime(21, 3, 15));
@@ -310,4 +314,57 @@ TEST(PlayAcrossMidnight, EndsByTheMonotonicClockAndIsStampedWithTheNewDay)
     const PlayResult& r = play.finish(PlayFrame::End::TimeOut, 1, QStringLiteral("1"), {});
     EXPECT_EQ(playstore::recordLine(r, clock.now(), QStringLiteral("合体")),
               QStringLiteral("\"2006/01/16\",\"00:00:08\",\"合体\",10,\"秒数 : 10   答数 : 1\",\r\n"));
+}
+
+// What follows an answer: steps in turn on their own timers.
+
+TEST(AnswerSteps, HeldStepsRunInTurnALingeringOneLetsAnswersInAndStopDropsAll)
+{
+    AnswerSteps steps;
+    int over = 0;
+    steps.onJudgementOver([&] { ++over; });
+    QString ran;
+    steps.begin();
+    steps.hold(1000, [&] {
+        ran += u'a';
+        steps.hold(500, [&] { ran += u'b'; });
+    });
+    steps.end();
+    EXPECT_TRUE(steps.judging());
+    EXPECT_EQ(steps.waitingMs(), 1000);
+    steps.runNow();
+    EXPECT_EQ(ran, QStringLiteral("a"));
+    EXPECT_EQ(steps.waitingMs(), 500);
+    EXPECT_TRUE(steps.judging());
+    EXPECT_EQ(over, 0);
+    steps.runNow();
+    EXPECT_EQ(ran, QStringLiteral("ab"));
+    EXPECT_EQ(steps.state(), AnswerSteps::State::Ready);
+    EXPECT_EQ(over, 1);
+
+    // The next judgement drops a lingering step.
+    steps.begin();
+    steps.linger(700, [&] { ran += u'c'; });
+    EXPECT_TRUE(steps.judging());
+    steps.end();
+    EXPECT_EQ(steps.state(), AnswerSteps::State::Lingering);
+    EXPECT_EQ(over, 2);
+    steps.begin();
+    steps.end();
+    EXPECT_EQ(steps.waitingMs(), -1);
+
+    steps.begin();
+    steps.hold(200, [&] { ran += u'd'; });
+    steps.end();
+    steps.stop();
+    EXPECT_EQ(steps.state(), AnswerSteps::State::Ready);
+    EXPECT_EQ(steps.waitingMs(), -1);
+
+    // Left to their timers, the steps run by themselves.
+    steps.begin();
+    steps.hold(1, [&] { ran += u'e'; });
+    steps.hold(1, [&] { steps.linger(1, [&] { ran += u'f'; }); });
+    steps.end();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ran.endsWith(u'f'); }, 2000));
+    EXPECT_EQ(ran, QStringLiteral("abef"));
 }

@@ -125,13 +125,22 @@ TEST(LandfillBoard, AFoundKanjiBlackensOneTileForEachOfItsComponentsAndTheRestAr
     EXPECT_EQ(b.colour(3), hint(2));
     EXPECT_EQ(b.colour(5), hint(2));
 
-    // Hint off: the refresh leaves the colours alone; a new hint whitens black.
+    // Hint off: the refresh leaves the colours alone. The hint switched off
+    // or on never touches a found kanji's black; a revealed one is not found.
     landfill::blacken(b, b.answer(s("明"), 2));
     landfill::recolourHint(b, false);
     EXPECT_EQ(b.colour(1), hint(1));
+    const QColor B = rgb::Black, W = rgb::White;
     landfill::applyHint(b, false);
+    EXPECT_EQ(b.colour(0), B);
+    EXPECT_EQ(b.colour(1), W);
+    EXPECT_EQ(b.colour(3), B);
+    EXPECT_EQ(b.colour(5), B);
+    b.reveal();
+    landfill::applyHint(b, true);
+    const std::vector<QColor> expected = {B, hint(1), B, B, hint(1), B};
     for (int k = 0; k < b.tileCount(); ++k)
-        EXPECT_EQ(b.colour(k), rgb::White) << k;
+        EXPECT_EQ(b.colour(k), expected[size_t(k)]) << k;
 }
 
 TEST(LandfillBoard, HintColoursPastTheTableEndRepeatItsLastColourAndSkipTheKanjiItself)

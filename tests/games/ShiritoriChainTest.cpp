@@ -64,19 +64,15 @@ TEST(ShiritoriChain, AWordPastTheBoardRunsIntoTheStripAndOneTooLongIsRefused)
     EXPECT_EQ(chain.answer(s("あ")), Verdict::TooLong);
 }
 
-TEST(ShiritoriChain, SpacesAroundAWordAreNotPartOfItAndNoSpaceIsEverWrittenOntoTheBoard)
+TEST(ShiritoriChain, NoSpaceIsEverWrittenOntoTheBoard)
 {
-    // A Space pressed after the input method's commit types a full-width one.
-    EXPECT_EQ(ShiritoriChain::wordOf(s("始業式　")), s("始業式"));
-    EXPECT_EQ(ShiritoriChain::wordOf(s(" 始業式")), s("始業式"));
-
     ShiritoriChain chain;
     chain.start(s("始"));
     EXPECT_EQ(chain.answer(s("始業式　")), Verdict::NotAWord);
     EXPECT_EQ(chain.answer(s("始　業")), Verdict::NotAWord);
-    EXPECT_EQ(chain.answer(ShiritoriChain::wordOf(s("　"))), Verdict::NotAWord);
+    EXPECT_EQ(chain.answer(QString()), Verdict::NotAWord);
     EXPECT_EQ(chain.cellIndex(), 1);
-    EXPECT_EQ(chain.answer(ShiritoriChain::wordOf(s("始業式　"))), Verdict::Accepted);
+    EXPECT_EQ(chain.answer(s("始業式")), Verdict::Accepted);
     EXPECT_EQ(chain.board().last(), s("式"));
 }
 
@@ -101,6 +97,18 @@ TEST(ShiritoriChain, CountModeEndsWhenAtMostOneChosenCellIsFree)
     EXPECT_EQ(mixed.cellIndex(), 8);
     EXPECT_FALSE(mixed.goesOn(false, 9));
     EXPECT_TRUE(mixed.goesOn(true, 9));
+
+    // Three of 18 chosen cells left: a longer word is wrong, however many
+    // cells the board has.
+    ShiritoriChain chosen;
+    chosen.start(s("あ"));
+    chosen.answer(word(s("あ"), 14));
+    ASSERT_EQ(chosen.cellIndex(), 15);
+    EXPECT_EQ(chosen.answer(word(s("あ"), 12), 18), Verdict::TooLong);
+    EXPECT_EQ(chosen.answer(word(s("あ"), 4), 18), Verdict::TooLong);
+    EXPECT_EQ(chosen.cellIndex(), 15);
+    EXPECT_EQ(chosen.answer(word(s("あ"), 3), 18), Verdict::Accepted);
+    EXPECT_EQ(chosen.cellIndex(), 18);
 }
 
 TEST(ShiritoriChain, AChainStartsFromAnyKanjiOfTheTable)

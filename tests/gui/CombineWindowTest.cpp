@@ -35,7 +35,7 @@ TEST_F(CombineWindowTest, OpensWithTheSampleAndTheStoredSettingsWithoutRewriting
     EXPECT_EQ(find<QComboBox>("cboJikan")->count(), 18);
     EXPECT_EQ(find<QComboBox>("cboKaisu")->count(), 30);
     EXPECT_TRUE(find<QCheckBox>("chkAs")->isChecked());
-    EXPECT_TRUE(find<QCheckBox>("chkAs")->text().isEmpty());
+    EXPECT_EQ(find<QCheckBox>("chkAs")->text(), QStringLiteral("自動保存"));
     EXPECT_EQ(find<QCheckBox>("chkAs")->toolTip(), QStringLiteral("履歴の自動保存を制御します"));
     EXPECT_FALSE(find<QPushButton>("cmdHozon")->isEnabled());
     for (const char* l : {"lblOk", "lblNg", "lblMoji_T", "lblByou", "lblRitu", "lblJikan"})
@@ -74,7 +74,7 @@ TEST_F(CombineWindowTest, CountModePlayEndsOnTheLastAnswerAndStoresBothLinesOnce
     typeAnswer(QStringLiteral("時"));  // right; then 0.7 s with the green kanji
     EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
     EXPECT_TRUE(text("lblKanjiK").isEmpty());
-    typeAnswer(QStringLiteral("時 "));  // wrong; 1 s in red before the next question
+    typeAnswer(QStringLiteral("明"));  // wrong; 1 s in red before the next question
     EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
     EXPECT_EQ(text("lblMoji_T"), QStringLiteral("2"));
     escape();  // the give-up that reaches the count ends the play at once
@@ -160,7 +160,8 @@ TEST_F(CombineWindowTest, TimeModeBarShrinksByTheClockAndTheTimeOutRevealsAndSto
 TEST_F(CombineWindowTest, ManualSaveStoresOnEachPressButNeverAPlayWithoutAnswers)
 {
     open(QStringLiteral("10,10,\"秒数\",0\r\n"));
-    EXPECT_EQ(find<QCheckBox>("chkAs")->text(), QStringLiteral("手動保存モード"));
+    EXPECT_FALSE(find<QCheckBox>("chkAs")->isChecked());
+    EXPECT_EQ(find<QCheckBox>("chkAs")->text(), QStringLiteral("自動保存"));
     EXPECT_TRUE(find<QPushButton>("cmdHozon")->isEnabled());
 
     startPlay();
@@ -245,6 +246,7 @@ TEST_F(CombineWindowTest, TimeOutDuringTheWrongAnswerPauseDrawsNoFurtherQuestion
     });
     answerBox()->setText(QStringLiteral("x"));
     QTest::keyClick(answerBox(), Qt::Key_Return);
+    runSteps();
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(window->play().ngCount(), 1);
     EXPECT_EQ(answerBox()->text(), QStringLiteral("x"));  // no next question cleared it
@@ -257,12 +259,13 @@ TEST_F(CombineWindowTest, AnswersDuringAPauseAreNotJudgedAgainstTheOldQuestion)
     open();
     startPlay();
     QTimer::singleShot(0, window, [this] {
-        escape();
+        QTest::keyClick(answerBox(), Qt::Key_Escape);
         answerBox()->setText(QStringLiteral("y"));
         QTest::keyClick(answerBox(), Qt::Key_Return);
     });
     answerBox()->setText(QStringLiteral("x"));
     QTest::keyClick(answerBox(), Qt::Key_Return);
+    runSteps();
     EXPECT_EQ(window->play().ngCount(), 1);
     EXPECT_TRUE(window->play().playing());
 }
@@ -274,6 +277,7 @@ TEST_F(CombineWindowTest, ReturnOrDestructionDuringAPauseEndsQuietly)
     QTimer::singleShot(0, window, [this] { click("cmdEnd"); });
     answerBox()->setText(QStringLiteral("x"));
     QTest::keyClick(answerBox(), Qt::Key_Return);
+    runSteps();
     EXPECT_EQ(returns, 1);
     EXPECT_FALSE(window->play().running());
     EXPECT_FALSE(QFile::exists(path(HistoryFile)));
@@ -284,7 +288,54 @@ TEST_F(CombineWindowTest, ReturnOrDestructionDuringAPauseEndsQuietly)
     QTimer::singleShot(0, [this] { delete window.data(); });
     window->findChild<AnswerBox*>()->setText(QStringLiteral("x"));
     window->txtKaitou_KeyPress(Qt::Key_Return);
+    runSteps();
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(CombineWindowTest, SpacesAroundAnAnswerAreNotPartOfItAndSpacesAloneAreNone)
+{
+    open(QStringLiteral("3,60,\"答数\",1\r\n"));
+    startPlay();
+    answerBox()->setText(QStringLiteral("\u3000 "));
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    EXPECT_EQ(window->play().answers(), 0);
+    answerBox()->clear();
+    // An input method types a full-width space for a stray Space.
+    QString shown;
+    typeAnswer(QStringLiteral("\u3000時 "), [&] { shown = text("lblKanjiK"); });
+    EXPECT_EQ(window->play().okCount(), 1);
+    EXPECT_EQ(shown, QStringLiteral("時"));
+}
+
+TEST_F(CombineWindowTest, EveryAnswerIsReportedOnceAndOneLeftOpenShowsInTheGiveUpColour)
+{
+    open(QStringLiteral("10,10,\"秒数\",1\r\n"));
+    std::vector<Answer> seen;
+    QObject::connect(window.data(), &GameWindow::answerJudged, [&](const Answer& a) { seen.push_back(a); });
+    startPlay();
+    typeAnswer(QStringLiteral("時"));
+    typeAnswer(QStringLiteral("明"));
+    commit(QStringLiteral("日"));
+    escape();
+    // The time runs out while the right answer stands beside the next question.
+    typeAnswer(QStringLiteral("時"), [this] {
+        clock.advance(10000);
+        window->tmrBp_Timer();
+    });
+    ASSERT_FALSE(window->play().playing());
+    EXPECT_EQ(text("lblKanjiK"), QStringLiteral("時"));
+    EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), rgb::WrongAnswer);
+
+    ASSERT_EQ(seen.size(), 5u);
+    const Verdict verdicts[] = {Verdict::Right, Verdict::Wrong, Verdict::GivenUp, Verdict::Right, Verdict::TimedOut};
+    const char* typed[] = {"時", "明", "日", "時", ""};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(seen[i].verdict, verdicts[i]) << i;
+        EXPECT_EQ(seen[i].typed, QString::fromUtf8(typed[i])) << i;
+        EXPECT_EQ(seen[i].question, QStringLiteral("時")) << i;
+        EXPECT_EQ(seen[i].game, 1);
+    }
+    EXPECT_EQ(seen[0].date, QStringLiteral("2024/05/01"));
 }
 
 // A dictionary with nothing to ask.

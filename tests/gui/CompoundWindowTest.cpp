@@ -78,7 +78,8 @@ TEST_F(CompoundWindowTest, CountModePlayTakesTheReversedWordAndStoresTheCharacte
     EXPECT_TRUE(text("lblKanjiK").isEmpty());
     clock.advance(2000);
 
-    // Both words have the shown components: the other one is right too.
+    // Both words have the shown components: the other one is right too,
+    // and shows as typed.
     const QString word = window->currentAnswer();
     QString during;
     QColor colour;
@@ -86,24 +87,26 @@ TEST_F(CompoundWindowTest, CountModePlayTakesTheReversedWordAndStoresTheCharacte
         during = text("lblKanjiK");
         colour = ink(find<QLabel>("lblKanjiK"));
     });
-    EXPECT_EQ(during, word);
+    EXPECT_EQ(during, reversed(word));
     EXPECT_EQ(colour, rgb::RightAnswer);
     EXPECT_EQ(text("lblOk"), QStringLiteral("1"));
     EXPECT_TRUE(text("lblKanjiK").isEmpty());
 
-    typeAnswer(s(u"会"));  // only one kanji: wrong, one character
+    typeAnswer(s(u"会社員"));  // not a word of the dictionary: wrong, three characters
     EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
-    EXPECT_EQ(window->typedChars(), 3);
+    EXPECT_EQ(window->typedChars(), 5);
 
-    escape();  // the give-up that reaches the count ends the play, adding no characters
+    // The give-up that reaches the count ends the play with the characters
+    // typed so far (five, not the three answers).
+    escape();
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(text("lblKanjiK"), window->currentAnswer());
     EXPECT_EQ(ink(find<QLabel>("lblKanjiK")), rgb::WrongAnswer);
-    EXPECT_EQ(window->typedChars(), 3);
+    EXPECT_EQ(window->typedChars(), 5);
     EXPECT_EQ(text("lblJikan"), QStringLiteral("3.7"));
-    EXPECT_EQ(text("lblByou"), QStringLiteral("0.81/秒"));
+    EXPECT_EQ(text("lblByou"), QStringLiteral("1.35/秒"));
     EXPECT_EQ(readBytes(HistoryFile),
-              cp932(QStringLiteral("\"2024/05/01\",\"21:00:03\",3,1,2,3,\"33.3%\",\"0.81/秒\",\"3.7秒\"\r\n")));
+              cp932(QStringLiteral("\"2024/05/01\",\"21:00:03\",3,1,2,5,\"33.3%\",\"1.35/秒\",\"3.7秒\"\r\n")));
     EXPECT_EQ(readBytes(recordfile::FileName),
               cp932(QStringLiteral("\"2024/05/01\",\"21:00:03\",\"熟語合体\",3.7,\"秒数 : 3.7   答数 : 3\",\r\n")));
 }
@@ -162,6 +165,7 @@ TEST_F(CompoundWindowTest, TheWordBoxGivesUpOnlyInPlayAndTheTimeOutRevealsTheLas
 
     startPlay();
     QTest::mouseClick(find<QLabel>("lblKanjiK"), Qt::LeftButton);
+    runSteps();
     EXPECT_EQ(window->play().ngCount(), 1);
     EXPECT_EQ(window->typedChars(), 0);
     EXPECT_TRUE(text("lblKanjiK").isEmpty());  // the next word waits
@@ -258,4 +262,25 @@ TEST_F(CompoundWindowTest, TheWindowsOwnTimersRunAPlayFromStartToTheTimeOut)
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].seconds, QStringLiteral("10秒"));
     EXPECT_EQ(rows[0].sixth, QStringLiteral("2"));
+}
+
+TEST_F(CompoundWindowTest, TheRightColumnWithTheHintBoxGivesEveryControlItsHeight)
+{
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    // Nothing in the column, the settings box's controls included, is
+    // squeezed below the height it needs, nor laid over its neighbour.
+    std::vector<QWidget*> controls;
+    for (QWidget* w : find("fraRight")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisible())
+            controls.push_back(w);
+    for (QWidget* w : find("fraGameSettei")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        controls.push_back(w);
+    for (QWidget* w : controls) {
+        EXPECT_GE(w->height(), w->minimumSizeHint().height()) << w->objectName().toStdString();
+        for (QWidget* other : controls)
+            if (other != w && other->parentWidget() == w->parentWidget())
+                EXPECT_FALSE(w->geometry().intersects(other->geometry()))
+                    << w->objectName().toStdString() << " " << other->objectName().toStdString();
+    }
 }

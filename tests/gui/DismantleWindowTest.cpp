@@ -138,6 +138,7 @@ TEST_F(DismantleWindowTest, AClickOnASlotOrTheKanjiGivesUpInAPlayAndOnlyThen)
     QString shown;
     QTimer::singleShot(0, window, [&] { shown = slotColours(); });
     QTest::mouseClick(slotLabel(1), Qt::LeftButton);
+    runSteps();
     EXPECT_EQ(shown, QStringLiteral("rrr"));  // found and open alike
     EXPECT_EQ(window->play().okCount(), 1);
     EXPECT_EQ(window->play().ngCount(), 1);
@@ -150,16 +151,24 @@ TEST_F(DismantleWindowTest, AClickOnASlotOrTheKanjiGivesUpInAPlayAndOnlyThen)
     EXPECT_EQ(window->kanjiDone(), 2);
 }
 
-TEST_F(DismantleWindowTest, GiveUpThatReachesTheCountEndsThePlayBeforeTheKanjiIsCounted)
+TEST_F(DismantleWindowTest, TheAnswerOrGiveUpThatEndsACountModePlayCountsTheKanjiItFinishes)
 {
-    open(QStringLiteral("2,60,\"答数\",1\r\n"));
+    open(QStringLiteral("3,60,\"答数\",1\r\n"));
+    startPlay();
+    for (const QString& part : {Kuchi, Ito, Shi})
+        typeAnswer(part);
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
+    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("1"));
+
+    choose("cboKaisu", QStringLiteral("2"));
     startPlay();
     typeAnswer(Ito);
     QTest::keyClick(answerBox(), Qt::Key_Escape);
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(slotColours(), QStringLiteral("rrr"));
     EXPECT_EQ(text("lblKanjiK"), Musubu);
-    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("0"));
+    EXPECT_EQ(history::read(HistoryFile).at(1).sixth, QStringLiteral("1"));
 }
 
 TEST_F(DismantleWindowTest, TimeOutShowsEveryComponentInGreenAndEndsAFlashCutShort)
@@ -174,6 +183,7 @@ TEST_F(DismantleWindowTest, TimeOutShowsEveryComponentInGreenAndEndsAFlashCutSho
     });
     answerBox()->setText(QStringLiteral("x"));
     QTest::keyClick(answerBox(), Qt::Key_Return);
+    runSteps();
     EXPECT_FALSE(window->play().playing());
     EXPECT_EQ(slotColours(), QStringLiteral("ggg"));
     EXPECT_EQ(kanjiBackground(), QColor(Qt::white));
@@ -215,5 +225,6 @@ TEST_F(DismantleWindowTest, AnswersDuringAPauseAreNotJudgedAndAClosedWindowEndsI
     QTimer::singleShot(0, [this] { delete window.data(); });
     answerBox()->setText(QStringLiteral("x"));
     window->txtKaitou_KeyPress(Qt::Key_Return);
+    runSteps();
     EXPECT_TRUE(window.isNull());
 }

@@ -128,6 +128,11 @@ TEST_F(ExcavationWindowTest, FoundKanjiTurnGreenRepeatsAreRefusedAndTheWholeBoar
 TEST_F(ExcavationWindowTest, ACounterCaptionRevealsAndTheAnswerHeadingGivesUpCountingEveryMissedAnswer)
 {
     open(QStringLiteral("12,60,0,\"秒数\",1\r\n"));
+    // Each caption that reveals says so by its pointer and its tip.
+    for (const char* name : {"lblOkTitle", "lblNgTitle", "lblMojiTitle", "lblRituTitle", "lblByouTitle"}) {
+        EXPECT_EQ(find<QLabel>(name)->cursor().shape(), Qt::PointingHandCursor) << name;
+        EXPECT_EQ(find<QLabel>(name)->toolTip(), BoardWindow::ShowAllTip) << name;
+    }
     startPlay();
     typeAnswer(s("明"));
     clickLabel("lblRituTitle");

@@ -179,7 +179,7 @@ TEST_F(GameHistoryTest, AMissingHistoryFileListsTheHeaderOnly)
     EXPECT_EQ(find<Chart>("mcrRireki2")->pointCount(), 0);
 }
 
-TEST_F(GameHistoryTest, TheNewestRowAndTheManualSaveCaptionShowWholeInTheCompactLayout)
+TEST_F(GameHistoryTest, TheNewestRowAndTheAutoSaveCaptionShowWholeInTheCompactLayout)
 {
     QString many;
     for (int i = 0; i < 20; ++i)
@@ -206,7 +206,7 @@ TEST_F(GameHistoryTest, TheNewestRowAndTheManualSaveCaptionShowWholeInTheCompact
     const QRect again = g->visualRect(g->QTableView::model()->index(g->rows() - 2, 0));
     EXPECT_TRUE(g->viewport()->rect().contains(again)) << again.y() << "+" << again.height();
 
-    auto* manual = find<QCheckBox>("chkAs");
-    EXPECT_EQ(manual->text(), QStringLiteral("手動保存モード"));
-    EXPECT_GE(manual->width(), manual->sizeHint().width());
+    auto* autoSave = find<QCheckBox>("chkAs");
+    EXPECT_EQ(autoSave->text(), QStringLiteral("自動保存"));
+    EXPECT_GE(autoSave->width(), autoSave->sizeHint().width());
 }

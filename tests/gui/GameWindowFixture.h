@@ -1,7 +1,7 @@
 #pragma once
 // A game window on a data directory the test prepares, with a manual clock
-// and a seeded random source; the timers' handlers are called by the test
-// instead of waiting for them.
+// and a seeded random source; the timers' handlers and the steps after an
+// answer are run by the test instead of waiting for them.
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
 #include "games/frame/GameWindow.h"
@@ -95,6 +95,7 @@ protected:
     {
         commit(text);
         QTest::keyClick(answerBox(), Qt::Key_Return);
+        runSteps();
     }
     // `during` runs inside the pause that the answer brings.
     void typeAnswer(const QString& text, const std::function<void()>& during)
@@ -102,8 +103,25 @@ protected:
         commit(text);
         QTimer::singleShot(0, window, during);
         QTest::keyClick(answerBox(), Qt::Key_Return);
+        runSteps();
     }
-    void escape() { QTest::keyClick(answerBox(), Qt::Key_Escape); }
+    void escape()
+    {
+        QTest::keyClick(answerBox(), Qt::Key_Escape);
+        runSteps();
+    }
+    // What follows an answer, without the waits: pending events first (what
+    // a test lets happen while the answer shows), then each step, the clock
+    // moved on by its wait as that time would have gone by.
+    void runSteps()
+    {
+        QCoreApplication::processEvents();
+        while (window && window->answerSteps().waitingMs() >= 0) {
+            clock.advance(window->answerSteps().waitingMs());
+            window->answerSteps().runNow();
+            QCoreApplication::processEvents();
+        }
+    }
 
     // The window as the player has it: active, keys going to the focus.
     void activate()

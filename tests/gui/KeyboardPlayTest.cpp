@@ -29,7 +29,20 @@ TEST_F(KeyboardPlayTest, EnterStartsAnswersAndStartsAgainWhileEscGivesUp)
     EXPECT_FALSE(window->play().running());
     EXPECT_EQ(window->play().ngCount(), 1);
 
+    // An extra key just after the end, or one held down since before it,
+    // starts nothing; a key pressed anew half a second on does.
     EXPECT_EQ(QApplication::focusWidget(), find("cmdStart"));
+    press(Qt::Key_Return);
+    clock.advance(499);
+    press(Qt::Key_Space);
+    clock.advance(1);
+    for (int key : {Qt::Key_Return, Qt::Key_Space}) {
+        QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(QApplication::focusWidget(), &held);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(QApplication::focusWidget(), &up);
+    }
+    EXPECT_FALSE(window->play().running());
     press(Qt::Key_Return);
     EXPECT_TRUE(window->play().countingDown());
     EXPECT_EQ(QApplication::focusWidget(), answerBox());
@@ -99,7 +112,7 @@ TEST_F(KeyboardPlayTest, ControlsClickedDuringAPlayGiveTheKeysBackToTheAnswerBox
     open(QStringLiteral("5,60,\"答数\",1\r\n"));
     activate();
     startPlay();
-    // The auto-save box without its caption is clicked beside its square: focus, no toggle.
+    // Each control takes the focus with the click, and gives it back.
     for (const char* name : {"chkAs", "optMode_1", "optMode_0", "cmdRitu", "cmdAllDsp"}) {
         QTest::mouseClick(find<QWidget>(name), Qt::LeftButton);
         QCoreApplication::processEvents();
@@ -119,4 +132,25 @@ TEST_F(KeyboardPlayTest, ControlsClickedDuringAPlayGiveTheKeysBackToTheAnswerBox
     QTest::keyClick(answerBox(), Qt::Key_Tab);
     QCoreApplication::processEvents();
     EXPECT_NE(QApplication::focusWidget(), answerBox());
+}
+
+TEST_F(KeyboardPlayTest, AButtonPressedDuringAPlayIsClickedWhenItsMouseButtonComesUp)
+{
+    open();
+    activate();
+    startPlay();
+    // The window's events run between press and release, as on a desktop.
+    auto* chart = find<QWidget>("cmdRitu");
+    QTest::mousePress(chart, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::mouseRelease(chart, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), answerBox());
+
+    QTest::mousePress(find<QWidget>("cmdEnd"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::mouseRelease(find<QWidget>("cmdEnd"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(returns, 1);
+    EXPECT_FALSE(window->play().running());
 }

@@ -116,13 +116,19 @@ TEST_F(LandfillWindowTest, ATileClickWhitensOneTileAndTheHintBoxRecoloursTheWhol
         EXPECT_EQ(back(black[0]), rgb::White);
         EXPECT_EQ(window->play().answers(), 1);
 
-        find<QCheckBox>("chkHint")->click();  // off: all white, black too
-        EXPECT_EQ(tilesIn(rgb::White).size(), 12u);
-        find<QCheckBox>("chkHint")->click();  // on: every kanji coloured again, the found one too
-        EXPECT_TRUE(colouredAs(1, h[0].kousei));
-        EXPECT_TRUE(tilesIn(rgb::Black).empty());
+        // The hint box never un-solves: the found kanji's black stays, off
+        // and on, and the hint colours only the kanji still hidden.
+        find<QCheckBox>("chkHint")->click();
+        EXPECT_EQ(tilesIn(rgb::White).size(), 11u);
+        EXPECT_EQ(tilesIn(rgb::Black), std::vector<int>{black[1]});
+        find<QCheckBox>("chkHint")->click();
+        EXPECT_TRUE(colouredAs(1, h[1].kousei));
+        EXPECT_EQ(tilesIn(rgb::Black), std::vector<int>{black[1]});
+        typeAnswer(h[1].kanji);
+        EXPECT_EQ(tilesIn(rgb::Black).size(), 3u);
+        EXPECT_TRUE(colouredAs(1, h[2].kousei));
     });
-    EXPECT_EQ(window->play().ngCount(), 5);
+    EXPECT_EQ(window->play().ngCount(), 4);
     EXPECT_EQ(answerGrid()->rows(), 7);
     EXPECT_EQ(history::read(HistoryFile).at(0).seconds, s("10秒"));
 }

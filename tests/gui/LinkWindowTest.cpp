@@ -175,3 +175,16 @@ TEST_F(LinkWindowTest, TimeOutByTheWindowsOwnTimersKeepsTheChainInView)
     EXPECT_FALSE(text("lblKanjiP_3").isEmpty());
     EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("3"));
 }
+
+TEST_F(LinkWindowTest, AMissingKanjiFileIsToldOnceNotAgainAsAnEmptyTable)
+{
+    dictionary.setTables({}, {});
+    window = new LinkWindow(GameContext{dictionary, tour, {}, true});  // reads the (missing) files
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, GameWindow::DictionaryProblemTitle);
+    delete window.data();
+    dictionary.setTables({}, {});
+    open();  // an empty table of its own is told
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, GameWindow::EmptyKanjiTableText);
+}

@@ -101,6 +101,9 @@ TEST_F(MainWindowTest, HelpTourIntroductionOnFirstLoadOnlyAndToggleWritesTheFile
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, QStringLiteral("ヘルプツアー"));
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("フェルノアに興味をもっていただき")));
+    // How to switch Japanese input on, and where the README tells more.
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("Ctrl+Space")));
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("「Typing Japanese」")));
     EXPECT_TRUE(find<QCheckBox>("chkHelp")->isChecked());
 
     // Coming back from a game builds a new main window: no introduction.

@@ -1,6 +1,6 @@
 // Every window fits a 1024 by 768 screen and opens whole on the screen of
-// the window it comes from. Run on two screens side by side: a wide one
-// first, then a 1024 by 768 one.
+// the window it comes from; so does the help. Run on two screens side by
+// side: a wide one first, then a 1024 by 768 one.
 #include "app/Shell.h"
 #include "dictionary/DictionaryWindow.h"
 #include "games/combine/CombineWindow.h"
@@ -11,12 +11,16 @@
 #include "games/link/LinkWindow.h"
 #include "games/shiritori/ShiritoriWindow.h"
 #include "platform/Clock.h"
+#include "platform/HelpViewer.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -160,4 +164,45 @@ TEST_F(ScreenFitTest, NoReviewScreenMakesTheMainWindowWiderThanTheScreen)
         delete shell.mainWindow();
         settle();
     }
+}
+
+TEST_F(ScreenFitTest, HelpOpensWholeOnTheScreenItIsAskedFromAtThePageOfThatScreenOrGame)
+{
+    QScreen* small = smallScreen();
+    ASSERT_NE(small, nullptr);
+    QDir().mkpath(QStringLiteral("FernoaHelp"));
+    writeText(QStringLiteral("FernoaHelp/index.html"), QStringLiteral("<p>index</p>"));
+    writeText(QStringLiteral("FernoaHelp/screens.html"), QStringLiteral("<p><a name=\"calendar\">calendar</a></p>"));
+    writeText(QStringLiteral("FernoaHelp/games.html"), QStringLiteral("<p><a name=\"compound\">compound</a></p>"));
+    help::setSearchPaths({QDir::currentPath()});
+    const auto helpWindow = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"frmHelp" && w->isVisible())
+                return qobject_cast<QTextBrowser*>(w);
+        return static_cast<QTextBrowser*>(nullptr);
+    };
+
+    shell.showMain(small);
+    QTest::mouseClick(mainButton("cmdCale"), Qt::LeftButton);
+    QTest::mouseClick(mainButton("cmdHelp"), Qt::LeftButton);
+    QTextBrowser* shown = helpWindow();
+    expectWhollyOn(shown, small, "frmHelp");
+    EXPECT_EQ(shown->source().fileName(), QStringLiteral("screens.html"));
+    EXPECT_EQ(shown->source().fragment(), QStringLiteral("calendar"));
+    help::closeAll();
+
+    QTest::mouseClick(mainButton("cmdGame"), Qt::LeftButton);
+    QTest::mouseClick(mainButton("cmdG3"), Qt::LeftButton);
+    settle();
+    QWidget* game = shell.otherWindow();
+    ASSERT_NE(game, nullptr);
+    game->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(game));
+    QTest::keyClick(game, Qt::Key_F1);
+    shown = helpWindow();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->source().fileName(), QStringLiteral("games.html"));
+    EXPECT_EQ(shown->source().fragment(), QStringLiteral("compound"));
+    help::closeAll();
+    help::setSearchPaths({});
 }

@@ -96,6 +96,22 @@ TEST_F(ShiritoriWindowTest, ALongWordRunsIntoTheStripAndOneTooLongForTheCellsLef
     EXPECT_FALSE(shown(65));
 }
 
+TEST_F(ShiritoriWindowTest, InCountModeAWordLongerThanTheChosenCellsLeftIsWrong)
+{
+    open(QStringLiteral("18,60,\"マス数\",1\r\n"));
+    startPlay();
+    typeAnswer(word(Start, 14));
+    ASSERT_EQ(window->rules().cellIndex(), 15);
+    // Three cells left: twelve characters, committed by the input method, do not fit.
+    typeAnswer(word(QStringLiteral("語"), 12));
+    EXPECT_EQ(text("lblNg"), QStringLiteral("1"));
+    EXPECT_EQ(window->rules().cellIndex(), 15);
+    EXPECT_TRUE(window->play().playing());
+    typeAnswer(word(QStringLiteral("語"), 3));
+    EXPECT_FALSE(window->play().playing());
+    EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("18"));
+}
+
 TEST_F(ShiritoriWindowTest, GiveUpOrTimeOutAfterOnlyWrongWordsStoresNothingAndTimeOutCountsCharacters)
 {
     open(QStringLiteral("9,10,\"秒数\",1\r\n"));
