@@ -31,7 +31,7 @@ DatedPlays DatedPlays::from(const RecordTable& table, const QStringList& itemNam
     QStringView lastText;
     std::int64_t lastDay = 0;
     for (const RecordView& r : table.records()) {
-        if (!r.counted)
+        if (!countsInTotals(r))
             continue;
         std::int64_t day;
         if (!lastText.isEmpty() && r.date == lastText) {

@@ -12,7 +12,7 @@ DayTally DayTally::compute(const RecordTable& table, QStringView day, const QStr
         if (r.date != day)
             continue;
         t.plays.push_back(&r);
-        if (!r.counted)
+        if (!countsInTotals(r))
             continue;
         if (r.seconds > t.longest)
             t.longest = r.seconds;

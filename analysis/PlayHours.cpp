@@ -8,7 +8,7 @@ std::array<std::int64_t, 24> seconds(const std::vector<const RecordView*>& plays
 {
     std::array<std::int64_t, 24> hours{};
     for (const RecordView* r : plays) {
-        if (!r->counted)
+        if (!countsInTotals(*r))
             continue;
         bool ok = false;
         int h = r->time.left(2).toInt(&ok);

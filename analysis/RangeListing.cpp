@@ -49,7 +49,7 @@ Listing list(const RecordTable& table, const QStringList& itemNames, const Query
         if (none || !passes(r, q, f))
             continue;
         out.rows.push_back(&r);
-        for (qsizetype j = 0; r.counted && j < itemNames.size(); ++j)
+        for (qsizetype j = 0; j < itemNames.size() && countsInTotals(r); ++j)
             if (r.item == itemNames[j])
                 out.itemTenths[size_t(j)] += duration::tenths(r.seconds);
     }

@@ -59,7 +59,7 @@ WholeHistory WholeHistory::compute(const RecordTable& table, const QStringList& 
             if (!last.isValid() || previous > last)
                 last = previous;
         }
-        for (qsizetype j = 0; r.counted && j < itemNames.size(); ++j)
+        for (qsizetype j = 0; j < itemNames.size() && countsInTotals(r); ++j)
             if (r.item == itemNames[j])
                 h.items[size_t(j)].add(r.seconds);
     }
@@ -70,7 +70,7 @@ WholeHistory WholeHistory::compute(const RecordTable& table, const QStringList& 
     size_t i = 0;
     for (const RecordView& r : table.records()) {
         const QDate& d = dates[i++];
-        if (d.isValid() && r.counted)
+        if (d.isValid() && countsInTotals(r))
             h.days[size_t(first.daysTo(d))].add(r.seconds);
     }
     return h;

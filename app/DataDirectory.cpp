@@ -170,4 +170,24 @@ QString foreignFilesMessage(const QStringList& files)
         .arg(files.join(QStringLiteral("\r\n")));
 }
 
+QStringList folderFiles(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList found;
+    for (const QString& name : dataFiles())
+        if (QFileInfo(dir.filePath(name)).isDir())
+            found << name;
+    return found;
+}
+
+QString folderFilesMessage(const QStringList& files)
+{
+    if (files.isEmpty())
+        return {};
+    return QStringLiteral("次のデータファイルはファイルではなくフォルダになっています。\r\n"
+                          "その内容は読み込めず、保存もできません。\r\n\r\n%1\r\n\r\n"
+                          "フォルダの名前を変えるか移動してから、フェルノア２を起動し直してください。")
+        .arg(files.join(QStringLiteral("\r\n")));
+}
+
 }  // namespace datadir

@@ -45,4 +45,9 @@ QStringList foreignFiles(const QString& folder);
 // The one warning about them; empty when there are none.
 QString foreignFilesMessage(const QStringList& files);
 
+// The data files of the folder that are folders: nothing can be read from
+// them or written to them, and an empty log must not look like no plays.
+QStringList folderFiles(const QString& folder);
+QString folderFilesMessage(const QStringList& files);
+
 }  // namespace datadir

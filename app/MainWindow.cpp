@@ -187,7 +187,6 @@ void MainWindow::startUp()
     fraMain->initMainScreenGrids();
     fraMain->rebuildMainScreen();
     const QString problem = dictionary_.load();
-    fraMemo->loadMemo();
     readSettings();
     show();
     fraMain->show();

@@ -6,7 +6,7 @@ namespace settingsfile {
 
 int readHelpTourFlag(const QString& path)
 {
-    std::optional<QString> text = textfile::read(path);
+    std::optional<QString> text = textfile::readHead(path);
     if (!text)
         return 0;
     std::vector<QStringView> items;

@@ -5,6 +5,7 @@
 #include "games/compound/CompoundWindow.h"
 #include "games/dismantle/DismantleWindow.h"
 #include "games/excavation/ExcavationWindow.h"
+#include "games/frame/StoreRecovery.h"
 #include "games/landfill/LandfillWindow.h"
 #include "games/link/LinkWindow.h"
 #include "games/shiritori/ShiritoriWindow.h"
@@ -70,9 +71,11 @@ int main(int argc, char* argv[])
         return 1;
     }
     datadir::removeStaleTemporaries(folder);
-    const QString foreign = datadir::foreignFilesMessage(datadir::foreignFiles(folder));
-    if (!foreign.isEmpty())
-        msgbox::warning(nullptr, QStringLiteral("フェルノア２"), foreign);
+    storerecovery::recover();
+    for (const QString& problem : {datadir::folderFilesMessage(datadir::folderFiles(folder)),
+                                   datadir::foreignFilesMessage(datadir::foreignFiles(folder))})
+        if (!problem.isEmpty())
+            msgbox::warning(nullptr, QStringLiteral("フェルノア２"), problem);
 
     help::setSearchPaths({folder, datadir::installedDataSet()});
 

@@ -2,12 +2,14 @@
 
 #include "platform/Random.h"
 #include "platform/RecordLine.h"
+#include "platform/Sjis.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -26,46 +28,82 @@ QString locate(const QString& folder, const QString& name)
     return dir.filePath(name);
 }
 
-enum class Problem { None, Missing, TooLarge, TooMany };
-
-// Reads a dictionary file into per-line item lists.
-template <typename F> Problem readLines(const QString& path, F&& onLine)
+// Characters as a person counts them: a pair of surrogates is one.
+int charCount(QStringView text)
 {
-    bool tooLarge = false;
-    std::optional<QString> text = textfile::readBounded(path, Dictionary::MaxFileBytes, &tooLarge);
-    if (!text)
-        return tooLarge ? Problem::TooLarge : Problem::Missing;
-    std::vector<QStringView> items;
-    int lines = 0;
-    bool tooMany = false;
-    recordline::forEachLine(*text, [&](QStringView line) {
-        if (tooMany)
-            return;
-        if (++lines > Dictionary::MaxEntries) {
-            tooMany = true;
-            return;
-        }
-        recordline::split(line, items);
-        onLine(items, line);
-    });
-    return tooMany ? Problem::TooMany : Problem::None;
+    int n = 0;
+    for (const QChar c : text)
+        n += c.isLowSurrogate() ? 0 : 1;
+    return n;
 }
 
-QString describe(Problem p, const QString& name)
+// Whether a field reads back the same from a bare and from a quoted line:
+// no double quote in it, no space or tab at either end.
+bool rewritable(QStringView field)
 {
-    switch (p) {
-    case Problem::None:
-        return {};
-    case Problem::Missing:
-        return QStringLiteral("%1 が見つからないか、読めません。").arg(name);
-    case Problem::TooLarge:
-        return QStringLiteral("%1 が大きすぎるため読み込めません。").arg(name);
-    case Problem::TooMany:
-        return QStringLiteral("%1 の件数が上限（%2件）を超えているため読み込めません。")
-            .arg(name)
-            .arg(Dictionary::MaxEntries);
+    auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    return !field.isEmpty() && !field.contains(u'"') && !blank(field.front()) && !blank(field.back());
+}
+
+// One line of a dictionary file: its decoded text and its bytes.
+struct Line {
+    QStringView text;
+    QByteArrayView bytes;
+    bool damaged;  // bytes that are not code page 932 (read as U+FFFD)
+};
+
+// Reads a dictionary file and calls onLine for each non-blank line. Sets
+// `state`'s stamp, and its refusal when the file cannot be used; returns
+// false then (the table must stay empty) and for a missing file.
+template <typename F> bool readLines(const QString& path, const QString& name, Dictionary::FileState& state, F&& onLine)
+{
+    state = {};
+    const textfile::Loaded file = textfile::load(path, Dictionary::MaxFileBytes);
+    state.stamp = textfile::stamp(file);
+    if (!file.ok()) {
+        state.refusal = file.problem(name);
+        return false;
     }
-    return {};
+    const QByteArrayView body = textfile::withoutBom(file.bytes);
+    bool clean = true;
+    const QString text = sjis::decode(body, &clean);
+    // Line ends are ASCII bytes that never sit inside a two-byte character,
+    // so the lines of the bytes and of the text correspond one to one.
+    const char* b = body.data();
+    const char* const bEnd = b + body.size();
+    const QChar* t = text.constData();
+    const QChar* const tEnd = t + text.size();
+    int lines = 0;
+    while (b < bEnd && t < tEnd) {
+        const char* bStop = b;
+        while (bStop < bEnd && *bStop != '\r' && *bStop != '\n')
+            ++bStop;
+        const QChar* tStop = t;
+        while (tStop < tEnd && *tStop != u'\r' && *tStop != u'\n')
+            ++tStop;
+        const QStringView line(t, tStop - t);
+        if (!line.isEmpty()) {
+            if (++lines > Dictionary::MaxEntries) {
+                state.refusal = QStringLiteral("%1 の件数が上限（%2件）を超えているため読み込めません。")
+                                    .arg(name)
+                                    .arg(Dictionary::MaxEntries);
+                state.unusedLines.clear();
+                return false;
+            }
+            onLine(Line{line, QByteArrayView(b, bStop - b), !clean && line.contains(QChar(0xFFFD))});
+        }
+        b = bStop;
+        if (b < bEnd && *b == '\r')
+            ++b;
+        if (b < bEnd && *b == '\n')
+            ++b;
+        t = tStop;
+        if (t < tEnd && *t == u'\r')
+            ++t;
+        if (t < tEnd && *t == u'\n')
+            ++t;
+    }
+    return true;
 }
 
 }  // namespace
@@ -73,52 +111,65 @@ QString describe(Problem p, const QString& name)
 QString Dictionary::load(const QString& folder)
 {
     QStringList messages;
+    std::vector<QStringView> items;
 
     std::vector<QString> compounds;
-    QStringList unusedCompounds;
-    Problem p =
-        readLines(locate(folder, CompoundFileName), [&](const std::vector<QStringView>& items, QStringView line) {
-            if (!items.empty() && !items[0].isEmpty())
-                compounds.push_back(items[0].toString());
-            else
-                unusedCompounds << line.toString();
+    std::vector<QByteArray> rests;
+    const bool compoundsRead =
+        readLines(locate(folder, CompoundFileName), CompoundFileName, compoundFile_, [&](const Line& line) {
+            recordline::split(line.text, items);
+            // A compound is two kanji: a line of another length would be
+            // played cut or padded, and is kept aside instead.
+            if (line.damaged || items.empty() || charCount(items[0]) != 2 || !rewritable(items[0]) ||
+                std::any_of(items[0].begin(), items[0].end(), [](QChar c) { return c.isSpace(); })) {
+                compoundFile_.unusedLines << line.bytes.toByteArray();
+                return;
+            }
+            compounds.push_back(items[0].toString());
+            rests.push_back(line.bytes.sliced(recordline::afterItems(line.bytes, 1)).toByteArray());
         });
-    if (p != Problem::None) {
+    if (!compoundsRead) {
         compounds.clear();  // never a half-filled table
-        unusedCompounds.clear();
-        messages << describe(p, CompoundFileName);
+        rests.clear();
     }
+    if (!compoundFile_.refusal.isEmpty())
+        messages << compoundFile_.refusal;
+    else if (compoundFile_.stamp.state == textfile::ReadState::Missing)
+        messages << QStringLiteral("%1 が見つかりません。").arg(CompoundFileName);
     compounds_ = std::move(compounds);
-    unusedCompounds_ = std::move(unusedCompounds);
+    compoundRests_ = std::move(rests);
 
     std::vector<KanjiEntry> kanji;
-    QStringList unusedKanji;
     int overlong = 0;
-    p = readLines(locate(folder, KanjiFileName), [&](const std::vector<QStringView>& items, QStringView line) {
-        // A damaged line without both fields cannot make a puzzle.
-        if (items.size() < 2 || items[0].isEmpty() || items[1].isEmpty()) {
-            unusedKanji << line.toString();
+    const bool kanjiRead = readLines(locate(folder, KanjiFileName), KanjiFileName, kanjiFile_, [&](const Line& line) {
+        recordline::split(line.text, items);
+        // A damaged line without both fields cannot make a puzzle, nor can
+        // one whose characters are not what the file holds; a field that a
+        // rewrite could not give back as it is stays aside as well.
+        if (line.damaged || items.size() < 2 || !rewritable(items[0]) || !rewritable(items[1])) {
+            kanjiFile_.unusedLines << line.bytes.toByteArray();
             return;
         }
         // The games have six component slots; a longer entry cannot be shown whole.
         if (components(items[1]).size() > MaxComponents) {
             ++overlong;
-            unusedKanji << line.toString();
+            kanjiFile_.unusedLines << line.bytes.toByteArray();
             return;
         }
-        kanji.push_back({items[0].toString(), items[1].toString()});
+        kanji.push_back({items[0].toString(), items[1].toString(),
+                         line.bytes.sliced(recordline::afterItems(line.bytes, 2)).toByteArray()});
     });
-    if (p != Problem::None) {
+    if (!kanjiRead)
         kanji.clear();
-        unusedKanji.clear();
-        messages << describe(p, KanjiFileName);
-    } else if (overlong > 0) {
+    if (!kanjiFile_.refusal.isEmpty())
+        messages << kanjiFile_.refusal;
+    else if (kanjiFile_.stamp.state == textfile::ReadState::Missing)
+        messages << QStringLiteral("%1 が見つかりません。").arg(KanjiFileName);
+    else if (overlong > 0)
         messages << QStringLiteral("%1 の %2 件の漢字は構成部品が６つを超えるため読み込みませんでした。")
                         .arg(KanjiFileName)
                         .arg(overlong);
-    }
     kanji_ = std::move(kanji);
-    unusedKanji_ = std::move(unusedKanji);
     indexQuestions();
     return messages.join(QStringLiteral("\r\n"));
 }
@@ -129,8 +180,8 @@ void Dictionary::setTables(std::vector<KanjiEntry> kanji, std::vector<QString> c
 {
     kanji_ = std::move(kanji);
     compounds_ = std::move(compounds);
-    unusedKanji_.clear();
-    unusedCompounds_.clear();
+    compoundRests_.assign(compounds_.size(), QByteArray());
+    kanjiFile_ = compoundFile_ = {};
     indexQuestions();
 }
 

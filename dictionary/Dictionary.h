@@ -2,6 +2,10 @@
 // The kanji and compound dictionaries: two tables loaded whole from
 // 漢字辞書.TXT and 熟語辞書.TXT, and the queries the games run on them.
 // Indices are 1-based, in file order.
+#include "platform/TextFile.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -13,6 +17,10 @@ class Random;
 struct KanjiEntry {
     QString kansei;  // the finished kanji
     QString kousei;  // its components, one character each, 1 to 6
+    // What the line holds after these two fields (from the comma on), as the
+    // file holds it: fields this program does not know, which a rewrite
+    // keeps byte for byte.
+    QByteArray rest = {};
 };
 
 class Dictionary {
@@ -32,16 +40,30 @@ public:
     // Where a dictionary file of `folder` is, its name matched without regard
     // to letter case; the upper-case name when no such file exists yet.
     static QString filePath(const QString& folder, const QString& name);
-    // Lines of the last load that made no entry (a field missing or refused),
-    // in file order: a rewrite of the file puts them back as they were.
-    const QStringList& unusedKanjiLines() const { return unusedKanji_; }
-    const QStringList& unusedCompoundLines() const { return unusedCompounds_; }
+
+    // What the last load found of one file.
+    struct FileState {
+        textfile::Stamp stamp;  // to tell a later change by another program
+        // Why the file was not read (too large, too many lines, unreadable,
+        // a folder), naming it; empty when it was read or is missing. Such a
+        // file must not be written from the empty table it left.
+        QString refusal;
+        // Its lines that made no entry (a field missing or refused, bytes
+        // that are not code page 932), in file order and as the file holds
+        // them: a rewrite puts them back byte for byte.
+        QList<QByteArray> unusedLines;
+    };
+    const FileState& kanjiFile() const { return kanjiFile_; }
+    const FileState& compoundFile() const { return compoundFile_; }
 
     int kanjiCount() const { return int(kanji_.size()); }
     int compoundCount() const { return int(compounds_.size()); }
     const QString& kansei(int i) const { return kanji_[size_t(i - 1)].kansei; }
     const QString& kousei(int i) const { return kanji_[size_t(i - 1)].kousei; }
+    const KanjiEntry& entry(int i) const { return kanji_[size_t(i - 1)]; }
     const QString& compound(int j) const { return compounds_[size_t(j - 1)]; }
+    // What compound line j holds after the compound, as in KanjiEntry::rest.
+    const QByteArray& compoundRest(int j) const { return compoundRests_[size_t(j - 1)]; }
 
     // Replaces the tables directly (tests, and callers that build entries).
     void setTables(std::vector<KanjiEntry> kanji, std::vector<QString> compounds);
@@ -57,7 +79,7 @@ public:
     int randomKanjiWithAtLeast(int m, Random& random) const;
     // 1..compoundCount; 0 when empty. The answer is compoundText(j).
     int randomCompound(Random& random) const;
-    QString compoundText(int j) const { return compound(j).left(2); }
+    QString compoundText(int j) const { return compound(j); }
 
     // The first entry whose finished kanji is `kanji`; 0 when none.
     int findKanji(QStringView kanji) const;
@@ -84,10 +106,10 @@ private:
     void indexQuestions();
 
     std::vector<KanjiEntry> kanji_;
-    std::vector<QString> compounds_;
+    std::vector<QString> compounds_;  // each of two characters
+    std::vector<QByteArray> compoundRests_;
     std::vector<int> questions_;  // the entries that are not primitive
-    QStringList unusedKanji_;
-    QStringList unusedCompounds_;
+    FileState kanjiFile_, compoundFile_;
 };
 
 // Entries drawn without replacement: each draw takes a uniform position in

@@ -2,7 +2,8 @@
 
 #include "dictionary/EntryRules.h"
 #include "platform/MessageBox.h"
-#include "platform/RecordLine.h"
+
+#include <numeric>
 
 namespace {
 using File = DictionaryFiles::File;
@@ -46,20 +47,29 @@ void DictionaryEditor::loadKanjiRows()
             return a.kansei == b.kansei && a.kousei == b.kousei;
         });
     kanji_ = std::move(rows);
+    kanjiStamp_ = dictionary_.kanjiFile().stamp;
     if (!same)
         ++kanjiRevision_;
 }
 
 void DictionaryEditor::loadCompoundRows()
 {
+    std::vector<int> order(size_t(dictionary_.compoundCount()));
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return dictionary_.compound(a) < dictionary_.compound(b); });
     std::vector<QString> rows;
-    rows.reserve(size_t(dictionary_.compoundCount()));
-    for (int j = 1; j <= dictionary_.compoundCount(); ++j)
+    rows.reserve(order.size());
+    compoundRests_.clear();
+    compoundRests_.reserve(order.size());
+    for (const int j : order) {
         rows.push_back(dictionary_.compound(j));
-    std::stable_sort(rows.begin(), rows.end());
+        compoundRests_.push_back(dictionary_.compoundRest(j));
+    }
     if (rows != compounds_)
         ++compoundRevision_;
     compounds_ = std::move(rows);
+    compoundStamp_ = dictionary_.compoundFile().stamp;
 }
 
 void DictionaryEditor::reload()
@@ -67,6 +77,9 @@ void DictionaryEditor::reload()
     const QString problem = dictionary_.load(folder_);
     loadKanjiRows();
     loadCompoundRows();
+    // The component search follows every edit, narrowed as it was.
+    parts_.refresh(dictionary_);
+    ++partsRevision_;
     if (!problem.isEmpty())
         msgbox::warning(boxParent_, LoadErrorTitle, problem);
 }
@@ -79,6 +92,63 @@ bool DictionaryEditor::written(const textfile::WriteResult& result, File file)
     // The file is as it was; the lists show it so.
     reload();
     return false;
+}
+
+bool DictionaryEditor::writable(File file)
+{
+    const QString& refusal =
+        file == File::Kanji ? dictionary_.kanjiFile().refusal : dictionary_.compoundFile().refusal;
+    if (refusal.isEmpty())
+        return true;
+    msgbox::warning(boxParent_, WriteErrorTitle,
+                    refusal + QStringLiteral("\r\n\r\nこの辞書は読み込めていないため、編集できません。"));
+    return false;
+}
+
+bool DictionaryEditor::unchangedOnDisk(File file)
+{
+    const textfile::Stamp& shown = file == File::Kanji ? kanjiStamp_ : compoundStamp_;
+    if (files_.stampNow(file) == shown)
+        return true;
+    // Writing now would put back what the lists show over what the other
+    // program wrote. The selection follows its entry into the new lists.
+    const std::optional<KanjiEntry> kanji =
+        validKanjiRow(selectedKanjiRow_) ? std::optional(kanji_[size_t(selectedKanjiRow_ - 1)]) : std::nullopt;
+    const std::optional<QString> compound =
+        validCompoundRow(selectedCompoundRow_) ? std::optional(compounds_[size_t(selectedCompoundRow_ - 1)])
+                                               : std::nullopt;
+    files_.forgetUndo();
+    reload();
+    selectedKanjiRow_ = selectedCompoundRow_ = 0;
+    for (size_t r = 0; kanji && r < kanji_.size(); ++r)
+        if (kanji_[r].kansei == kanji->kansei && kanji_[r].kousei == kanji->kousei) {
+            selectedKanjiRow_ = int(r) + 1;
+            kanjiScroll_ = {selectedKanjiRow_, selectedKanjiRow_};
+            break;
+        }
+    for (size_t r = 0; compound && r < compounds_.size(); ++r)
+        if (compounds_[r] == *compound) {
+            selectedCompoundRow_ = int(r) + 1;
+            compoundScroll_ = {selectedCompoundRow_, selectedCompoundRow_};
+            break;
+        }
+    form.chgEnabled = form.delEnabled = selectedKanjiRow_ != 0;
+    form.del2Enabled = selectedCompoundRow_ != 0;
+    msgbox::warning(boxParent_, QStringLiteral("辞書ファイルの変更"),
+                    QStringLiteral("辞書ファイルが外部で変更されたため、読み込み直しました\r\n\r\n"
+                                   "%1 の今の内容を表示しています。もう一度操作してください。")
+                        .arg(DictionaryFiles::name(file)));
+    return false;
+}
+
+textfile::WriteResult DictionaryEditor::replace(File file, const sjis::Encoded& bytes)
+{
+    if (!bytes.ok()) {
+        textfile::WriteResult r;
+        r.unrepresentable = bytes.unrepresentable;
+        return r;
+    }
+    return files_.replace(file, bytes.bytes);
 }
 
 void DictionaryEditor::clearKanjiForm()
@@ -98,32 +168,64 @@ void DictionaryEditor::clearCompoundForm()
     selectedCompoundRow_ = 0;
 }
 
-QString DictionaryEditor::kanjiFileText(const std::vector<KanjiEntry>& rows, bool quoted, const QStringList& unused)
+namespace {
+// Adds `text` to `out` in code page 932, or lists what it cannot hold.
+void encodeInto(QStringView text, sjis::Encoded& out)
 {
-    QString text;
-    text.reserve(qsizetype(rows.size()) * 12);
-    for (const KanjiEntry& e : rows) {
-        recordline::LineWriter line;
-        if (quoted)
-            line.quoted(e.kansei).quoted(e.kousei);
-        else
-            line.bare(e.kansei).bare(e.kousei);
-        line.appendTo(text);
-    }
-    for (const QString& l : unused)
-        text += l + QStringLiteral("\r\n");
-    return text;
+    sjis::Encoded e = sjis::encode(text);
+    if (e.ok())
+        out.bytes += e.bytes;
+    else
+        out.unrepresentable += e.unrepresentable;
 }
 
-QString DictionaryEditor::compoundFileText(const std::vector<QString>& rows, const QStringList& unused)
+void field(QStringView text, bool quoted, sjis::Encoded& out)
 {
-    QString text;
-    text.reserve(qsizetype(rows.size()) * 4);
-    for (const QString& c : rows)
-        text += c + QStringLiteral("\r\n");
-    for (const QString& l : unused)
-        text += l + QStringLiteral("\r\n");
-    return text;
+    if (quoted)
+        out.bytes += '"';
+    encodeInto(text, out);
+    if (quoted)
+        out.bytes += '"';
+}
+
+void unusedLines(const QList<QByteArray>& unused, sjis::Encoded& out)
+{
+    for (const QByteArray& l : unused)
+        out.bytes += l + "\r\n";
+    if (!out.ok())
+        out.bytes.clear();
+}
+}  // namespace
+
+sjis::Encoded DictionaryEditor::kanjiFileBytes(const std::vector<KanjiEntry>& rows, bool quoted,
+                                               const QList<QByteArray>& unused)
+{
+    sjis::Encoded out;
+    out.bytes.reserve(qsizetype(rows.size()) * 16);
+    for (const KanjiEntry& e : rows) {
+        field(e.kansei, quoted, out);
+        out.bytes += ',';
+        field(e.kousei, quoted, out);
+        out.bytes += e.rest + "\r\n";
+    }
+    unusedLines(unused, out);
+    return out;
+}
+
+sjis::Encoded DictionaryEditor::compoundFileBytes(const std::vector<QString>& rows,
+                                                  const std::vector<QByteArray>& rests,
+                                                  const QList<QByteArray>& unused)
+{
+    sjis::Encoded out;
+    out.bytes.reserve(qsizetype(rows.size()) * 6);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        encodeInto(rows[i], out);
+        if (i < rests.size())
+            out.bytes += rests[i];
+        out.bytes += "\r\n";
+    }
+    unusedLines(unused, out);
+    return out;
 }
 
 int DictionaryEditor::compoundsUsing(QStringView kanji) const
@@ -179,6 +281,8 @@ void DictionaryEditor::selectKanjiRow(int row)
 
 void DictionaryEditor::registerKanji()
 {
+    form.kansei = entryrules::trimmed(form.kansei);
+    form.kousei = entryrules::trimmed(form.kousei);
     const entryrules::StoredComponents stored = entryrules::storedForm(variants_, form.kousei);
     if (auto r = entryrules::checkKanji(KanjiEdit::Register, form.kansei, stored.kousei)) {
         msgbox::warning(boxParent_, r->title, r->text);
@@ -194,8 +298,12 @@ void DictionaryEditor::registerKanji()
     }
     const QString kansei = form.kansei;
     const QString& kousei = stored.kousei;
+    if (!writable(File::Kanji))
+        return;
     if (!msgbox::confirm(boxParent_, RegisterTitle,
                          kansei + Space + kousei + QStringLiteral(" を新規登録します。よろしいですか？")))
+        return;
+    if (!unchangedOnDisk(File::Kanji))
         return;
     if (!written(files_.append(File::Kanji, kansei + u',' + kousei), File::Kanji))
         return;
@@ -209,6 +317,8 @@ void DictionaryEditor::changeKanji()
     const int row = selectedKanjiRow_;
     if (!validKanjiRow(row))
         return;
+    form.kansei = entryrules::trimmed(form.kansei);
+    form.kousei = entryrules::trimmed(form.kousei);
     const entryrules::StoredComponents stored = entryrules::storedForm(variants_, form.kousei);
     if (auto r = entryrules::checkKanji(KanjiEdit::Change, form.kansei, stored.kousei)) {
         msgbox::warning(boxParent_, r->title, r->text);
@@ -225,13 +335,17 @@ void DictionaryEditor::changeKanji()
         form.kousei = stored.kousei;
         msgbox::information(boxParent_, QStringLiteral("部品の表記"), stored.notice);
     }
+    if (!writable(File::Kanji))
+        return;
     if (!msgbox::confirm(boxParent_, QStringLiteral("変更確認"),
                          old.kansei + Space + old.kousei + QStringLiteral(" を ") + form.kansei + Space +
                              stored.kousei + QStringLiteral(" に変更します。よろしいですか？")))
         return;
+    if (!unchangedOnDisk(File::Kanji))
+        return;
     std::vector<KanjiEntry> rows = kanji_;
     rows[size_t(row - 1)].kousei = stored.kousei;
-    if (!written(files_.replace(File::Kanji, kanjiFileText(rows, false, dictionary_.unusedKanjiLines())), File::Kanji))
+    if (!written(replace(File::Kanji, kanjiFileBytes(rows, false, dictionary_.kanjiFile().unusedLines)), File::Kanji))
         return;
     reload();
     clearKanjiForm();
@@ -244,6 +358,8 @@ void DictionaryEditor::deleteKanji()
     const int row = selectedKanjiRow_;
     if (!validKanjiRow(row))
         return;
+    form.kansei = entryrules::trimmed(form.kansei);
+    form.kousei = entryrules::trimmed(form.kousei);
     if (auto r = entryrules::checkKanji(KanjiEdit::Delete, form.kansei, form.kousei)) {
         msgbox::warning(boxParent_, r->title, r->text);
         return;
@@ -260,12 +376,16 @@ void DictionaryEditor::deleteKanji()
                     .arg(old.kansei)
                     .arg(n));
     }
+    if (!writable(File::Kanji))
+        return;
     if (!msgbox::confirm(boxParent_, DeleteTitle,
                          old.kansei + Space + old.kousei + QStringLiteral(" を削除します。よろしいですか？")))
         return;
+    if (!unchangedOnDisk(File::Kanji))
+        return;
     std::vector<KanjiEntry> rows = kanji_;
     rows.erase(rows.begin() + (row - 1));
-    if (!written(files_.replace(File::Kanji, kanjiFileText(rows, true, dictionary_.unusedKanjiLines())), File::Kanji))
+    if (!written(replace(File::Kanji, kanjiFileBytes(rows, true, dictionary_.kanjiFile().unusedLines)), File::Kanji))
         return;
     reload();
     clearKanjiForm();
@@ -309,6 +429,7 @@ void DictionaryEditor::selectCompoundRow(int row)
 
 void DictionaryEditor::registerCompound()
 {
+    form.jyukugo = entryrules::trimmed(form.jyukugo);
     const QString text = form.jyukugo;
     if (text.isEmpty()) {
         msgbox::warning(boxParent_, QStringLiteral("熟語未入力"), QStringLiteral("熟語が指定されていません"));
@@ -332,7 +453,11 @@ void DictionaryEditor::registerCompound()
         msgbox::warning(boxParent_, r->title, r->text);
         return;
     }
+    if (!writable(File::Compound))
+        return;
     if (!msgbox::confirm(boxParent_, RegisterTitle, text + QStringLiteral(" を新規登録します。よろしいですか？")))
+        return;
+    if (!unchangedOnDisk(File::Compound))
         return;
     if (!written(files_.append(File::Compound, text), File::Compound))
         return;
@@ -346,16 +471,23 @@ void DictionaryEditor::deleteCompound()
     const int row = selectedCompoundRow_;
     if (!validCompoundRow(row))
         return;
+    form.jyukugo = entryrules::trimmed(form.jyukugo);
     if (form.jyukugo.isEmpty()) {
         msgbox::warning(boxParent_, QStringLiteral("熟語未入力"), QStringLiteral("熟語が指定されていません"));
         return;
     }
     const QString old = compounds_[size_t(row - 1)];
+    if (!writable(File::Compound))
+        return;
     if (!msgbox::confirm(boxParent_, DeleteTitle, old + QStringLiteral(" を削除します。よろしいですか？")))
         return;
+    if (!unchangedOnDisk(File::Compound))
+        return;
     std::vector<QString> rows = compounds_;
+    std::vector<QByteArray> rests = compoundRests_;
     rows.erase(rows.begin() + (row - 1));
-    if (!written(files_.replace(File::Compound, compoundFileText(rows, dictionary_.unusedCompoundLines())),
+    rests.erase(rests.begin() + (row - 1));
+    if (!written(replace(File::Compound, compoundFileBytes(rows, rests, dictionary_.compoundFile().unusedLines)),
                  File::Compound))
         return;
     reload();
@@ -386,6 +518,8 @@ void DictionaryEditor::undo()
     if (!files_.canUndo())
         return;
     const File file = files_.undoFile();
+    if (!unchangedOnDisk(file))
+        return;
     if (!written(files_.undo(), file))
         return;
     reload();

@@ -8,6 +8,7 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/PartsSearch.h"
+#include "platform/Sjis.h"
 
 #include <QString>
 
@@ -77,18 +78,29 @@ public:
     // Takes back the last register, change or delete.
     void undo();
 
-    // The lines a rewrite writes: bare or quoted, in list order, and the lines
-    // the tables could not use, as they were.
-    static QString kanjiFileText(const std::vector<KanjiEntry>& rows, bool quoted, const QStringList& unused);
-    static QString compoundFileText(const std::vector<QString>& rows, const QStringList& unused);
+    // The bytes a rewrite writes: one line per row in list order, bare or
+    // quoted, each with the fields it had beyond those the program knows;
+    // then the lines the tables could not use, byte for byte. Characters
+    // code page 932 cannot hold leave the bytes empty and are listed.
+    static sjis::Encoded kanjiFileBytes(const std::vector<KanjiEntry>& rows, bool quoted,
+                                        const QList<QByteArray>& unused);
+    static sjis::Encoded compoundFileBytes(const std::vector<QString>& rows, const std::vector<QByteArray>& rests,
+                                           const QList<QByteArray>& unused);
 
 private:
+    using File = DictionaryFiles::File;
     void reload();
     void loadKanjiRows();
     void loadCompoundRows();
     void clearKanjiForm();
     void clearCompoundForm();
-    bool written(const textfile::WriteResult& result, DictionaryFiles::File file);
+    bool written(const textfile::WriteResult& result, File file);
+    // Whether `file` may be written: it was read (not refused), and it is
+    // still what the lists were built from. When another program changed
+    // it, the lists are reloaded and the user is asked to do the edit again.
+    bool writable(File file);
+    bool unchangedOnDisk(File file);
+    textfile::WriteResult replace(File file, const sjis::Encoded& bytes);
     bool validKanjiRow(int row) const { return row >= 1 && row <= int(kanji_.size()); }
     bool validCompoundRow(int row) const { return row >= 1 && row <= int(compounds_.size()); }
     // Compounds whose two kanji include `kanji`.
@@ -103,6 +115,8 @@ private:
 
     std::vector<KanjiEntry> kanji_;
     std::vector<QString> compounds_;
+    std::vector<QByteArray> compoundRests_;  // beside compounds_
+    textfile::Stamp kanjiStamp_, compoundStamp_;  // of the files the lists show
     int selectedKanjiRow_ = 0;
     int selectedCompoundRow_ = 0;
     Focus focus_ = Focus::Unchanged;

@@ -41,10 +41,15 @@ textfile::WriteResult DictionaryFiles::append(File file, const QString& line)
     return remember(std::move(before), textfile::append(path(file), line + QStringLiteral("\r\n")));
 }
 
-textfile::WriteResult DictionaryFiles::replace(File file, const QString& text)
+textfile::WriteResult DictionaryFiles::replace(File file, QByteArrayView bytes)
 {
     std::optional<Snapshot> before = snapshot(file);
-    return remember(std::move(before), textfile::replace(path(file), text));
+    return remember(std::move(before), textfile::replaceBytes(path(file), bytes));
+}
+
+textfile::Stamp DictionaryFiles::stampNow(File file) const
+{
+    return textfile::stamp(textfile::load(path(file), Dictionary::MaxFileBytes));
 }
 
 textfile::WriteResult DictionaryFiles::undo()

@@ -21,13 +21,19 @@ public:
 
     // Adds one line (ended by CR LF here) at the end of the file.
     textfile::WriteResult append(File file, const QString& line);
-    // Replaces the whole file with `text`.
-    textfile::WriteResult replace(File file, const QString& text);
+    // Replaces the whole file with `bytes`.
+    textfile::WriteResult replace(File file, QByteArrayView bytes);
 
     bool canUndo() const { return undo_.has_value(); }
     File undoFile() const { return undo_->file; }
     // Puts the file of the last write back as it was; the undo is then used.
     textfile::WriteResult undo();
+    // Drops the undo: the file is no longer what the last write left.
+    void forgetUndo() { undo_.reset(); }
+
+    // The file as it is now, read as the loader reads it: compared with the
+    // stamp of a load, it tells whether another program changed the file.
+    textfile::Stamp stampNow(File file) const;
 
 private:
     struct Snapshot {

@@ -184,9 +184,12 @@ void DictionaryWindow::buildControls()
     for (auto [grid, select, next] :
          {std::tuple{msgKanji, &DictionaryWindow::msgKanji_Click, static_cast<QWidget*>(txtKousei)},
           std::tuple{msgJyukugo, &DictionaryWindow::msgJyukugo_Click, static_cast<QWidget*>(cmdDel2)}}) {
+        // A move from no current row is the view's own doing (it makes the
+        // first row current when it gets the focus after a refill), not a
+        // choice: taking it would fill the boxes with the first entry.
         connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this, grid = grid, select = select](const QModelIndex& current) {
-                    if (grid->hasFocus() && current.isValid())
+                [this, grid = grid, select = select](const QModelIndex& current, const QModelIndex& previous) {
+                    if (grid->hasFocus() && current.isValid() && previous.isValid())
                         (this->*select)(current.row() + 1);
                 });
         connect(grid, &QAbstractItemView::activated, this,

@@ -4,6 +4,8 @@
 #include "dictionary/Dictionary.h"
 #include "platform/Sjis.h"
 
+#include <algorithm>
+
 namespace entryrules {
 
 namespace {
@@ -37,8 +39,14 @@ std::optional<Refusal> checkKanji(KanjiEdit edit, QStringView kansei, QStringVie
     return checkStorable(kousei);
 }
 
+QString trimmed(QStringView text) { return text.trimmed().toString(); }
+
 std::optional<Refusal> checkStorable(QStringView text)
 {
+    // A space would be stored as a component or as part of a compound (an
+    // input method types a full-width one on a stray Space).
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); }))
+        return Refusal{UnusableTitle, QStringLiteral("空白は登録できません。文字の間の空白を取り除いてください")};
     for (const QChar c : {QChar(u','), QChar(u'"')})
         if (text.contains(c))
             return Refusal{UnusableTitle,

@@ -40,8 +40,11 @@ std::optional<Refusal> checkKanji(KanjiEdit edit, QStringView kansei, QStringVie
 std::optional<Refusal> checkComponentSet(const std::vector<KanjiEntry>& entries, QStringView kanji, QStringView kousei,
                                          int replacing);
 
-// A comma, a double quote or a character code page 932 cannot hold.
+// A space, a comma, a double quote or a character code page 932 cannot hold.
 std::optional<Refusal> checkStorable(QStringView text);
+
+// A box's text without the spaces before and after it, ASCII or full-width.
+QString trimmed(QStringView text);
 
 // The component string as the dictionary stores it (氵 becomes 水), and a
 // sentence telling the user about each replaced character; empty when

@@ -9,7 +9,7 @@ std::vector<KanjiEntry> sortedKanji(const Dictionary& dictionary)
     std::vector<KanjiEntry> rows;
     rows.reserve(size_t(dictionary.kanjiCount()));
     for (int i = 1; i <= dictionary.kanjiCount(); ++i)
-        rows.push_back({dictionary.kansei(i), dictionary.kousei(i)});
+        rows.push_back(dictionary.entry(i));
     std::stable_sort(rows.begin(), rows.end(),
                      [](const KanjiEntry& a, const KanjiEntry& b) { return a.kansei < b.kansei; });
     return rows;
@@ -43,12 +43,25 @@ bool foundIn(const ComponentVariants& variants, const QList<uint>& typed, QStrin
 
 PartsSearch::PartsSearch(const ComponentVariants& variants) : variants_(variants) {}
 
-void PartsSearch::showAll(const Dictionary& dictionary) { rows_ = sortedKanji(dictionary); }
+void PartsSearch::showAll(const Dictionary& dictionary)
+{
+    rows_ = sortedKanji(dictionary);
+    narrowedBy_.clear();
+}
+
+void PartsSearch::refresh(const Dictionary& dictionary)
+{
+    const QStringList steps = narrowedBy_;
+    showAll(dictionary);
+    for (const QString& typed : steps)
+        narrow(typed);
+}
 
 void PartsSearch::narrow(QStringView typed)
 {
     if (typed.isEmpty())
         return;
+    narrowedBy_ << typed.toString();
     const QList<uint> chars = variants_.expandPairs(typed).toUcs4();  // 疒 finds 广冫
     std::vector<char32_t> buffer;
     // The rows are already sorted, and removing keeps their order.

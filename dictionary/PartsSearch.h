@@ -17,6 +17,9 @@ public:
     // Keeps the listed entries whose components hold `typed` as a run of
     // consecutive components.
     void narrow(QStringView typed);
+    // The list anew from the table after an edit, narrowed by the same
+    // components as before.
+    void refresh(const Dictionary& dictionary);
 
     const std::vector<KanjiEntry>& rows() const { return rows_; }
     QString countText() const;  // "16件"
@@ -24,6 +27,7 @@ public:
 private:
     const ComponentVariants& variants_;
     std::vector<KanjiEntry> rows_;
+    QStringList narrowedBy_;
 };
 
 // Entries sorted by finished kanji, entries of one kanji in table order: the

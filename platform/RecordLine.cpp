@@ -57,6 +57,17 @@ QByteArrayView firstItem(QByteArrayView line)
     return nextItem(line, i);
 }
 
+qsizetype afterItems(QByteArrayView line, int count)
+{
+    qsizetype i = 0;
+    for (int k = 0; k < count && i < line.size(); ++k) {
+        if (k > 0)
+            ++i;  // the comma before the item
+        nextItem(line, i);
+    }
+    return i;
+}
+
 QStringView firstLine(QStringView text)
 {
     QStringView first;

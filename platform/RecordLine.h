@@ -22,6 +22,9 @@ void split(QByteArrayView line, std::vector<QByteArrayView>& items);
 // The first item of a line's bytes, as split() takes it, without splitting
 // the rest.
 QByteArrayView firstItem(QByteArrayView line);
+// Where the items after the first `count` begin: the position of the comma
+// that ends item `count`, or the line's length when the line has no more.
+qsizetype afterItems(QByteArrayView line, int count);
 
 // Calls f(QStringView line) for every non-blank line of `text`; lines end in
 // CR LF, LF or CR, and the last one may have no line end.

@@ -2,8 +2,8 @@
 
 #include "platform/Sjis.h"
 
+#include <QCryptographicHash>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -24,27 +24,113 @@ std::optional<QByteArray> readBytes(const QString& path)
     return bytes;
 }
 
-std::optional<QString> read(const QString& path)
+namespace {
+qint64 modifiedNs(const struct stat& st) { return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec; }
+
+// Reads up to `max` bytes from `fd`; stops early at the end of the file.
+bool readUpTo(int fd, qint64 max, QByteArray& out)
 {
-    return readBounded(path, std::numeric_limits<qint64>::max(), nullptr);
+    out.resize(qsizetype(max));
+    qint64 got = 0;
+    while (got < max) {
+        const ssize_t n = ::read(fd, out.data() + got, size_t(max - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    out.resize(qsizetype(got));
+    return true;
+}
+}  // namespace
+
+Loaded load(const QString& path, qint64 maxBytes)
+{
+    Loaded r;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        r.state = errno == ENOENT || errno == ENOTDIR ? ReadState::Missing : ReadState::Unreadable;
+        return r;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        r.state = ReadState::Unreadable;
+        return r;
+    }
+    r.size = st.st_size;
+    r.modified = modifiedNs(st);
+    if (S_ISDIR(st.st_mode))
+        r.state = ReadState::Folder;
+    else if (st.st_size > maxBytes)
+        r.state = ReadState::TooLarge;
+    // One byte more than allowed tells a file that grew past the limit meanwhile.
+    else if (!readUpTo(fd, maxBytes + 1, r.bytes))
+        r.state = ReadState::Unreadable;
+    else if (r.bytes.size() > maxBytes)
+        r.state = ReadState::TooLarge;
+    else
+        r.state = ReadState::Ok;
+    if (r.state != ReadState::Ok)
+        r.bytes.clear();
+    else
+        r.size = r.bytes.size();
+    ::close(fd);
+    return r;
 }
 
-std::optional<QString> readBounded(const QString& path, qint64 maxBytes, bool* tooLarge)
+QString Loaded::problem(const QString& fileName) const
 {
-    if (tooLarge)
-        *tooLarge = false;
+    switch (state) {
+    case ReadState::Ok:
+    case ReadState::Missing:
+        return {};
+    case ReadState::Unreadable:
+        return QStringLiteral("%1 を読めません。").arg(fileName);
+    case ReadState::Folder:
+        return QStringLiteral("%1 はファイルではなくフォルダです。").arg(fileName);
+    case ReadState::TooLarge:
+        return QStringLiteral("%1 は大きすぎるため読み込めません（%2）。").arg(fileName, sizeText(size));
+    }
+    return {};
+}
+
+std::optional<QString> readHead(const QString& path, qint64 maxBytes)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    if (file.size() > maxBytes) {
-        if (tooLarge)
-            *tooLarge = true;
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
+    if (bytes.size() > maxBytes) {
+        // Cut after the last whole line, so that no character is cut in two.
+        const qsizetype end = std::max(bytes.lastIndexOf('\n', maxBytes - 1), bytes.lastIndexOf('\r', maxBytes - 1));
+        bytes.truncate(end < 0 ? 0 : end + 1);
+    }
     return sjis::decode(withoutBom(bytes));
+}
+
+QString sizeText(qint64 bytes)
+{
+    if (bytes < 1024)
+        return QStringLiteral("%1 バイト").arg(bytes);
+    if (bytes < 1024 * 1024)
+        return QStringLiteral("%1 KB").arg(double(bytes) / 1024, 0, 'f', 1);
+    if (bytes < qint64(1024) * 1024 * 1024)
+        return QStringLiteral("%1 MB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
+    return QStringLiteral("%1 GB").arg(double(bytes) / (1024.0 * 1024 * 1024), 0, 'f', 1);
+}
+
+Stamp stamp(const Loaded& loaded)
+{
+    Stamp s{loaded.state, loaded.size, loaded.modified, {}};
+    if (loaded.ok())
+        s.hash = QCryptographicHash::hash(loaded.bytes, QCryptographicHash::Sha256);
+    return s;
 }
 
 QByteArrayView withoutBom(QByteArrayView bytes)
@@ -54,8 +140,9 @@ QByteArrayView withoutBom(QByteArrayView bytes)
 
 bool looksLikeUtf8(QByteArrayView bytes, qsizetype probe)
 {
-    if (bytes.startsWith(QByteArrayView(Bom)))
-        return true;
+    // A byte order mark alone tells nothing: the reader drops it, and some
+    // editors put one before code page 932 text too.
+    bytes = withoutBom(bytes);
     const bool cut = bytes.size() > probe;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + std::min(bytes.size(), probe);
@@ -141,6 +228,15 @@ WriteResult failed(int errnum)
     return r;
 }
 
+// The user took the write permission away: that holds for this program too,
+// even where the system would let it write (as root, or by a rename).
+WriteResult readOnly()
+{
+    WriteResult r;
+    r.error = QStringLiteral("読み取り専用のファイルのため、書き換えていません。");
+    return r;
+}
+
 WriteResult succeeded()
 {
     WriteResult r;
@@ -204,6 +300,8 @@ WriteResult replaceBytes(const QString& path, QByteArrayView bytes)
     const bool exists = ::stat(name.constData(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
         return failed(EISDIR);
+    if (exists && !(old.st_mode & S_IWUSR))
+        return readOnly();
     QByteArray temp = name + TemporarySuffix + "XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
@@ -231,7 +329,10 @@ WriteResult append(const QString& path, QStringView text, qint64* oldSize)
 WriteResult appendBytes(const QString& path, QByteArrayView bytes, qint64* oldSize)
 {
     const QByteArray name = QFile::encodeName(path);
-    const bool existed = ::access(name.constData(), F_OK) == 0;
+    struct stat before {};
+    const bool existed = ::stat(name.constData(), &before) == 0;
+    if (existed && !S_ISDIR(before.st_mode) && !(before.st_mode & S_IWUSR))
+        return readOnly();
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, newFileMode());
     if (fd < 0)
         return failed(errno);

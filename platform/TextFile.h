@@ -8,15 +8,44 @@
 namespace textfile {
 
 // The file's bytes as they are, or nothing when it is missing or unreadable.
+// Whole, without a limit: only for files the program itself keeps small.
 std::optional<QByteArray> readBytes(const QString& path);
 
-// The decoded text, or nothing when the file is missing or unreadable. A
-// UTF-8 byte order mark at the start is not part of the text.
-std::optional<QString> read(const QString& path);
+// What a bounded read found. No file is read whole without a limit: a
+// runaway file must neither freeze the program nor exhaust its memory.
+enum class ReadState { Ok, Missing, Unreadable, Folder, TooLarge };
+struct Loaded {
+    ReadState state = ReadState::Missing;
+    QByteArray bytes;   // the whole file, when Ok
+    qint64 size = 0;    // the file's size, also when too large
+    qint64 modified = 0;  // nanoseconds since the epoch
+    bool ok() const { return state == ReadState::Ok; }
+    // Why the file was not read, a Japanese sentence naming it (and its
+    // size when it is too large); empty when it was read or is missing.
+    QString problem(const QString& fileName) const;
+};
+// The file's bytes when it holds at most `maxBytes`.
+Loaded load(const QString& path, qint64 maxBytes);
 
-// Larger files are refused by readBounded: the program's files are small,
-// and a runaway file must not exhaust memory.
-std::optional<QString> readBounded(const QString& path, qint64 maxBytes, bool* tooLarge);
+// The decoded text of at most the first `maxBytes` bytes, cut after the last
+// whole line when the file is longer; nothing when it is missing or
+// unreadable. For the files whose first line is all they hold. A UTF-8 byte
+// order mark at the start is not part of the text.
+std::optional<QString> readHead(const QString& path, qint64 maxBytes = 64 * 1024);
+
+// A file's size as a person reads it: "512 バイト", "12.3 KB", "100.0 MB".
+QString sizeText(qint64 bytes);
+
+// What a file held when it was read: a later write can tell whether someone
+// else changed it since.
+struct Stamp {
+    ReadState state = ReadState::Missing;
+    qint64 size = 0;
+    qint64 modified = 0;
+    QByteArray hash;
+    bool operator==(const Stamp&) const = default;
+};
+Stamp stamp(const Loaded& loaded);
 
 // The UTF-8 byte order mark some editors put at the start of a file.
 inline constexpr char Bom[] = "\xEF\xBB\xBF";
@@ -24,9 +53,9 @@ inline constexpr char Bom[] = "\xEF\xBB\xBF";
 QByteArrayView withoutBom(QByteArrayView bytes);
 
 // True when the bytes were not written in code page 932 as the program
-// writes them but by a UTF-8 editor: they start with a byte order mark, or
-// they are valid UTF-8 and hold characters beyond ASCII. Only the first
-// `probe` bytes are looked at.
+// writes them but by a UTF-8 editor: after a byte order mark, if any, they
+// are valid UTF-8 and hold characters beyond ASCII. Only the first `probe`
+// bytes are looked at.
 bool looksLikeUtf8(QByteArrayView bytes, qsizetype probe = 64 * 1024);
 
 struct WriteResult {
@@ -43,7 +72,9 @@ inline constexpr char TemporarySuffix[] = ".new-";
 
 // Replaces the whole file: a temporary file beside it is
 // written, synced and renamed over the old one, so an interruption leaves the
-// old or the new file whole. The file keeps its permissions.
+// old or the new file whole. The file keeps its permissions. A file the user
+// made read-only (no write permission for its owner) is never replaced or
+// appended to: the write is refused and the file stays as it is.
 WriteResult replace(const QString& path, QStringView text);
 WriteResult replaceBytes(const QString& path, QByteArrayView bytes);
 

@@ -1,5 +1,7 @@
 #include "records/MemoFile.h"
 
+#include "platform/Sjis.h"
+
 namespace memofile {
 
 QString parse(QStringView fileText)
@@ -41,10 +43,12 @@ QString format(QStringView memo)
     return out;
 }
 
-QString read(const QString& path)
+Memo read(const QString& path)
 {
-    const std::optional<QString> text = textfile::read(path);
-    return text ? parse(*text) : QString();
+    const textfile::Loaded file = textfile::load(path, MaxBytes);
+    if (!file.ok())
+        return {{}, file.problem(FileName)};
+    return {parse(sjis::decode(textfile::withoutBom(file.bytes))), {}};
 }
 
 textfile::WriteResult write(const QString& text, const QString& path) { return textfile::replace(path, format(text)); }

@@ -6,7 +6,7 @@ namespace nickname {
 
 QString read(const QString& path)
 {
-    std::optional<QString> text = textfile::read(path);
+    std::optional<QString> text = textfile::readHead(path);
     if (!text)
         return {};
     std::vector<QStringView> items;

@@ -37,8 +37,9 @@ bool absurdSeconds(QStringView item)
 void addRecord(std::vector<RecordView>& records, QStringView line, std::vector<QStringView>& items)
 {
     recordline::split(line, items);
-    items.resize(std::max<size_t>(items.size(), 6));
     RecordView r;
+    r.cut = items.size() < 6;
+    items.resize(std::max<size_t>(items.size(), 6));
     r.date = items[0];
     r.time = items[1];
     r.item = items[2];
@@ -210,10 +211,10 @@ QString playNote(const QString& secondsText, long long answers, const QString& s
     return QStringLiteral("秒数 : ") + secondsText + QStringLiteral("   答数 : ") + QString::number(answers) + suffix;
 }
 
-textfile::WriteResult append(const QString& line, const QString& path)
+textfile::WriteResult append(const QString& line, const QString& path, qint64* oldSize)
 {
     recordlog::forget();
-    return textfile::append(path, line);
+    return textfile::append(path, line, oldSize);
 }
 
 textfile::WriteResult truncate(const QString& path)

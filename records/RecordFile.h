@@ -23,7 +23,14 @@ struct RecordView {
     // ten million, not finite): such a record is damaged, listed as written
     // and counted in no total; `seconds` is 0.
     bool counted = true;
+    // The line ends before its sixth item, as every write of the program
+    // gives it: a write cut short (a kill, a crash). Listed as written,
+    // counted in no total.
+    bool cut = false;
 };
+
+// Whether a record counts in the totals of the review screens.
+inline bool countsInTotals(const RecordView& r) { return r.counted && !r.cut; }
 
 // The whole file, decoded once and parsed without copying items.
 class RecordTable {
@@ -95,7 +102,9 @@ QString appendedLine(const QString& date, const QString& time, const QString& it
 // The note a game writes: "秒数 : S   答数 : A" and the game's suffix.
 QString playNote(const QString& secondsText, long long answers, const QString& suffix);
 
-textfile::WriteResult append(const QString& line, const QString& path = FileName);
+// `oldSize`, when given, receives the file's length before the append, to
+// take it back (textfile::undoAppend, then recordlog::forget()).
+textfile::WriteResult append(const QString& line, const QString& path = FileName, qint64* oldSize = nullptr);
 
 textfile::WriteResult truncate(const QString& path = FileName);
 

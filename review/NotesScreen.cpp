@@ -86,6 +86,10 @@ QString NotesScreen::helpTourText() const
 
 void NotesScreen::prepare()
 {
+    // The memo is read the first time the screen opens, not at start-up; a
+    // later visit keeps what the box holds.
+    if (!memoRead_)
+        loadMemo();
     initDiaryGrid();
     loadDiaryList();
     cmdMemoHozon->setEnabled(false);
@@ -145,7 +149,20 @@ void NotesScreen::saveDiary()
     msgMemoList->model().sourceRowChanged(p);
 }
 
-void NotesScreen::loadMemo() { txtKizuki->setPlainText(memofile::read()); }
+void NotesScreen::loadMemo()
+{
+    memoRead_ = true;
+    const memofile::Memo memo = memofile::read();
+    txtKizuki->setPlainText(memo.text);
+    if (memo.problem.isEmpty())
+        return;
+    // A memo the box does not hold must not be saved over.
+    txtKizuki->setReadOnly(true);
+    cmdKizukiHozon->setEnabled(false);
+    msgbox::warning(this, QStringLiteral("メモ"),
+                    memo.problem + QStringLiteral("\r\n\r\n%1 はそのままにしてあり、メモは表示も保存もしません。")
+                                       .arg(memofile::FileName));
+}
 
 void NotesScreen::saveMemo()
 {

@@ -19,7 +19,7 @@ public:
     void prepare() override;  // ShowNotes: the diary grid from the file
     QString helpTourText() const override;
 
-    // Reads メモ.TXT into the memo box; the main window calls it at start-up.
+    // Reads メモ.TXT into the memo box; the first prepare() calls it.
     void loadMemo();
 
     Grid& grid() { return *msgMemoList; }
@@ -39,4 +39,5 @@ private:
     QPushButton* cmdKizukiHozon;
     std::shared_ptr<RecordEdits> edits_;  // what the grid shows
     int DiaryRow = 0;                     // the grid row the diary text goes to; 0 = none chosen
+    bool memoRead_ = false;
 };

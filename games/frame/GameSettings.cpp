@@ -16,7 +16,7 @@ bool GameSettings::isOfferedTimeLimit(float seconds)
 GameSettings GameSettings::read(const QString& path, bool withHint)
 {
     GameSettings s;
-    const std::optional<QString> text = textfile::read(path);
+    const std::optional<QString> text = textfile::readHead(path);
     if (!text)
         return s;
     std::vector<QStringView> items;

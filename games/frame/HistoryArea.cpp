@@ -113,7 +113,7 @@ void HistoryArea::setColumn(int leftTwips, int widthTwips)
 
 void HistoryArea::initHistoryGrid()
 {
-    shown_.clear();
+    listing_ = std::make_shared<history::Listing>();
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto centre = Qt::AlignCenter;
     msgRireki->setColumns({{QStringLiteral("回"), 600, right},
@@ -156,24 +156,15 @@ void HistoryArea::fitGridHeight()
     msgRireki->resize(msgRireki->width(), gridRowsHeight_ + (needsHorizontalBar(gridRowsHeight_) ? bar : 0));
 }
 
-template <typename Keep> void HistoryArea::listRows(Keep keep)
+void HistoryArea::listRows(const history::Filter& filter)
 {
     msgRireki->hide();
     initHistoryGrid();
-    std::vector<QString> cells;
-    int n = 0;
-    for (const HistoryRow& row : history::read(historyFile_)) {
-        if (!keep(row))
-            continue;
-        // The grid's rows are 16-bit in the files' world: a longer history
-        // lists its first 32,766 rows rather than wrapping its numbers.
-        if (n >= 32766)
-            break;
-        const std::vector<QString> c = row.cells(++n);
-        cells.insert(cells.end(), c.begin(), c.end());
-        shown_.push_back(row);
-    }
-    msgRireki->model().setCells(std::move(cells));
+    // The grid asks the listing for the cells it shows; the grid's rows are
+    // 16-bit in the files' world, so a longer history lists its first
+    // 32,766 rows rather than wrapping its numbers.
+    listing_ = history::Listing::read(historyFile_, filter);
+    msgRireki->model().setSource(listing_);
     fitGridHeight();
     msgRireki->show();
 }
@@ -182,7 +173,7 @@ void HistoryArea::cmdAllDsp_Click()
 {
     cboKaisu2->setCurrentIndex(-1);
     cboJikan2->setCurrentIndex(-1);
-    listRows([](const HistoryRow&) { return true; });
+    listRows({});
     buttonface::set(cmdAllDsp, AllRowsListed);
     redrawSelectedChart();
 }
@@ -190,8 +181,7 @@ void HistoryArea::cmdAllDsp_Click()
 void HistoryArea::cboJikan2_Click()
 {
     cboKaisu2->setCurrentIndex(-1);
-    const QString limit = cboJikan2->currentText();
-    listRows([&](const HistoryRow& r) { return history::matchesTimeLimit(r, limit); });
+    listRows({history::Filter::Kind::TimeLimit, cboJikan2->currentText(), 0});
     buttonface::set(cmdAllDsp, buttonface::systemFace());
     redrawSelectedChart();
 }
@@ -200,7 +190,7 @@ void HistoryArea::cboKaisu2_Click()
 {
     cboJikan2->setCurrentIndex(-1);
     const int count = int(recordline::toInteger(cboKaisu2->currentText()));
-    listRows([&](const HistoryRow& r) { return history::matchesAnswerCount(r, count); });
+    listRows({history::Filter::Kind::AnswerCount, {}, count});
     buttonface::set(cmdAllDsp, buttonface::systemFace());
     redrawSelectedChart();
 }
@@ -222,17 +212,14 @@ void HistoryArea::showChart(Chart* shown)
     layoutHistoryWithChart();
 }
 
-void HistoryArea::showOneSeries(QPushButton* button, QString HistoryRow::*item, bool dropLast, Chart::Scale scale)
+void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale)
 {
     showChart(mcrRireki);
     mcrRireki->setScale(scale);
-    mcrRireki->setPointCount(int(shown_.size()));
-    for (size_t i = 0; i < shown_.size(); ++i) {
-        QString text = shown_[i].*item;
-        if (dropLast)
-            text.chop(1);
-        mcrRireki->setPointValue(1, int(i) + 1, history::leadingNumber(text));
-    }
+    const int points = msgRireki->rows() - 1;
+    mcrRireki->setPointCount(points);
+    for (int i = 1; i <= points; ++i)
+        mcrRireki->setPointValue(1, i, cellValue(i, col, dropLast));
     mcrRireki->redraw();
     buttonface::set(button, ChosenChart);
 }
@@ -240,19 +227,20 @@ void HistoryArea::showOneSeries(QPushButton* button, QString HistoryRow::*item, 
 void HistoryArea::cmdKaitou_Click()
 {
     showChart(mcrRireki2);
-    mcrRireki2->setPointCount(int(shown_.size()));
-    for (size_t i = 0; i < shown_.size(); ++i) {
-        mcrRireki2->setPointValue(1, int(i) + 1, double(shown_[i].ok));
-        mcrRireki2->setPointValue(2, int(i) + 1, double(shown_[i].ng));
+    const int points = msgRireki->rows() - 1;
+    mcrRireki2->setPointCount(points);
+    for (int i = 1; i <= points; ++i) {
+        mcrRireki2->setPointValue(1, i, cellValue(i, 4, false));
+        mcrRireki2->setPointValue(2, i, cellValue(i, 5, false));
     }
     mcrRireki2->redraw();
     buttonface::set(cmdKaitou, ChosenChart);
 }
 
-void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, &HistoryRow::seconds, false, Chart::Scale::Values); }
-void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, &HistoryRow::rate, false, Chart::Scale::Values); }
-void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, &HistoryRow::accuracy, true, Chart::Scale::Percent); }
-void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, &HistoryRow::sixth, false, Chart::Scale::Counts); }
+void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, 9, false, Chart::Scale::Values); }
+void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, 8, false, Chart::Scale::Values); }
+void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, 7, true, Chart::Scale::Percent); }
+void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, 6, false, Chart::Scale::Counts); }
 
 void HistoryArea::redrawSelectedChart()
 {
@@ -315,13 +303,21 @@ void HistoryArea::cmdClear_Click()
     mcrRireki2->setPointCount(0);
     mcrRireki2->redraw();
     initHistoryGrid();
+    listing_ = std::make_shared<history::Listing>();
+    msgRireki->model().setSource(listing_);
     msgbox::information(window_, QStringLiteral("クリア終了"), QStringLiteral("履歴データをクリアしました"));
 }
 
 void HistoryArea::addStoredRow(const HistoryRow& row)
 {
-    msgRireki->addRow(row.cells(msgRireki->rows()));
-    shown_.push_back(row);
+    listing_->add(row);
+    msgRireki->model().setSource(listing_);
     if (msgRireki->rows() > Compact.scrollAbove)
         scrollToEnd();
+}
+
+double HistoryArea::cellValue(int row, int col, bool dropLast) const
+{
+    // The listing reads its own numbers without building a row's cells.
+    return listing_->value(row - 1, col, dropLast);
 }

@@ -65,9 +65,11 @@ public:
     void addStoredRow(const HistoryRow& row);
 
 private:
-    template <typename Keep> void listRows(Keep keep);
-    // One-series chart of an item of the rows shown; `dropLast` takes the "%" off.
-    void showOneSeries(QPushButton* button, QString HistoryRow::*item, bool dropLast, Chart::Scale scale);
+    void listRows(const history::Filter& filter);
+    // A grid cell's number for a chart; row is the grid's (1-based).
+    double cellValue(int row, int col, bool dropLast) const;
+    // One-series chart from a column; `dropLast` takes the "%" off.
+    void showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale);
     void showChart(Chart* shown);
     void applyLayout(int topTwips, int heightTwips, int gridHeightTwips, int scrollAbove);
     // Whether the columns, at this grid height, bring a horizontal scroll bar.
@@ -77,8 +79,8 @@ private:
 
     QWidget* window_;
     QString historyFile_;
+    std::shared_ptr<history::Listing> listing_ = std::make_shared<history::Listing>();
     QString sixthHeading_;
-    std::vector<HistoryRow> shown_;  // the grid's rows, as the charts take them
     int leftTwips_ = 120;
     int widthTwips_ = 8880;
     int gridRowsHeight_ = 0;  // of the layout in force, for the rows alone

@@ -1,11 +1,14 @@
 #pragma once
 // A game's own history file ("合体履歴.txt"): one row per stored play, in the
 // order the plays were stored, no header.
+#include "platform/GridModel.h"
 #include "platform/TextFile.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <vector>
 
 struct HistoryRow {
@@ -32,17 +35,69 @@ struct HistoryRow {
 
 namespace history {
 
-// A missing file reads as empty.
+// Which rows a listing keeps.
+struct Filter {
+    enum class Kind { All, TimeLimit, AnswerCount };
+    Kind kind = Kind::All;
+    QString limitText;   // TimeLimit: the rows of exactly this limit ("60")
+    long long count = 0;  // AnswerCount: the rows with this many answers
+};
+
+// The rows of a history that the grid lists, read for them alone: the file
+// is read in pieces, never whole, and only the listed rows' lines are kept,
+// their cells worked out when the grid shows them. A listing holds at most
+// MaxListed rows (the grid's rows are 16-bit in the files' world): the first
+// ones of the file, so a longer history reads no further.
+class Listing : public GridSource {
+public:
+    static constexpr int MaxListed = 32766;
+    // Grid columns: the running number, then the nine items.
+    static constexpr int Columns = 10;
+
+    // A missing or unreadable file lists nothing.
+    static std::shared_ptr<Listing> read(const QString& path, const Filter& filter = {});
+
+    int rows() const override { return int(lines_.size()); }
+    QString cell(int row, int col) const override;
+
+    HistoryRow row(int i) const;  // 0-based
+    QByteArrayView lineBytes(int i) const;
+    // A row cut short (fewer than nine items, or the last one not closed by
+    // its quote): an interrupted write. Listed as written, matched by no
+    // filter.
+    bool damaged(int i) const { return lines_[size_t(i)].damaged; }
+    // The number a chart takes from a cell: the number its text starts with,
+    // after dropping its last character when `dropLast` ("80.0%").
+    double value(int i, int col, bool dropLast = false) const;
+
+    // A play just stored: a row at the end, whatever the filter.
+    void add(const HistoryRow& row);
+
+private:
+    struct Line {
+        qsizetype start;
+        qsizetype length;
+        bool damaged;
+    };
+    void keep(QByteArrayView line, bool damaged);
+    QByteArray bytes_;
+    std::vector<Line> lines_;
+    // The last row the grid asked for, parsed: a row's cells are asked for
+    // one after another.
+    mutable int cachedRow_ = -1;
+    mutable std::vector<QString> cachedCells_;
+};
+
+// Whether a history line (its bytes, without the line end) was cut short by
+// an interrupted write.
+bool isCut(QByteArrayView line);
+
+// The rows of the file as a listing of all rows holds them.
 std::vector<HistoryRow> read(const QString& path);
+
 textfile::WriteResult append(const QString& path, const HistoryRow& row, qint64* oldSize = nullptr);
 // Empties the file but keeps it.
 textfile::WriteResult clear(const QString& path);
-
-// The time-limit filter: rows of exactly that limit. Count-mode rows carry
-// a decimal (35.0秒) and never match.
-bool matchesTimeLimit(const HistoryRow& row, const QString& limitText);
-// The answer-count filter: rows with that many answers, in either mode.
-bool matchesAnswerCount(const HistoryRow& row, long long count);
 
 // The number a cell's text starts with ("0.42/秒" → 0.42, "60秒" → 60); 0
 // when it starts with none.

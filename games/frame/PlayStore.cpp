@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "records/RecordFile.h"
+#include "records/RecordLog.h"
 
 namespace playstore {
 
@@ -37,18 +38,19 @@ Outcome store(const PlayResult& play, const QDateTime& at, const QString& itemNa
               const QString& recordPath)
 {
     Outcome o;
-    qint64 historySize = 0;
-    o.failure = history::append(historyPath, historyRow(play, at), &historySize);
-    if (!o.failure.ok) {
-        o.failedFile = historyPath;
-        return o;
-    }
-    o.failure = recordfile::append(recordLine(play, at, itemName), recordPath);
+    qint64 recordSize = 0;
+    o.failure = recordfile::append(recordLine(play, at, itemName), recordPath, &recordSize);
     if (!o.failure.ok) {
         o.failedFile = recordPath;
-        const textfile::WriteResult undo = textfile::undoAppend(historyPath, historySize);
+        return o;
+    }
+    o.failure = history::append(historyPath, historyRow(play, at));
+    if (!o.failure.ok) {
+        o.failedFile = historyPath;
+        const textfile::WriteResult undo = textfile::undoAppend(recordPath, recordSize);
+        recordlog::forget();
         if (!undo.ok)  // the two files now disagree: say so
-            o.failure.error += QStringLiteral("\r\n%1 の取り消しにも失敗しました。%2").arg(historyPath, undo.error);
+            o.failure.error += QStringLiteral("\r\n%1 の取り消しにも失敗しました。%2").arg(recordPath, undo.error);
         return o;
     }
     o.ok = true;

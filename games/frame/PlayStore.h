@@ -1,7 +1,9 @@
 #pragma once
-// Storing a finished play: one row of the game's history file and one
-// record of the play record file, both stamped with the same moment. A play
-// is stored in both files or in neither.
+// Storing a finished play: one record of the play record file and one row
+// of the game's history file, both stamped with the same moment. A play is
+// stored in both files or in neither; a kill between the two writes leaves
+// the record without its history row, never a history row without its
+// record (the log is what every total counts).
 #include "games/frame/HistoryFile.h"
 #include "games/frame/PlayFrame.h"
 
@@ -21,8 +23,8 @@ struct Outcome {
     QString message() const;
 };
 
-// Appends the history row, then the record; when the record cannot be
-// written, the history row is taken back.
+// Appends the record, then the history row; when the history row cannot be
+// written, the record is taken back.
 Outcome store(const PlayResult& play, const QDateTime& at, const QString& itemName, const QString& historyPath,
               const QString& recordPath);
 

@@ -102,15 +102,23 @@ TEST_F(DataDirectory, StaleTemporariesOfDataFilesAreRemovedAndNothingElse)
                                  QStringLiteral("データ.TXT.new-backup2")}));
 }
 
-TEST_F(DataDirectory, FilesWrittenAsUtf8AreNamedOnce)
+TEST_F(DataDirectory, FilesWrittenAsUtf8OrThatAreFoldersAreNamedOnce)
 {
     writeText(QStringLiteral("データ.TXT"), QStringLiteral("\"2006/01/15\",\"21:03:15\",\"合体\",12,\"ok\",\r\n"));
     writeBytes(QStringLiteral("漢字辞書.TXT"), QStringLiteral("時,日土寸\r\n").toUtf8());
-    writeBytes(QStringLiteral("合体履歴.txt"), QByteArray(textfile::Bom) + "\"2006/01/15\",1\r\n");
+    writeBytes(QStringLiteral("合体履歴.txt"), QByteArray(textfile::Bom) + QStringLiteral("\"合体\",1\r\n").toUtf8());
+    // A byte order mark before code page 932 text: it reads as written.
+    writeBytes(QStringLiteral("解体履歴.txt"), QByteArray(textfile::Bom) + cp932(QStringLiteral("\"解体\",1\r\n")));
     writeBytes(QStringLiteral("設定.TXT"), "\"x\",1\r\n");  // ASCII is both
     const QStringList found = datadir::foreignFiles(QDir::currentPath());
     EXPECT_EQ(found, (QStringList{QStringLiteral("漢字辞書.TXT"), QStringLiteral("合体履歴.txt")}));
     const QString message = datadir::foreignFilesMessage(found);
     EXPECT_TRUE(message.contains(QStringLiteral("漢字辞書.TXT")) && message.contains(QStringLiteral("合体履歴.txt")));
     EXPECT_TRUE(datadir::foreignFilesMessage({}).isEmpty());
+
+    EXPECT_TRUE(datadir::folderFiles(QDir::currentPath()).isEmpty());
+    QFile::remove(QStringLiteral("データ.TXT"));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("データ.TXT")));
+    EXPECT_EQ(datadir::folderFiles(QDir::currentPath()), QStringList{QStringLiteral("データ.TXT")});
+    EXPECT_TRUE(datadir::folderFilesMessage({QStringLiteral("データ.TXT")}).contains(QStringLiteral("データ.TXT")));
 }

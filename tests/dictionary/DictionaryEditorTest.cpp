@@ -67,6 +67,8 @@ TEST_F(DictionaryEditorTest, KanjiChecksComeInOrderWithTheirTexts)
         {"晶", "日日日日日日日", "構成数制限", "構成漢字は６文字以内に収めてください"},
         {"晶", "日,日", "使用できない文字", ""},
         {"\"", "日日日", "使用できない文字", ""},
+        {"晶", "日　日", "使用できない文字", "空白は登録できません。文字の間の空白を取り除いてください"},
+        {"　", "日", "完成漢字未入力", "完成漢字が指定されていません"},
         {"晶", "日é", "使用できない文字", ""},
     };
     for (const Case& c : cases) {
@@ -82,10 +84,12 @@ TEST_F(DictionaryEditorTest, KanjiChecksComeInOrderWithTheirTexts)
     EXPECT_TRUE(boxes.back().text.contains(u'é'));  // names what cannot be stored
     EXPECT_EQ(readBytes(Kanji), before);
 
-    // Exactly six components are fine; a delete only asks for both boxes.
+    // Exactly six components are fine, and spaces around them are no part
+    // of them; a delete only asks for both boxes.
     boxes.clear();
-    registerKanji(QStringLiteral("晶"), QStringLiteral("日日日日日日"));
+    registerKanji(QStringLiteral(" 晶　"), QStringLiteral("　日日日日日日 "));
     EXPECT_EQ(titles(), (QStringList{"登録確認", "登録完了"}));
+    EXPECT_TRUE(readText(Kanji).endsWith(QStringLiteral("\r\n晶,日日日日日日\r\n")));
     editor.selectKanjiRow(rowOf("寺", "土寸"));
     editor.form.kansei = QStringLiteral("時計");
     boxes.clear();
@@ -193,13 +197,33 @@ TEST_F(DictionaryEditorTest, DeletingEveryEntryLeavesEmptyFiles)
     EXPECT_TRUE(editor.kanjiRows().empty());
 }
 
-TEST_F(DictionaryEditorTest, ARewriteKeepsLinesTheTablesCouldNotUse)
+TEST_F(DictionaryEditorTest, LinesTheLoaderCannotUseGoBackByteForByteAndBlockNothing)
 {
-    writeText(Kanji, QStringLiteral("時,日土寸\r\n壊れた行\r\n日,日\r\n"));
+    // A byte that is not code page 932, a line without components, and
+    // fields beyond those the program knows.
+    const QByteArray damaged("\x80\x41");
+    writeBytes(Kanji, cp932(QStringLiteral("時,日土寸\r\n")) + damaged + "\r\n" +
+                          cp932(QStringLiteral("壊れた行\r\n寺,土寸,古い欄,\"２\"\r\n日,日\r\n")));
+    writeBytes(Compounds, damaged + cp932(QStringLiteral("\r\n時間,読み\r\n一二三\r\n明日\r\n")));
     open();
+    ASSERT_EQ(dictionary.kanjiCount(), 3);
+    EXPECT_EQ(dictionary.compoundCount(), 2);  // a compound is two characters
+
     editor.selectKanjiRow(rowOf("日", "日"));
     editor.deleteKanji();
-    EXPECT_EQ(readText(Kanji), QStringLiteral("\"時\",\"日土寸\"\r\n壊れた行\r\n"));
+    EXPECT_EQ(titles(), (QStringList{"熟語で使用中", "クリア確認", "削除完了"}));
+    EXPECT_EQ(readBytes(Kanji), cp932(QStringLiteral("\"寺\",\"土寸\",古い欄,\"２\"\r\n\"時\",\"日土寸\"\r\n")) + damaged +
+                                    cp932(QStringLiteral("\r\n壊れた行\r\n")));
+    editor.selectKanjiRow(rowOf("寺", "土寸"));
+    editor.form.kousei = QStringLiteral("土寸寸");
+    editor.changeKanji();
+    EXPECT_EQ(readBytes(Kanji),
+              cp932(QStringLiteral("寺,土寸寸,古い欄,\"２\"\r\n時,日土寸\r\n")) + damaged + cp932(QStringLiteral("\r\n壊れた行\r\n")));
+
+    editor.selectCompoundRow(1);  // 明日, sorted before 時間
+    editor.deleteCompound();
+    EXPECT_EQ(readBytes(Compounds),
+              cp932(QStringLiteral("時間,読み\r\n")) + damaged + cp932(QStringLiteral("\r\n一二三\r\n")));
 }
 
 TEST_F(DictionaryEditorTest, CompoundNeedsBothKanjiInTheKanjiDictionary)
@@ -348,15 +372,104 @@ TEST_F(DictionaryEditorTest, UndoPutsEachFileBackByteForByte)
     EXPECT_EQ(titles(), (QStringList{"元に戻す"}));
 }
 
-TEST_F(DictionaryEditorTest, AFailedWriteSaysSoAndKeepsTheListsAsTheFileIs)
+TEST_F(DictionaryEditorTest, AFileThatCouldNotBeReadIsNotWrittenAndTheBoxKeepsItsText)
 {
     QFile::remove(path(Compounds));
-    QDir().mkdir(path(Compounds));  // cannot be written as a file
+    QDir().mkdir(path(Compounds));  // cannot be read or written as a file
     open();
     editor.form.jyukugo = QStringLiteral("時日");
     editor.registerCompound();
-    EXPECT_EQ(titles(), (QStringList{"登録確認", "保存できません", "辞書の読み込み"}));
+    EXPECT_EQ(titles(), (QStringList{"保存できません"}));
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("熟語辞書.TXT はファイルではなくフォルダです。")));
     EXPECT_TRUE(editor.compoundRows().empty());
     EXPECT_FALSE(editor.canUndo());
     EXPECT_EQ(editor.form.jyukugo, QStringLiteral("時日"));  // kept for another try
+}
+
+TEST_F(DictionaryEditorTest, TheComponentSearchFollowsEveryEditNarrowedAsItWas)
+{
+    open();
+    editor.form.inp3 = QStringLiteral("寸");
+    editor.narrowByComponent();
+    EXPECT_EQ(editor.partsCountText(), QStringLiteral("2件"));
+    registerKanji(QStringLiteral("村"), QStringLiteral("木寸"));
+    registerKanji(QStringLiteral("林"), QStringLiteral("木木"));  // not of the narrowed list
+    EXPECT_EQ(editor.partsCountText(), QStringLiteral("3件"));
+    editor.selectKanjiRow(rowOf("時", "日土寸"));
+    editor.deleteKanji();
+    ASSERT_EQ(editor.partsRows().size(), 2u);
+    EXPECT_EQ(editor.partsRows()[0].kansei, QStringLiteral("寺"));
+    EXPECT_EQ(editor.partsRows()[1].kansei, QStringLiteral("村"));
+    editor.undo();
+    EXPECT_EQ(editor.partsCountText(), QStringLiteral("3件"));
+    editor.selectKanjiRow(rowOf("寺", "土寸"));
+    editor.form.kousei = QStringLiteral("土");
+    editor.changeKanji();
+    EXPECT_EQ(editor.partsCountText(), QStringLiteral("2件"));
+}
+
+TEST_F(DictionaryEditorTest, AFileChangedByAnotherProgramIsReloadedNotOverwritten)
+{
+    open();
+    // Another program adds a line; the next change would have dropped it.
+    const QByteArray outside = readBytes(Kanji) + cp932(QStringLiteral("\r\n晶,日日日\r\n"));
+    writeBytes(Kanji, outside);
+    editor.selectKanjiRow(rowOf("時", "日土寸"));
+    editor.form.kousei = QStringLiteral("日寺");
+    editor.changeKanji();
+    EXPECT_EQ(titles(), (QStringList{"変更確認", "辞書ファイルの変更"}));
+    EXPECT_TRUE(boxes[1].text.startsWith(QStringLiteral("辞書ファイルが外部で変更されたため、読み込み直しました")));
+    EXPECT_EQ(readBytes(Kanji), outside);
+    EXPECT_NE(rowOf("晶", "日日日"), 0);
+    // The entry stays chosen and the boxes as typed: the same press again.
+    EXPECT_EQ(editor.selectedKanjiRow(), rowOf("時", "日土寸"));
+    EXPECT_EQ(editor.form.kousei, QStringLiteral("日寺"));
+    boxes.clear();
+    editor.changeKanji();
+    EXPECT_EQ(titles(), (QStringList{"変更確認", "変更完了"}));
+    EXPECT_TRUE(readText(Kanji).contains(QStringLiteral("時,日寺\r\n晶,日日日\r\n")));
+
+    // The undo of an edit the file no longer holds as it was is dropped.
+    const QByteArray later = readBytes(Kanji) + cp932(QStringLiteral("晴,日青\r\n"));
+    writeBytes(Kanji, later);
+    boxes.clear();
+    editor.undo();
+    EXPECT_EQ(titles(), (QStringList{"辞書ファイルの変更"}));
+    EXPECT_FALSE(editor.canUndo());
+    EXPECT_EQ(readBytes(Kanji), later);
+
+    // A file cut elsewhere does not come back whole.
+    writeText(Compounds, QStringLiteral("時間\r\n"));
+    editor.form.jyukugo = QStringLiteral("日時");
+    editor.registerCompound();
+    EXPECT_EQ(readText(Compounds), QStringLiteral("時間\r\n"));
+    editor.registerCompound();
+    EXPECT_EQ(readText(Compounds), QStringLiteral("時間\r\n日時\r\n"));
+}
+
+TEST_F(DictionaryEditorTest, ARefusedOrReadOnlyFileIsNeverWritten)
+{
+    writeBytes(Compounds, QByteArray(Dictionary::MaxFileBytes + 1, 'a'));
+    open();
+    editor.form.jyukugo = QStringLiteral("日時");
+    editor.registerCompound();
+    ASSERT_EQ(titles(), (QStringList{"保存できません"}));
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("熟語辞書.TXT は大きすぎるため読み込めません（8.0 MB）。")));
+    EXPECT_EQ(readBytes(Compounds).size(), Dictionary::MaxFileBytes + 1);
+
+    writeText(Compounds, QStringLiteral("時間\r\n"));
+    open();
+    const QByteArray kanji = readBytes(Kanji);
+    QFile::setPermissions(path(Kanji), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    for (const bool change : {true, false}) {
+        boxes.clear();
+        editor.selectKanjiRow(rowOf("寺", "土寸"));
+        editor.form.kousei = QStringLiteral("土寸寸");
+        change ? editor.changeKanji() : editor.deleteKanji();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[1].title, QStringLiteral("保存できません"));
+        EXPECT_TRUE(boxes[1].text.contains(Kanji) && boxes[1].text.contains(QStringLiteral("読み取り専用")));
+        EXPECT_EQ(readBytes(Kanji), kanji);
+        EXPECT_NE(rowOf("寺", "土寸"), 0);
+    }
 }

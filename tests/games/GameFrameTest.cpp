@@ -87,19 +87,29 @@ TEST_F(HistoryFileTest, RowLineIsExactAndReadsBack)
     EXPECT_TRUE(history::read(QStringLiteral("h.txt")).empty());
 }
 
-TEST(HistoryFilter, TimeLimitListsOnlyThatLimitAndCountModeRowsNeverMatch)
+TEST_F(HistoryFileTest, FiltersListTheirRowsAndACutRowOnlyUnderAll)
 {
-    HistoryRow timed, counted;
-    timed.seconds = QStringLiteral("60秒");
-    counted.seconds = QStringLiteral("60.0秒");
-    EXPECT_TRUE(history::matchesTimeLimit(timed, QStringLiteral("60")));
-    EXPECT_FALSE(history::matchesTimeLimit(timed, QStringLiteral("6")));
-    EXPECT_FALSE(history::matchesTimeLimit(counted, QStringLiteral("60")));
-
-    timed.ok = 7;
-    timed.ng = 3;
-    EXPECT_TRUE(history::matchesAnswerCount(timed, 10));  // time-mode rows with that many answers too
-    EXPECT_FALSE(history::matchesAnswerCount(timed, 7));
+    writeText(QStringLiteral("h.txt"),
+              QStringLiteral("\"2006/01/15\",\"21:00:00\",10,7,3,10,\"70.0%\",\"0.17/秒\",\"60秒\"\r\n"
+                             "\"2006/01/15\",\"21:01:00\",10,10,0,10,\"100.0%\",\"0.16/秒\",\"60.0秒\"\r\n"
+                             "\"2006/01/15\",\"21:02:00\",5,5,0,5,\"100.0%\",\"0.08/秒\",\"60秒\"\r\n"
+                             "\"2006/01/15\",\"21:03:00\",10,9,1,10,\"90.0%\",\"0.15/秒\",\"6"));
+    using Kind = history::Filter::Kind;
+    auto listed = [](const history::Filter& f) {
+        QStringList times;
+        const auto l = history::Listing::read(QStringLiteral("h.txt"), f);
+        for (int i = 0; i < l->rows(); ++i)
+            times << l->cell(i, 0) + u' ' + l->cell(i, 2);
+        return times;
+    };
+    // Count-mode rows carry a decimal and match no time limit.
+    EXPECT_EQ(listed({Kind::TimeLimit, QStringLiteral("60"), 0}), (QStringList{"1 21:00:00", "2 21:02:00"}));
+    EXPECT_EQ(listed({Kind::TimeLimit, QStringLiteral("6"), 0}), QStringList());
+    // Time-mode rows with that many answers too; the cut row is read as
+    // 10 answers but is no play to count.
+    EXPECT_EQ(listed({Kind::AnswerCount, {}, 10}), (QStringList{"1 21:00:00", "2 21:01:00"}));
+    EXPECT_EQ(listed({}).size(), 4);
+    EXPECT_TRUE(history::Listing::read(QStringLiteral("h.txt"))->damaged(3));
 }
 
 TEST(HistoryFilter, ChartValuesAreTheNumberACellStartsWith)

@@ -186,13 +186,14 @@ TEST_F(NotesTest, EnterBeforeChoosingARecordChangesNothing)
     EXPECT_EQ(readBytes(recordfile::FileName), before);
 }
 
-TEST_F(NotesTest, MemoIsLoadedAtStartUpAndSavedAsTyped)
+TEST_F(NotesTest, MemoIsReadWhenTheScreenOpensAndSavedAsTyped)
 {
     writeText(memofile::FileName, QStringLiteral("一\r\n二\r\n\r\n"));
     start();
     auto* box = find<QPlainTextEdit>("txtKizuki");
-    EXPECT_EQ(box->toPlainText(), QStringLiteral("一\n二\n"));
+    EXPECT_TRUE(box->toPlainText().isEmpty());  // start-up reads only what it shows
     enter();
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("一\n二\n"));
     box->setPlainText(QStringLiteral("\"三\", 四\n五\u00A0六"));
     click("cmdKizukiHozon");
     ASSERT_EQ(boxes.size(), 1u);  // the no-break space has no place in the code page
@@ -211,7 +212,31 @@ TEST_F(NotesTest, MemoIsLoadedAtStartUpAndSavedAsTyped)
     // A new main window reads it.
     delete window.data();
     start();
+    enter();
     EXPECT_EQ(find<QPlainTextEdit>("txtKizuki")->toPlainText(), QStringLiteral("\"三\", 四\n五 六\n"));
+}
+
+TEST_F(NotesTest, AMemoFileTooLargeOrReadOnlyIsNeverSavedOver)
+{
+    const QByteArray big(memofile::MaxBytes + 1, 'a');
+    writeBytes(memofile::FileName, big);
+    enter();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("メモ.TXT は大きすぎるため読み込めません（2.0 MB）。")));
+    EXPECT_FALSE(find<QPushButton>("cmdKizukiHozon")->isEnabled());
+    EXPECT_TRUE(find<QPlainTextEdit>("txtKizuki")->isReadOnly());
+
+    delete window.data();
+    boxes.clear();
+    writeText(memofile::FileName, QStringLiteral("前のメモ\r\n"));
+    QFile::setPermissions(path(memofile::FileName), QFileDevice::ReadOwner);
+    enter();
+    find<QPlainTextEdit>("txtKizuki")->setPlainText(QStringLiteral("新しいメモ"));
+    click("cmdKizukiHozon");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains(memofile::FileName) && boxes[0].text.contains(QStringLiteral("読み取り専用")));
+    EXPECT_EQ(readText(memofile::FileName), QStringLiteral("前のメモ\r\n"));
+    EXPECT_EQ(find<QPlainTextEdit>("txtKizuki")->toPlainText(), QStringLiteral("新しいメモ"));  // kept to try again
 }
 
 TEST_F(NotesTest, TheScreenExplainsItselfWhenTheTourIsOn)

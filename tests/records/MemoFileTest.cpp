@@ -17,7 +17,7 @@ TEST_F(MemoFile, EveryMemoReadsBackExactlyAsSaved)
     };
     for (const QString& memo : memos) {
         ASSERT_TRUE(memofile::write(memo).ok) << memo.toStdString();
-        EXPECT_EQ(memofile::read(), memo) << memo.toStdString();
+        EXPECT_EQ(memofile::read().text, memo) << memo.toStdString();
     }
 }
 
@@ -32,15 +32,20 @@ TEST_F(MemoFile, SavedFileIsCp932LinesEndedByCrLfPlusOneFinalBreak)
 
 TEST_F(MemoFile, FilesWrittenElsewhereReadAsLines)
 {
-    EXPECT_EQ(memofile::read(), QString());  // missing
+    EXPECT_EQ(memofile::read().text, QString());  // missing
     writeBytes(memofile::FileName, QByteArray());
-    EXPECT_EQ(memofile::read(), QString());
+    EXPECT_EQ(memofile::read().text, QString());
     writeBytes(memofile::FileName, "a\r\nb");  // no final break
-    EXPECT_EQ(memofile::read(), QStringLiteral("a\nb"));
+    EXPECT_EQ(memofile::read().text, QStringLiteral("a\nb"));
     writeBytes(memofile::FileName, "a\rb\r");
-    EXPECT_EQ(memofile::read(), QStringLiteral("a\nb"));
+    EXPECT_EQ(memofile::read().text, QStringLiteral("a\nb"));
     writeBytes(memofile::FileName, "a\nb\n\n");
-    EXPECT_EQ(memofile::read(), QStringLiteral("a\nb\n"));
+    EXPECT_EQ(memofile::read().text, QStringLiteral("a\nb\n"));
+    // A memo is typed by hand: a runaway file is refused, named with its size.
+    writeBytes(memofile::FileName, QByteArray(memofile::MaxBytes + 1, 'a'));
+    const memofile::Memo big = memofile::read();
+    EXPECT_TRUE(big.text.isEmpty());
+    EXPECT_EQ(big.problem, QStringLiteral("メモ.TXT は大きすぎるため読み込めません（2.0 MB）。"));
 }
 
 TEST_F(MemoFile, UnrepresentableCharactersAreNamedAndNothingIsWritten)

@@ -8,11 +8,14 @@
 //   kill_harness check MODE DIR LAST [SEED]
 //                              after a kill: LAST is the last number printed,
 //                              SEED the log the trial started from.
-//                              Removes stale temporaries as a start does,
-//                              stores one more play, and checks every file.
-//                              Prints "intact", "damaged: why" or "lost: why".
+//                              Puts the files right as a start does (stale
+//                              temporaries, unfinished lines, history rows
+//                              ahead of the log), stores one more play, and
+//                              checks every file. Prints "intact", "damaged:
+//                              why" or "lost: why".
 #include "games/frame/HistoryFile.h"
 #include "games/frame/PlayStore.h"
+#include "games/frame/StoreRecovery.h"
 #include "platform/TextFile.h"
 #include "records/RecordEdits.h"
 #include "records/RecordFile.h"
@@ -72,33 +75,48 @@ int check(const QString& mode, long long last, const QString& seed)
         if (f.contains(QString::fromLatin1(textfile::TemporarySuffix)))
             stale += QFile::remove(f) ? 1 : 0;
 
+    const storerecovery::Result recovered = storerecovery::recover();
     auto records = recordfile::read();
     const int plays = records->size() - SeedRecords;
     if (mode == u"append") {
         // Plays 1..last are stored and whole; play last+1 was in flight: it
-        // may be stored, missing, or (a write cut by the kill) a fragment.
+        // may be stored, missing, or (a write cut by the kill) a record cut
+        // short, which no total counts.
         if (plays < last || plays > last + 1)
             return std::printf("lost: %d plays in the log, %lld stored\n", plays, last), 0;
         bool torn = false;
+        int countedPlays = 0;
         for (int i = 0; i < plays; ++i) {
             const RecordView& r = records->records()[size_t(SeedRecords + i)];
             const bool whole = r.seconds == float(i + 1) && r.date == u"2030/01/01" && r.spare == u"" &&
                                r.note == QStringLiteral("秒数 : %1   答数 : 1").arg(i + 1);
-            if (!whole && i == last)
+            countedPlays += countsInTotals(r) ? 1 : 0;
+            if (!whole && i == last && !countsInTotals(r))
                 torn = true;
             else if (!whole)
-                return std::printf("damaged: play %d reads %s\n", i + 1, qPrintable(r.note.toString())), 0;
+                return std::printf("damaged: play %d reads %s (counted wrongly)\n", i + 1,
+                                   qPrintable(r.note.toString())),
+                       0;
         }
+        // A history row stands for a play the log holds: never ahead of it.
         const auto rows = history::read(History);
-        if (rows.size() < size_t(last) || rows.size() > size_t(last + 1))
-            return std::printf("damaged: %zu history rows, %lld plays stored\n", rows.size(), last), 0;
+        if (rows.size() < size_t(last) || rows.size() > size_t(countedPlays))
+            return std::printf("damaged: %zu history rows, %lld plays stored, %d in the log\n", rows.size(), last,
+                               countedPlays),
+                   0;
         // The next play lands on a line of its own.
         const int before = recordfile::read()->size();
         if (!store(last + 2) || recordfile::read()->size() != before + 1 ||
             recordfile::read()->records().back().seconds != float(last + 2))
             return std::printf("damaged: the next play did not store cleanly\n"), 0;
         if (torn)
-            return std::printf("torn: the play in flight was cut%s\n", stale ? ", stale temporary removed" : ""), 0;
+            return std::printf("torn: the play in flight was cut and is counted nowhere%s\n",
+                               stale ? ", stale temporary removed" : ""),
+                   0;
+        if (!recovered.finishedFiles.isEmpty() || recovered.droppedRows > 0)
+            return std::printf("intact (recovered: %s, %d rows dropped)\n",
+                               qPrintable(recovered.finishedFiles.join(u' ')), recovered.droppedRows),
+                   0;
     } else {
         if (records->size() != SeedRecords)
             return std::printf("damaged: %d records\n", records->size()), 0;
