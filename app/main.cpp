@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/DataDirectory.h"
 #include "app/Shell.h"
 #include "dictionary/DictionaryWindow.h"
@@ -20,6 +21,7 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <cstdio>
 #include <malloc.h>
 
 namespace {
@@ -31,10 +33,45 @@ template <typename Window> void registerGame(Shell& shell)
             GameContext{s.dictionary(), s.tour(), [&s](QWidget* w) { s.returnToMain(w); }, true, &s.playMode()});
     });
 }
+
+// The id the desktop entry, the icon and the software centre's metadata
+// share; the window system matches the program's windows to it.
+const QString DesktopId = QStringLiteral("io.github.fernoa2.fernoa2");
+
+// Help, version, a wrong command line and the exports need no display:
+// they end here, before any window object exists.
+std::optional<int> runWithoutWindow(int argc, char* argv[], cli::Options* options)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    *options = cli::parse(arguments);
+    cli::Output output;
+    std::optional<int> status = cli::runWithoutWindow(*options, output);
+    if (!status)
+        return status;
+    const bool written =
+        std::fwrite(output.out.constData(), 1, size_t(output.out.size()), stdout) == size_t(output.out.size()) &&
+        std::fflush(stdout) == 0;
+    std::fwrite(output.err.constData(), 1, size_t(output.err.size()), stderr);
+    if (!written) {
+        std::fputs(cli::errorText(
+                       {QStringLiteral("cannot write to standard output"), QStringLiteral("標準出力に書き込めません")})
+                       .constData(),
+                   stderr);
+        return cli::Failure;
+    }
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    cli::Options options;
+    if (const auto status = runWithoutWindow(argc, argv, &options))
+        return *status;
+
     // Views read the whole record file into fresh buffers of several
     // megabytes each time they are built; keeping freed memory in the heap
     // instead of returning it to the system saves faulting those pages in
@@ -46,7 +83,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("fernoa2"));
     // No display name: the platform would append it to every window title,
     // and the titles are the program's own.
-    QApplication::setDesktopFileName(QStringLiteral("fernoa2"));
+    QApplication::setDesktopFileName(DesktopId);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QTranslator qtTexts;
@@ -55,10 +92,22 @@ int main(int argc, char* argv[])
         app.installTranslator(&qtTexts);
 
     QString error;
-    const QString folder = datadir::prepare(QDir::currentPath(), &error);
-    if (folder.isEmpty()) {
-        msgbox::warning(nullptr, QStringLiteral("フェルノア２"), error);
-        return 1;
+    QString folder;
+    if (options.dataDir) {
+        // A folder the user named: what is wrong with it goes back to the
+        // command line that named it.
+        folder = QDir(*options.dataDir).absolutePath();
+        cli::Message wrong;
+        if (!cli::prepareDataDir(folder, datadir::installedDataSet(), &wrong)) {
+            std::fputs(cli::errorText(wrong).constData(), stderr);
+            return cli::Failure;
+        }
+    } else {
+        folder = datadir::prepare(QDir::currentPath(), &error);
+        if (folder.isEmpty()) {
+            msgbox::warning(nullptr, QStringLiteral("フェルノア２"), error);
+            return cli::Failure;
+        }
     }
     // The data files are opened by bare name, in this folder.
     QDir::setCurrent(folder);

@@ -225,6 +225,7 @@ WriteResult failed(int errnum)
 {
     WriteResult r;
     r.error = reason(errnum);
+    r.errnum = errnum;
     return r;
 }
 
@@ -363,7 +364,7 @@ WriteResult appendBytes(const QString& path, QByteArrayView bytes, qint64* oldSi
         n = ::pwrite(fd, out.constData(), size_t(out.size()), size);
     while (n < 0 && errno == EINTR);
     if (n != ssize_t(out.size())) {
-        result = n < 0 ? failed(errno) : WriteResult{false, {}, ShortWrite};
+        result = n < 0 ? failed(errno) : WriteResult{false, {}, ShortWrite, ENOSPC};
     } else if (::fsync(fd) != 0) {
         result = failed(errno);
     }

@@ -62,6 +62,7 @@ struct WriteResult {
     bool ok = false;
     QString unrepresentable;  // characters CP932 cannot hold; nothing was written
     QString error;            // why the write failed, in Japanese
+    int errnum = 0;           // the system's error number for it
     // A Japanese sentence for a warning box.
     QString message(const QString& fileName) const;
 };
