@@ -3,6 +3,7 @@
 #include "app/DataDirectory.h"
 #include "export/LogExport.h"
 #include "platform/TextFile.h"
+#include "records/AnswerFile.h"
 #include "records/RecordFile.h"
 
 #include <QDir>
@@ -91,29 +92,31 @@ bool isDataFile(const QString& target, const QString& folder)
         return false;
     const QString canonical = t.canonicalFilePath();
     const QDir dir(folder);
-    for (const QString& name : datadir::dataFiles())
+    // The answer log and the games' own options file are the program's too.
+    const QStringList names = datadir::dataFiles() << answerfile::FileName << QStringLiteral("ゲーム設定.txt");
+    for (const QString& name : names)
         if (QFileInfo(dir.filePath(name)).canonicalFilePath() == canonical)
             return true;
     return false;
 }
 
-std::optional<Message> readLog(const QString& path, std::shared_ptr<const RecordTable>* log)
+// A missing log is a log without entries; one that cannot be read is an
+// error, not an empty export.
+std::optional<Message> checkReadable(const QString& path)
 {
-    // A missing log is a log without plays; one that cannot be read is an
-    // error, not an empty export.
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno != ENOENT) {
-        const int e = errno;
-        const QString japanese =
-            e == EACCES || e == EPERM ? QStringLiteral("読み取りが許可されていません。") : textfile::reason(e);
-        return Message{QStringLiteral("cannot read %1: %2").arg(shown(path), englishReason(e)),
-                       QStringLiteral("%1 を読み込めません: %2").arg(shown(path), japanese)};
-    }
-    if (fd >= 0)
+    if (fd >= 0) {
         ::close(fd);
-    *log = recordfile::read(path);
-    return std::nullopt;
+        return std::nullopt;
+    }
+    const int e = errno;
+    if (e == ENOENT)
+        return std::nullopt;
+    const QString japanese =
+        e == EACCES || e == EPERM ? QStringLiteral("読み取りが許可されていません。") : textfile::reason(e);
+    return Message{QStringLiteral("cannot read %1: %2").arg(shown(path), englishReason(e)),
+                   QStringLiteral("%1 を読み込めません: %2").arg(shown(path), japanese)};
 }
 
 std::optional<Message> writeExport(const QString& target, const QByteArray& bytes)
@@ -142,23 +145,25 @@ int fail(Output& output, const Message& m)
     return Failure;
 }
 
-int exportLog(const Options& options, Output& output)
+// One export: the log file `fileName` of the data folder, made into bytes by
+// `make`, written to `target`.
+template <typename Make>
+int exportOne(const Options& options, const QString& target, const QString& fileName, Make&& make, Output& output)
 {
     const QString folder = exportFolder(options);
     if (const auto error = checkExportFolder(options, folder))
         return fail(output, *error);
-    const QString target = *options.exportLog;
     const bool toStdout = target == u"-";
     if (!toStdout && isDataFile(target, folder))
         return fail(
             output,
             {QStringLiteral("%1 is one of the program's data files; choose another name").arg(shown(target)),
              QStringLiteral("%1 はプログラムのデータファイルです。別の名前を指定してください").arg(shown(target))});
-    std::shared_ptr<const RecordTable> log;
-    if (const auto error = readLog(QDir(folder).filePath(recordfile::FileName), &log))
+    const QString path = QDir(folder).filePath(fileName);
+    if (const auto error = checkReadable(path))
         return fail(output, *error);
     const auto format = toStdout ? logexport::Format::Csv : logexport::formatFor(target);
-    QByteArray bytes = logexport::playLog(*log, format);
+    const QByteArray bytes = make(path, format);
     if (toStdout) {
         output.out += bytes;
         return Success;
@@ -166,6 +171,35 @@ int exportLog(const Options& options, Output& output)
     if (const auto error = writeExport(target, bytes))
         return fail(output, *error);
     return Success;
+}
+
+int exportLog(const Options& options, Output& output)
+{
+    return exportOne(
+        options, *options.exportLog, recordfile::FileName,
+        [](const QString& path, logexport::Format format) {
+            return logexport::playLog(*recordfile::read(path), format);
+        },
+        output);
+}
+
+int exportAnswers(const Options& options, Output& output)
+{
+    return exportOne(
+        options, *options.exportAnswers, answerfile::FileName,
+        [&](const QString& path, logexport::Format format) {
+            const answerfile::Contents contents = answerfile::read(path);
+            // Lines the reader cannot take are left out, and the user is told.
+            if (contents.damagedLines > 0)
+                output.err += errorText({QStringLiteral("note: %1 damaged lines of %2 were left out")
+                                             .arg(contents.damagedLines)
+                                             .arg(answerfile::FileName),
+                                         QStringLiteral("注意: %2 の壊れた %1 行は書き出していません")
+                                             .arg(contents.damagedLines)
+                                             .arg(answerfile::FileName)});
+            return logexport::answers(contents.answers, format);
+        },
+        output);
 }
 
 }  // namespace
@@ -210,7 +244,8 @@ Options parse(const QStringList& arguments)
                 *into = value;
             return true;
         };
-        if (valueOf(u"data-dir", &o.dataDir) || valueOf(u"export-log", &o.exportLog))
+        if (valueOf(u"data-dir", &o.dataDir) || valueOf(u"export-log", &o.exportLog) ||
+            valueOf(u"export-answers", &o.exportAnswers))
             continue;
         if (arg.startsWith(u'-') && arg.size() > 1) {
             const QString bare = arg.sliced(arg.startsWith(u"--") ? 2 : 1);
@@ -227,13 +262,16 @@ Options parse(const QStringList& arguments)
         }
         wrong(QStringLiteral("unexpected argument '%1'").arg(arg), QStringLiteral("余分な引数です: %1").arg(arg));
     }
+    if (o.exportLog == u"-" && o.exportAnswers == u"-")
+        wrong(QStringLiteral("only one export can go to standard output"),
+              QStringLiteral("標準出力に書き出せるのは一つだけです"));
     return o;
 }
 
 QString usage()
 {
     return QStringLiteral("Usage: fernoa2 [--data-dir DIR]\n"
-                          "       fernoa2 [--data-dir DIR] --export-log FILE\n"
+                          "       fernoa2 [--data-dir DIR] [--export-log FILE] [--export-answers FILE]\n"
                           "       fernoa2 --help | --version\n"
                           "\n"
                           "Kanji typing games built on the components of kanji, with a log of every\n"
@@ -244,6 +282,7 @@ QString usage()
                           "  --export-log FILE    write the play log to FILE as UTF-8 CSV with a header\n"
                           "                       line, or as JSON when FILE ends in .json; '-' writes\n"
                           "                       CSV to standard output. No window is opened.\n"
+                          "  --export-answers FILE  the same for the answer log: every judged answer\n"
                           "  -h, --help           show this help and exit\n"
                           "      --version        show the version and exit\n"
                           "\n"
@@ -252,7 +291,7 @@ QString usage()
                           "Exit status: 0 done, 1 failed, 2 wrong command line. See fernoa2(1).\n"
                           "\n"
                           "使い方: fernoa2 [--data-dir フォルダ]\n"
-                          "        fernoa2 [--data-dir フォルダ] --export-log ファイル\n"
+                          "        fernoa2 [--data-dir フォルダ] [--export-log ファイル] [--export-answers ファイル]\n"
                           "        fernoa2 --help | --version\n"
                           "\n"
                           "漢字の部品で遊ぶ漢字タイピングゲームと、遊んだ記録の振り返り。オプションが\n"
@@ -263,6 +302,7 @@ QString usage()
                           "  --export-log ファイル   遊んだ記録（データ.TXT）を UTF-8 の CSV（見出し行\n"
                           "                          付き）で書き出す。名前が .json で終わるときは JSON。\n"
                           "                          '-' なら CSV を標準出力へ。ウィンドウは開かない\n"
+                          "  --export-answers ファイル  解答記録（解答記録.TXT）を同じ形式で書き出す\n"
                           "  -h, --help              この説明を表示して終了する\n"
                           "      --version           バージョンを表示して終了する\n"
                           "\n"
@@ -294,8 +334,14 @@ std::optional<int> runWithoutWindow(const Options& options, Output& output)
         output.out += version().toUtf8();
         return Success;
     }
-    if (options.exportLog)
-        return exportLog(options, output);
+    if (options.exportLog || options.exportAnswers) {
+        int status = Success;
+        if (options.exportLog)
+            status = exportLog(options, output);
+        if (options.exportAnswers && status == Success)
+            status = exportAnswers(options, output);
+        return status;
+    }
     // A folder the window could not use is refused before any window object
     // exists, so the refusal needs no display either.
     if (options.dataDir)

@@ -25,7 +25,7 @@ struct Options {
     bool version = false;
     std::optional<QString> dataDir;
     std::optional<QString> exportLog;
-    // The answer log's export joins here once the games keep that log.
+    std::optional<QString> exportAnswers;
     Message error;  // what is wrong with the command line; empty when nothing
 };
 

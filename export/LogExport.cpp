@@ -1,8 +1,10 @@
 #include "export/LogExport.h"
 
 #include "platform/RecordLine.h"
+#include "records/GameItems.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace logexport {
 namespace {
@@ -233,10 +235,50 @@ QByteArray write(qsizetype count, const std::function<Play(qsizetype)>& play, Fo
     return out.take();
 }
 
+void answerRecord(Sink& out, Format format, const Answer& a)
+{
+    const QStringList& games = items::names();
+    const QString verdict = answerfile::verdictText(a.verdict);
+    struct Field {
+        const char* name;
+        QStringView text;
+    };
+    const Field fields[] = {{"time", a.time},
+                            {"game", a.game >= 1 && a.game <= games.size() ? QStringView(games[a.game - 1]) : u""},
+                            {"question", a.question},
+                            {"typed", a.typed},
+                            {"verdict", verdict},
+                            {"found", a.found},
+                            {"missed", a.missed}};
+    if (format == Format::Csv) {
+        out.date(a.date);
+        for (const Field& f : fields) {
+            out.ascii(",");
+            out.csvField(f.text);
+        }
+        out.ascii("\r\n");
+        return;
+    }
+    out.ascii("{\"date\":");
+    out.date(a.date);
+    for (const Field& f : fields) {
+        out.ascii(",\"");
+        out.ascii(f.name, qsizetype(std::strlen(f.name)));
+        out.ascii("\":");
+        out.jsonString(f.text);
+    }
+    out.ascii("}");
+}
+
 Play fromLog(const RecordTable& log, int i)
 {
+    // A game's note always begins with its seconds; any other text in its
+    // place is the learner's one-line diary.
     const RecordView& r = log.records()[size_t(i)];
-    return {r.date, r.time, r.item, r.seconds, r.note, r.spare, log.damaged(i)};
+    const bool gameNote = r.note.startsWith(u"秒数 : ");
+    const QStringView note = gameNote ? r.note : QStringView();
+    const QStringView diary = gameNote ? QStringView() : r.note;
+    return {r.date, r.time, r.item, r.seconds, note, diary, log.damaged(i)};
 }
 
 }  // namespace
@@ -269,6 +311,31 @@ QByteArray playLog(const RecordTable& log, std::span<const int> positions, Forma
     return write(
         qsizetype(valid.size()), [&](qsizetype k) { return fromLog(log, valid[size_t(k)]); }, format,
         log.byteSize() * 3 / 2 * qsizetype(valid.size()) / std::max(1, log.size()));
+}
+
+QByteArray answers(const std::vector<Answer>& list, Format format)
+{
+    qsizetype expected = 64;
+    for (const Answer& a : list)
+        expected += (a.question.size() + a.typed.size() + a.found.size() + a.missed.size()) * 3 + 128;
+    Sink out(expected);
+    out.setFormat(format);
+    if (format == Format::Csv) {
+        out.ascii("date,time,game,question,typed,verdict,found,missed\r\n");
+        for (const Answer& a : list)
+            answerRecord(out, format, a);
+        return out.take();
+    }
+    out.ascii("[\n");
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i > 0)
+            out.ascii(",\n");
+        answerRecord(out, format, list[i]);
+    }
+    if (!list.empty())
+        out.ascii("\n");
+    out.ascii("]\n");
+    return out.take();
 }
 
 }  // namespace logexport

@@ -2,6 +2,7 @@
 
 #include "app/DataDirectory.h"
 #include "platform/TextFile.h"
+#include "records/AnswerFile.h"
 #include "records/RecordFile.h"
 #include "support/TempDir.h"
 
@@ -14,7 +15,7 @@ using CommandLine = DataDirTest;
 namespace {
 
 const QByteArray Log = "\"2026/01/05\",\"09:05:03\",\"A\",12,\"n\",\r\n";
-const QByteArray LogCsv = "date,time,game,seconds,note,diary,damaged\r\n2026-01-05,09:05:03,A,12,n,,false\r\n";
+const QByteArray LogCsv = "date,time,game,seconds,note,diary,damaged\r\n2026-01-05,09:05:03,A,12,,n,false\r\n";
 
 struct Outcome {
     std::optional<int> status;
@@ -56,6 +57,9 @@ TEST_F(CommandLine, AWrongCommandLineEndsWithStatusTwoAndSaysWhatIsWrongInBothLa
         {{"--export-log"}, "option '--export-log' needs a value", "--export-log には値が必要です"},
         {{"--data-dir="}, "option '--data-dir' needs a value", "--data-dir には値が必要です"},
         {{"plays.csv"}, "unexpected argument 'plays.csv'", "余分な引数です: plays.csv"},
+        {{"--export-log", "-", "--export-answers=-"},
+         "only one export can go to standard output",
+         "標準出力に書き出せるのは一つだけです"},
         // A wrong command line wins over help: the user learns of the mistake.
         {{"--help", "--bogus"}, "unknown option '--bogus'", "不明なオプションです"},
     };
@@ -89,7 +93,8 @@ TEST_F(CommandLine, HelpListsEveryOptionAndVersionNamesTheProgram)
     const Outcome help = run({"-h"});
     EXPECT_EQ(help.status, cli::Success);
     EXPECT_TRUE(help.err.isEmpty());
-    for (const char* option : {"--data-dir", "--export-log", "--help", "--version", "使い方", "終了ステータス"})
+    for (const char* option :
+         {"--data-dir", "--export-log", "--export-answers", "--help", "--version", "使い方", "終了ステータス"})
         EXPECT_TRUE(help.out.contains(option)) << option;
     const Outcome version = run({"--version"});
     EXPECT_EQ(version.status, cli::Success);
@@ -109,12 +114,36 @@ TEST_F(CommandLine, TheLogGoesToAFileAsCsvOrJsonOrToStandardOutput)
     r = run({"--export-log", path("old.json")});
     EXPECT_EQ(r.status, cli::Success);
     EXPECT_EQ(readBytes("old.json"),
-              "[\n{\"date\":\"2026-01-05\",\"time\":\"09:05:03\",\"game\":\"A\",\"seconds\":12,\"note\":\"n\","
-              "\"diary\":\"\",\"damaged\":false}\n]\n");
+              "[\n{\"date\":\"2026-01-05\",\"time\":\"09:05:03\",\"game\":\"A\",\"seconds\":12,\"note\":\"\","
+              "\"diary\":\"n\",\"damaged\":false}\n]\n");
 
     r = run({"--export-log", "-"});
     EXPECT_EQ(r.status, cli::Success);
     EXPECT_EQ(r.out, LogCsv);
+}
+
+TEST_F(CommandLine, TheAnswerLogGoesOutBesideThePlayLogAndADamagedLineIsReported)
+{
+    writeBytes(recordfile::FileName, Log);
+    writeBytes(answerfile::FileName,
+               answerfile::encode({{"2026/03/01", "10:00:00", 1, "時", "時", Verdict::Right, "", ""}}) +
+                   "\"2026/03/01\",\"10:00:01\",\"\xFF\"\r\n");
+    Outcome r = run({"--export-answers", "-"});
+    EXPECT_EQ(r.status, cli::Success);
+    EXPECT_EQ(r.out, "date,time,game,question,typed,verdict,found,missed\r\n"
+                     "2026-03-01,10:00:00,合体,時,時,正解,,\r\n");
+    expectBothLanguages(r.err, "1 damaged lines", "壊れた 1 行");
+
+    r = run({"--export-log", path("plays.csv"), "--export-answers", path("answers.json")});
+    EXPECT_EQ(r.status, cli::Success);
+    EXPECT_EQ(readBytes("plays.csv"), LogCsv);
+    EXPECT_TRUE(readBytes("answers.json").startsWith("[\n{\"date\":\"2026-03-01\""));
+
+    // Neither export may replace a log of the program.
+    const QByteArray answersBefore = readBytes(answerfile::FileName);
+    r = run({"--export-answers", answerfile::FileName});
+    EXPECT_EQ(r.status, cli::Failure);
+    EXPECT_EQ(readBytes(answerfile::FileName), answersBefore);
 }
 
 TEST_F(CommandLine, AnExportReadsTheFolderTheProgramWouldUseAndCreatesNothing)

@@ -43,7 +43,7 @@ missing=$(in_root ldd /usr/bin/fernoa2 | grep 'not found')
 mkdir -p "$root/tmp/data"
 printf '"2026/01/05","09:05:03","\x8d\x87\x91\xcc",12,"n",\r\n' >"$root/tmp/data/データ.TXT"
 out=$(in_root fernoa2 --data-dir /tmp/data --export-log - 2>&1)
-expected=$(printf 'date,time,game,seconds,note,diary,damaged\r\n2026-01-05,09:05:03,合体,12,n,,false\r')
+expected=$(printf 'date,time,game,seconds,note,diary,damaged\r\n2026-01-05,09:05:03,合体,12,,n,false\r')
 [ "$out" = "$expected" ] || fail "fernoa2 --export-log - in the new root wrote: $out"
 # The window starts on Qt's offscreen platform and seeds a new data folder.
 in_root env QT_QPA_PLATFORM=offscreen HOME=/tmp/home fernoa2 >"$work/run.log" 2>&1 &

@@ -67,7 +67,7 @@ data=$work/data
 mkdir -p "$data"
 printf '"2026/01/05","09:05:03","\x8d\x87\x91\xcc",12,"n",\r\n' >"$data/データ.TXT"
 out=$(cd "$work" && "${noDisplay[@]}" "$program" --data-dir "$data" --export-log - 2>&1)
-expected=$(printf 'date,time,game,seconds,note,diary,damaged\r\n2026-01-05,09:05:03,合体,12,n,,false\r')
+expected=$(printf 'date,time,game,seconds,note,diary,damaged\r\n2026-01-05,09:05:03,合体,12,,n,false\r')
 [ "$out" = "$expected" ] || fail "the installed fernoa2 --export-log - wrote: $out"
 
 # The installed program seeds a new data folder from the data set beside it
