@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Builds data/漢字辞書.TXT and data/熟語辞書.TXT from pinned open data.
+"""Builds data/漢字辞書.TXT, data/熟語辞書.TXT and data/読みと意味.TXT from
+pinned open data.
 
 Sources (fetched once into a cache directory, checked against their hashes):
   npm   kanji 0.19.3       composition trees (KanjiVG), grade lists, KANJIDIC2 stroke counts
   npm   joyo-kanji 0.2.1   the 2,136 jōyō kanji
-  deb   kanjidic 2022.08.23   stroke counts and grades (KANJIDIC, EUC-JP)
-  deb   edict 2021.02.03-1    common words, "(P)" (EDICT, EUC-JP)
+  deb   kanjidic 2022.08.23   stroke counts, grades, readings and meanings (KANJIDIC, EUC-JP)
+  deb   edict 2021.02.03-1    common words, "(P)", their readings and meanings (EDICT, EUC-JP)
   deb   mecab-ipadic 2.7.0-20070801+main-3   word costs, the frequency signal of the compounds
   deb   skkdic 20230109-1, skkdic-extra 20230109-1   readings an input method offers each component under
   deb   unicode-data 15.0.0-1   the radical code points and their unified ideographs
@@ -30,10 +31,13 @@ import sys
 import tarfile
 import unicodedata
 
+import readings as reading_data
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.normpath(os.path.join(HERE, "..", ".."))
 KANJI_FILE = os.path.join(REPO, "data", "漢字辞書.TXT")
 COMPOUND_FILE = os.path.join(REPO, "data", "熟語辞書.TXT")
+READING_FILE = os.path.join(REPO, "data", "読みと意味.TXT")
 OVERRIDES = os.path.join(HERE, "overrides.txt")
 
 NPM_SOURCES = {
@@ -282,6 +286,7 @@ class Sources:
             self.strokes[f[0]] = int(s[0][1:])     # the first S is the true count
             if g:
                 self.grade[f[0]] = int(g[0][1:])
+        self.kanjidic = kd
         self.edict = deb_member(os.path.join(d, "edict_2021.02.03-1_all.deb"),
                                 "./usr/share/edict/edict").decode("euc-jp")
         self.freq, self.readings, self.okurigana = {}, {}, {}
@@ -1326,6 +1331,19 @@ def check_shapes(entries, problems):
                 problems.append("%s,%s: %s is written %s elsewhere" % (k, p, c, SAME_SHAPE[c]))
 
 
+def school_grade(src, k):
+    """KANJIDIC's grade of a kanji; KANJIDIC2's for the four jōyō kanji the
+    older file lists without one (shipped in their code page 932 form)."""
+    if k in src.grade:
+        return src.grade[k]
+    original = {v: o for o, v in CP932_FORM.items()}.get(k, k)
+    for c in (k, original):
+        d = src.json("dist/data/kanjidic/%x.json" % ord(c))
+        if d and d["misc"][0].get("grade"):
+            return int(d["misc"][0]["grade"][0])
+    return None
+
+
 def main(argv, src=None):
     quiet_list = "--quiet" in argv
     problems = []
@@ -1344,6 +1362,10 @@ def main(argv, src=None):
         check_atoms(entries, b, problems)
         primitives_listed = check_primitives(entries, problems)
         check_shapes(entries, problems)
+        kanji_order = list(dict.fromkeys(k for k, _ in entries))
+        reading_lines = reading_data.reading_lines(kanji_order, words, lambda k: school_grade(src, k),
+                                                   src.kanjidic, src.edict)
+        reading_data.check_reading_lines(reading_lines, b.joyo, words, problems)
         order = []
         for _, p in entries:
             for c in p:
@@ -1382,6 +1404,9 @@ def main(argv, src=None):
         f.write(encode_lines(words))
     check_file_format(KANJI_FILE, kanji_lines, problems)
     check_file_format(COMPOUND_FILE, words, problems)
+    with open(READING_FILE, "wb") as f:
+        f.write(encode_lines(reading_lines))
+    check_file_format(READING_FILE, reading_lines, problems)
     with open(VARIANT_FILE, "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(variant_lines(table)) + "\n")
 
@@ -1424,6 +1449,8 @@ def main(argv, src=None):
     alone = sorted(joyo - {c for w in words for c in w})
     print("熟語辞書.TXT: %d common two-kanji words; jōyō kanji in no compound: %d (no two-kanji word of EDICT's"
           " common ones has them)" % (len(words), len(alone)))
+    print("読みと意味.TXT: %d kanji with grade, readings and meaning, %d words with reading and meaning"
+          % (len(kanji_order), len(words)))
     print("playability (%d trials each, seed %d):" % (TRIALS, SEED))
     for n in (12, 18, 24):
         print("  excavation N=%d: %.1f %% of %d boards offer two or more answers of several tiles"
