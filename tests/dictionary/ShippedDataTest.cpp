@@ -2,6 +2,8 @@
 // own loader: what the games rely on holds for the real data.
 #include "dictionary/ComponentVariants.h"
 #include "dictionary/Dictionary.h"
+#include "dictionary/KanjiLevel.h"
+#include "dictionary/Readings.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,4 +103,27 @@ TEST_F(ShippedData, NoQuestionShowsItsOwnAnswer)
             << dictionary->kansei(i).toStdString();
     }
     EXPECT_GT(dictionary->questionCount(), 1900);
+}
+
+TEST_F(ShippedData, EveryKanjiHasAGradeReadingsAndAMeaningAndEveryCompoundItsReadingAndMeaning)
+{
+    const Readings& readings = Readings::shipped();
+    const auto fields = [&](const QString& key) { return readings.line(key).split(QStringLiteral("　")); };
+    for (int i = 1; i <= dictionary->kanjiCount(); ++i) {
+        const QString k = dictionary->kansei(i);
+        const int grade = readings.grade(k);
+        EXPECT_TRUE((grade >= 1 && grade <= 6) || grade == Readings::LaterGrade) << k.toStdString();
+        const QStringList f = fields(k);
+        ASSERT_EQ(f.size(), 3) << k.toStdString();
+        EXPECT_FALSE(f[1].isEmpty() || f[2].isEmpty()) << k.toStdString();
+    }
+    for (int j = 1; j <= dictionary->compoundCount(); ++j) {
+        const QStringList f = fields(dictionary->compoundText(j));
+        ASSERT_EQ(f.size(), 3) << dictionary->compoundText(j).toStdString();
+    }
+    EXPECT_EQ(readings.line(u"時"), QStringLiteral("時　ジ／とき　time, hour"));
+    EXPECT_EQ(readings.line(u"会社"), QStringLiteral("会社　かいしゃ　company; corporation"));
+    // The grades as taught: 80 kanji in the first year, 1,026 by the sixth.
+    EXPECT_EQ(KanjiLevel(1).restrict(*dictionary).kanjiCount(), 80);
+    EXPECT_EQ(KanjiLevel(6).restrict(*dictionary).kanjiCount(), 1026);
 }

@@ -2,7 +2,8 @@
 漢字辞書.TXT and the reading and meaning of every word of 熟語辞書.TXT, for
 the line a game shows after each answer and for the level a game is played at.
 
-Lines, code page 932, CR LF, kanji in dictionary order, then the words:
+Lines, code page 932, CR LF, in code point order of their keys (the kanji or
+word), so that the program finds a line without sorting:
     時,2,ジ,とき,time, hour
     生,1,セイ・ショウ,い.きる・う.まれる・なま,life, genuine, birth
     会社,かいしゃ,company; corporation
@@ -231,7 +232,7 @@ def word_line(w, edict):
 
 
 def reading_lines(kanji, words, grade_of, kanjidic_text, edict_text):
-    """The file's lines: `kanji` in order, then `words`. `grade_of(k)` is the
+    """The file's lines for `kanji` and `words`, by key. `grade_of(k)` is the
     school grade of a kanji or None."""
     kanjidic = parse_kanjidic(kanjidic_text)
     edict = parse_edict(edict_text)
@@ -245,7 +246,7 @@ def reading_lines(kanji, words, grade_of, kanjidic_text, edict_text):
         lines.append(kanji_line(k, grade_of(k) or "", entry, used[k], rare[k], edict))
     for w in words:
         lines.append(word_line(w, edict) or "%s,," % w)
-    return lines
+    return sorted(lines, key=lambda line: line.split(",", 1)[0])
 
 
 def check_reading_lines(lines, joyo, words, problems):
