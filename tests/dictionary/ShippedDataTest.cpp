@@ -80,7 +80,7 @@ TEST_F(ShippedData, EveryComponentIsStoredInItsOwnFormAndListedOnTheHelpPage)
             << QString::fromUtf16(typed).toStdString() << " " << QString::fromUtf16(stored).toStdString();
 }
 
-TEST_F(ShippedData, EveryHelpPageTakesTheStyleSheetTheHelpWindowCanRead)
+TEST_F(ShippedData, EveryHelpPageTakesTheStyleSheetTheHelpWindowCanReadAndLinksTheAboutPage)
 {
     // The help window loads a linked style sheet only when its type is given.
     const QDir pages(DataDir + QStringLiteral("/FernoaHelp"));
@@ -89,9 +89,19 @@ TEST_F(ShippedData, EveryHelpPageTakesTheStyleSheetTheHelpWindowCanRead)
     for (const QString& name : names) {
         QFile f(pages.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(f.readAll().contains(R"(<link rel="stylesheet" type="text/css" href="style.css">)"))
+        const QByteArray page = f.readAll();
+        EXPECT_TRUE(page.contains(R"(<link rel="stylesheet" type="text/css" href="style.css">)"))
             << name.toStdString();
+        EXPECT_TRUE(page.contains(R"(<a href="about.html">このソフトについて</a>)")) << name.toStdString();
     }
+    // The attribution the dictionaries' licence asks for.
+    QFile about(pages.filePath(QStringLiteral("about.html")));
+    ASSERT_TRUE(about.open(QIODevice::ReadOnly));
+    const QByteArray text = about.readAll();
+    for (const char* needed :
+         {"This publication has included material from the EDICT and KANJIDIC dictionary files.",
+          "http://www.edrdg.org/edrdg/licence.html", "CC BY-SA 3.0", "KanjiVG"})
+        EXPECT_TRUE(text.contains(needed)) << needed;
 }
 
 TEST_F(ShippedData, NoQuestionShowsItsOwnAnswer)

@@ -973,7 +973,7 @@ def help_page(order, table, readings, users, strokes):
     return """<!DOCTYPE html>
 <html lang="ja"><head><meta charset="utf-8"><title>部品の入力</title>
 <link rel="stylesheet" type="text/css" href="style.css"></head><body>
-<p class="nav"><a href="index.html">はじめに</a> | <a href="games.html">ゲームの遊び方</a> | <a href="screens.html">記録を見る画面</a> | <a href="data.html">データとライセンス</a> | <a href="parts.html">部品の入力</a></p>
+<p class="nav"><a href="index.html">はじめに</a> | <a href="games.html">ゲームの遊び方</a> | <a href="screens.html">記録を見る画面</a> | <a href="data.html">データとライセンス</a> | <a href="parts.html">部品の入力</a> | <a href="about.html">このソフトについて</a></p>
 <h1>部品の入力</h1>
 <p>漢字辞書は、漢字を組み立てる部品を Shift-JIS で書ける文字で保存しています。部首の形（宀 冖 勹 儿 囗 …）が Shift-JIS にあればその字を、ないもの（氵 亻 扌 辶 …）は意味の通じる元の字（水 人 手 之 …）を、部品でしか現れない形はカタカナの似た字（ツ ヨ ク ソ ナ …）を使います。</p>
 <p>解体ゲームなど部品を入力する場面では、表の「入力してもよい文字」も正解になります。日本語入力で「さんずい」と変換して出る 氵 も、水 と同じに数えます。口（くち）を 囗（くにがまえ）の代わりに打っても解体では正解ですが、連結ゲームでは 口 と 囗 は別の部品です。やまいだれ 疒 は、辞書では 广 と 冫 の２つの部品ですが、疒 と打てば両方が埋まります。</p>
