@@ -122,8 +122,8 @@ TEST_F(PlayStoreTest, AStartFinishesACutLineAsADamagedRecordAndDropsAHistoryRowA
     const auto records = recordfile::read();
     ASSERT_EQ(records->size(), 2);
     EXPECT_TRUE(records->records()[1].cut);
-    EXPECT_FALSE(counted(records->records()[1]));
-    EXPECT_TRUE(counted(records->records()[0]));
+    EXPECT_FALSE(countsInTotals(records->records()[1]));
+    EXPECT_TRUE(countsInTotals(records->records()[0]));
     ASSERT_TRUE(playstore::store(play(), Evening, QStringLiteral("合体"), History, recordfile::FileName).ok);
     EXPECT_EQ(recordfile::read()->size(), 3);
     // Nothing more to do on the next start.

@@ -168,6 +168,9 @@ TEST_F(AnalysisViewsTest, TheItemBoxEmptiesWhenTheUserMovesIntoItAndListsOnEnter
     enter("cmdTaijyu");
     auto* key = find<QLineEdit>("txtKey");
     key->setText(QStringLiteral("old"));
+    // Focus moves, and its event is sent, only in the active window.
+    key->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(key->window()));
     key->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     EXPECT_TRUE(key->text().isEmpty());
