@@ -3,8 +3,11 @@
 // data files (dictionary entries, nicknames, notes); a label left to guess
 // would render "<b>大</b>" as markup, or fetch what an <img> names.
 class QApplication;
+class QLabel;
 
 namespace plaintext {
 // Sets every label to plain text as it is first shown.
 void install(QApplication& app);
+// A label whose text is the program's own markup (a link), never data.
+void keepMarkup(QLabel* label);
 }  // namespace plaintext

@@ -3,11 +3,14 @@
 #include "dictionary/Dictionary.h"
 #include "games/frame/AnswerBox.h"
 #include "games/frame/ClickFilter.h"
+#include "platform/HelpViewer.h"
+#include "platform/PlainTextLabels.h"
 #include "platform/Random.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int WrongFlashMs = 200;
@@ -81,7 +84,20 @@ DismantleWindow::DismantleWindow(GameContext context, QWidget* parent)
         lblKanjiP[size_t(i)] = l;
         onLeftClick(l, [this, i] { lblKanjiP_Click(i + 1); });
     }
-    layout->addWidget(fraKaitai, 1);
+    // Under the slots, the way to the page that tells how each component is
+    // typed; a link that never takes the focus from the answer box.
+    auto* column = new QVBoxLayout;
+    column->addWidget(fraKaitai, 1);
+    lblBuhinHelp = new QLabel(QStringLiteral("<a href=\"parts.html\">部品の入力</a>"), area);
+    lblBuhinHelp->setObjectName(QStringLiteral("lblBuhinHelp"));
+    plaintext::keepMarkup(lblBuhinHelp);
+    lblBuhinHelp->setFocusPolicy(Qt::NoFocus);
+    lblBuhinHelp->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    lblBuhinHelp->setToolTip(QStringLiteral("部品の打ち方（ヘルプ）"));
+    connect(lblBuhinHelp, &QLabel::linkActivated, this,
+            [this](const QString& page) { help::open(this, help::ProgramHelp, page); });
+    column->addWidget(lblBuhinHelp, 0, Qt::AlignRight);
+    layout->addLayout(column, 1);
 
     Form_Load();
     warnAboutKanjiTable();

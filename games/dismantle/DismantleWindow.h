@@ -57,4 +57,5 @@ private:
     QGroupBox* fraKaitai;
     std::array<QLabel*, DismantleQuestion::MaxComponents> lblKanjiP{};
     QLabel* lblKanjiK;
+    QLabel* lblBuhinHelp;
 };

@@ -9,18 +9,21 @@
 #include "gui/GameWindowFixture.h"
 #include "platform/Clock.h"
 #include "platform/Grid.h"
+#include "platform/HelpViewer.h"
 #include "platform/HelpTour.h"
 #include "platform/Random.h"
 #include "records/RecordFile.h"
 #include "support/ExpectedColours.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <algorithm>
@@ -227,4 +230,32 @@ TEST_F(DismantleWindowTest, AnswersDuringAPauseAreNotJudgedAndAClosedWindowEndsI
     window->txtKaitou_KeyPress(Qt::Key_Return);
     runSteps();
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(DismantleWindowTest, TheComponentsLinkOpensTheirHelpPageAndLeavesTypingInTheAnswerBox)
+{
+    QDir().mkpath(QStringLiteral("FernoaHelp"));
+    writeText(QStringLiteral("FernoaHelp/index.html"), QStringLiteral("<p>index</p>"));
+    writeText(QStringLiteral("FernoaHelp/parts.html"), QStringLiteral("<p>parts</p>"));
+    help::setSearchPaths({QDir::currentPath()});
+    open(QStringLiteral("5,60,\"答数\",1\r\n"));
+    startPlay();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QLabel* link = label(QStringLiteral("lblBuhinHelp"));
+    ASSERT_NE(link, nullptr);
+    ASSERT_TRUE(link->isVisible());
+    const QPoint onText(link->fontMetrics().horizontalAdvance(QStringLiteral("部")) / 2, link->height() / 2);
+    QTest::mouseClick(link, Qt::LeftButton, {}, onText);
+    const QTextBrowser* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"frmHelp" && w->isVisible())
+            shown = qobject_cast<QTextBrowser*>(w);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->source().fileName(), QStringLiteral("parts.html"));
+    help::closeAll();
+    help::setSearchPaths({});
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(QApplication::focusWidget(), answerBox());
 }
