@@ -212,14 +212,14 @@ void HistoryArea::showChart(Chart* shown)
     layoutHistoryWithChart();
 }
 
-void HistoryArea::showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale)
+void HistoryArea::showOneSeries(QPushButton* button, history::Listing::Column col, Chart::Scale scale)
 {
     showChart(mcrRireki);
     mcrRireki->setScale(scale);
     const int points = msgRireki->rows() - 1;
     mcrRireki->setPointCount(points);
     for (int i = 1; i <= points; ++i)
-        mcrRireki->setPointValue(1, i, cellValue(i, col, dropLast));
+        mcrRireki->setPointValue(1, i, cellValue(i, col));
     mcrRireki->redraw();
     buttonface::set(button, ChosenChart);
 }
@@ -230,17 +230,17 @@ void HistoryArea::cmdKaitou_Click()
     const int points = msgRireki->rows() - 1;
     mcrRireki2->setPointCount(points);
     for (int i = 1; i <= points; ++i) {
-        mcrRireki2->setPointValue(1, i, cellValue(i, 4, false));
-        mcrRireki2->setPointValue(2, i, cellValue(i, 5, false));
+        mcrRireki2->setPointValue(1, i, cellValue(i, history::Listing::Ok));
+        mcrRireki2->setPointValue(2, i, cellValue(i, history::Listing::Ng));
     }
     mcrRireki2->redraw();
     buttonface::set(cmdKaitou, ChosenChart);
 }
 
-void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, 9, false, Chart::Scale::Values); }
-void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, 8, false, Chart::Scale::Values); }
-void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, 7, true, Chart::Scale::Percent); }
-void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, 6, false, Chart::Scale::Counts); }
+void HistoryArea::cmdPByou_Click() { showOneSeries(cmdPByou, history::Listing::Seconds, Chart::Scale::Values); }
+void HistoryArea::cmdByou_Click() { showOneSeries(cmdByou, history::Listing::Rate, Chart::Scale::Values); }
+void HistoryArea::cmdRitu_Click() { showOneSeries(cmdRitu, history::Listing::Accuracy, Chart::Scale::Percent); }
+void HistoryArea::cmdMoji_Click() { showOneSeries(cmdMoji, history::Listing::Sixth, Chart::Scale::Counts); }
 
 void HistoryArea::redrawSelectedChart()
 {
@@ -316,8 +316,8 @@ void HistoryArea::addStoredRow(const HistoryRow& row)
         scrollToEnd();
 }
 
-double HistoryArea::cellValue(int row, int col, bool dropLast) const
+double HistoryArea::cellValue(int row, history::Listing::Column col) const
 {
     // The listing reads its own numbers without building a row's cells.
-    return listing_->value(row - 1, col, dropLast);
+    return listing_->value(row - 1, col);
 }

@@ -67,9 +67,9 @@ public:
 private:
     void listRows(const history::Filter& filter);
     // A grid cell's number for a chart; row is the grid's (1-based).
-    double cellValue(int row, int col, bool dropLast) const;
+    double cellValue(int row, history::Listing::Column col) const;
     // One-series chart from a column; `dropLast` takes the "%" off.
-    void showOneSeries(QPushButton* button, int col, bool dropLast, Chart::Scale scale);
+    void showOneSeries(QPushButton* button, history::Listing::Column col, Chart::Scale scale);
     void showChart(Chart* shown);
     void applyLayout(int topTwips, int heightTwips, int gridHeightTwips, int scrollAbove);
     // Whether the columns, at this grid height, bring a horizontal scroll bar.

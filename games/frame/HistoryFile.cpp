@@ -179,19 +179,17 @@ QString Listing::cell(int row, int col) const
     return col >= 0 && col < int(cachedCells_.size()) ? cachedCells_[size_t(col)] : QString();
 }
 
-double Listing::value(int i, int col, bool dropLast) const
+double Listing::value(int i, Column col) const
 {
     QString text;
-    if (col == 4 || col == 5 || col == 6) {
+    if (col == Ok || col == Ng || col == Sixth) {
         // Counts and the sixth figure are shown converted: take the cell.
         text = cell(i, col);
-    } else if (col >= 1 && col <= 9) {
+    } else if (col > Number && col < Columns) {
         std::vector<QByteArrayView> items;
         recordline::split(lineBytes(i), items);
         text = size_t(col) <= items.size() ? decoded(items[size_t(col - 1)]) : QString();
     }
-    if (dropLast)
-        text.chop(1);
     return leadingNumber(text);
 }
 

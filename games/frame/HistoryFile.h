@@ -52,7 +52,7 @@ class Listing : public GridSource {
 public:
     static constexpr int MaxListed = 32766;
     // Grid columns: the running number, then the nine items.
-    static constexpr int Columns = 10;
+    enum Column { Number, Date, Time, Answers, Ok, Ng, Sixth, Accuracy, Rate, Seconds, Columns };
 
     // A missing or unreadable file lists nothing.
     static std::shared_ptr<Listing> read(const QString& path, const Filter& filter = {});
@@ -66,9 +66,9 @@ public:
     // its quote): an interrupted write. Listed as written, matched by no
     // filter.
     bool damaged(int i) const { return lines_[size_t(i)].damaged; }
-    // The number a chart takes from a cell: the number its text starts with,
-    // after dropping its last character when `dropLast` ("80.0%").
-    double value(int i, int col, bool dropLast = false) const;
+    // The number a chart takes from a column: the number its text starts
+    // with ("0.42/秒" → 0.42, "80.0%" → 80).
+    double value(int i, Column col) const;
 
     // A play just stored: a row at the end, whatever the filter.
     void add(const HistoryRow& row);
