@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
 #include "records/Nickname.h"
+#include "records/RecordLog.h"
 #include "review/AggregateScreen.h"
 #include "review/CalendarScreen.h"
 #include "review/DayView.h"
@@ -24,6 +25,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
@@ -168,6 +170,17 @@ void MainWindow::showMainScreen()
         return;
     hideAllFrames();
     fraMain->show();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (painted_)
+        return;
+    painted_ = true;
+    // The screens share one parse of the log; it runs beside the user's
+    // first look at the window, never before the window stands.
+    QTimer::singleShot(0, this, [] { recordlog::parseInBackground(); });
 }
 
 void MainWindow::readSettings() { state_.tour.flag = settingsfile::readHelpTourFlag(); }

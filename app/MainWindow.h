@@ -44,6 +44,9 @@ signals:
     void dictionaryLookupRequested(const QString& text);
     void programEndRequested();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QPushButton* addToolButton(const char* name, const QString& caption, const QString& tip);
     void addScreen(QPushButton* button, Screen* screen, const QString& helpPage);
@@ -63,6 +66,7 @@ private:
     MainState state_;
     Dictionary& dictionary_;
     bool loading_ = false;
+    bool painted_ = false;
     DayView* fraMain;
     EditScreen* fraSettei;
     NotesScreen* fraMemo;

@@ -18,6 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Sjis.h"
 #include "platform/TextFile.h"
+#include "records/RecordLog.h"
 #include "support/RecordGenerator.h"
 
 #include <QApplication>
@@ -129,8 +130,9 @@ int main(int argc, char** argv)
         return 0;
     }
     // What the program does once the window stands, before the user can
-    // reach a button.
+    // reach a button: the log's parse on the worker thread among it.
     QApplication::processEvents();
+    recordlog::waitForWorker();
 
     if (mode == "visit" && argc == 4) {
         const double first = press(w, argv[2]);

@@ -285,6 +285,10 @@ textfile::WriteResult RecordEdits::save(const QString& path) const
     // reader. A blank line before it keeps it whole.
     if (table.prefix().isEmpty() && out.startsWith(textfile::Bom))
         out.prepend("\r\n");
-    recordlog::forget();
-    return textfile::replaceBytes(path, out);
+    const textfile::WriteResult w = textfile::replaceBytes(path, out);
+    if (w.ok)
+        recordlog::replaced(path, std::move(out));
+    else
+        recordlog::forget();
+    return w;
 }

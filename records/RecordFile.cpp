@@ -82,7 +82,7 @@ std::shared_ptr<const RecordTable> RecordTable::parse(QString text)
     return table;
 }
 
-std::shared_ptr<const RecordTable> RecordTable::parseBytes(QByteArray bytes)
+std::shared_ptr<RecordTable> RecordTable::parseBytes(QByteArray bytes)
 {
     auto table = std::make_shared<RecordTable>();
     table->fromBytes_ = true;
@@ -92,32 +92,50 @@ std::shared_ptr<const RecordTable> RecordTable::parseBytes(QByteArray bytes)
     const QByteArrayView body = all.sliced(table->prefix_);
     bool clean = true;
     table->buffer_ = sjis::decode(body, &clean);
-
-    const size_t lines = size_t(std::count(body.begin(), body.end(), '\n')) + 1;
+    // A few plays appended later find room.
+    const size_t lines = size_t(std::count(body.begin(), body.end(), '\n')) + 16;
     table->records_.reserve(lines);
     table->lines_.reserve(lines);
+    table->addLines(table->prefix_, table->buffer_, clean);
+    return table;
+}
+
+bool RecordTable::appendLines(QByteArrayView tail)
+{
+    if (!fromBytes_ || !bytes_.endsWith('\n'))
+        return false;
+    const qsizetype from = bytes_.size();
+    bytes_.append(tail);
+    bool clean = true;
+    appended_.push_back(sjis::decode(tail, &clean));
+    addLines(from, appended_.back(), clean);
+    return true;
+}
+
+void RecordTable::addLines(qsizetype from, const QString& text, bool clean)
+{
     std::vector<QStringView> items;
     items.reserve(8);
     // Line ends are ASCII bytes that never sit inside a two-byte character,
     // so the lines of the bytes and of the decoded text correspond one to one.
-    const char* b = body.data();
-    const char* const bEnd = b + body.size();
-    const QChar* t = table->buffer_.constData();
-    const QChar* const tEnd = t + table->buffer_.size();
+    const char* const all = bytes_.constData();
+    const char* b = all + from;
+    const char* const bEnd = all + bytes_.size();
+    const QChar* t = text.constData();
+    const QChar* const tEnd = t + text.size();
     while (b < bEnd && t < tEnd) {
         const char* bStop = lineEnd(b, bEnd);
         const QChar* tStop = lineEnd(t, tEnd);
         const QStringView line(t, tStop - t);
         if (!line.trimmed().isEmpty()) {
-            addRecord(table->records_, line, items);
-            table->lines_.push_back({qsizetype(b - all.data()), qsizetype(bStop - b),
-                                     (!clean && line.contains(QChar(0xFFFD))) || !table->records_.back().counted,
-                                     bEnd - bStop >= 2 && bStop[0] == '\r' && bStop[1] == '\n'});
+            addRecord(records_, line, items);
+            lines_.push_back({qsizetype(b - all), qsizetype(bStop - b),
+                              (!clean && line.contains(QChar(0xFFFD))) || !records_.back().counted,
+                              bEnd - bStop >= 2 && bStop[0] == '\r' && bStop[1] == '\n'});
         }
         b = nextLine(bStop, bEnd);
         t = nextLine(tStop, tEnd);
     }
-    return table;
 }
 
 QByteArrayView RecordTable::lineBytes(int i) const
@@ -171,9 +189,13 @@ template <typename F> void forEachByteLine(QByteArrayView bytes, F&& f)
 
 DayRecords readDay(const QString& date, const QString& path)
 {
+    return dayRecords(textfile::readBytes(path).value_or(QByteArray()), date);
+}
+
+DayRecords dayRecords(QByteArrayView file, const QString& date)
+{
     DayRecords day;
-    const std::optional<QByteArray> file = textfile::readBytes(path);
-    const QByteArrayView bytes = file ? textfile::withoutBom(*file) : QByteArrayView();
+    const QByteArrayView bytes = textfile::withoutBom(file);
     const QStringView key = date;
     QByteArray lines;
     bool first = true;
@@ -213,14 +235,26 @@ QString playNote(const QString& secondsText, long long answers, const QString& s
 
 textfile::WriteResult append(const QString& line, const QString& path, qint64* oldSize)
 {
-    recordlog::forget();
-    return textfile::append(path, line, oldSize);
+    const bool held = recordlog::holdsCurrent(path);
+    qint64 before = 0;
+    const textfile::WriteResult w = textfile::append(path, line, &before);
+    if (oldSize)
+        *oldSize = before;
+    if (w.ok)
+        recordlog::appended(path, before, held);
+    else
+        recordlog::forget();
+    return w;
 }
 
 textfile::WriteResult truncate(const QString& path)
 {
-    recordlog::forget();
-    return textfile::replace(path, QString());
+    const textfile::WriteResult w = textfile::replace(path, QString());
+    if (w.ok)
+        recordlog::replaced(path, {});
+    else
+        recordlog::forget();
+    return w;
 }
 
 QString secondsText(float seconds) { return recordline::number(seconds); }

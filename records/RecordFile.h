@@ -39,7 +39,14 @@ public:
     // Parses the file's bytes and keeps them, so that a rewrite can take each
     // line as it stands. A leading UTF-8 byte order mark is not part of the
     // first record.
-    static std::shared_ptr<const RecordTable> parseBytes(QByteArray bytes);
+    static std::shared_ptr<RecordTable> parseBytes(QByteArray bytes);
+
+    // Adds the records of `tail`, bytes appended to the file after those
+    // parsed, as a parse of the whole file would give them. Only a table
+    // parsed from bytes that end in LF grows so; for any other this returns
+    // false and the whole file must be parsed again. Changes the table: only
+    // its sole owner may call it.
+    bool appendLines(QByteArrayView tail);
 
     const std::vector<RecordView>& records() const { return records_; }
     int size() const { return int(records_.size()); }
@@ -50,6 +57,8 @@ public:
     // Whether the table was parsed from bytes (parseBytes).
     bool hasBytes() const { return fromBytes_; }
     qsizetype byteSize() const { return bytes_.size(); }
+    // The file's bytes as parsed (for a table parsed from bytes).
+    const QByteArray& bytes() const { return bytes_; }
     // The bytes before the first line: a byte order mark, or nothing.
     QByteArrayView prefix() const { return QByteArrayView(bytes_).first(prefix_); }
     // Record i's line as the file holds it, without its line end.
@@ -68,9 +77,15 @@ private:
         bool damaged;
         bool crlf;
     };
+    // Parses the lines of bytes_ from `from` on, which decode to `text`.
+    void addLines(qsizetype from, const QString& text, bool clean);
+
     QByteArray bytes_;
     qsizetype prefix_ = 0;
     QString buffer_;
+    // The text of lines appended after the parse: each append's own buffer,
+    // so that the records before keep pointing into theirs.
+    std::vector<QString> appended_;
     std::vector<RecordView> records_;
     std::vector<Line> lines_;
     bool fromBytes_ = false;
@@ -93,6 +108,8 @@ struct DayRecords {
     QString firstDate;
 };
 DayRecords readDay(const QString& date, const QString& path = FileName);
+// The same from the file's bytes, read before (recordlog::bytes).
+DayRecords dayRecords(QByteArrayView file, const QString& date);
 
 // The line a game appends: quoted date, time and item, bare seconds, quoted
 // note, and a final bare comma.

@@ -3,7 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <functional>
+#include <future>
+#include <mutex>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace recordlog {
 namespace {
@@ -22,38 +28,250 @@ struct Stamp {
     }
 };
 
+std::optional<Stamp> stampOf(const QString& absolute)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(absolute).constData(), &st) != 0)
+        return std::nullopt;
+    return Stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+QString absolutePath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+
+// The file's bytes from `from` to `to`, or nothing when they cannot all be read.
+std::optional<QByteArray> readRange(const QString& absolute, qint64 from, qint64 to)
+{
+    const int fd = ::open(QFile::encodeName(absolute).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QByteArray out(to - from, Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < out.size()) {
+        const ssize_t n = ::pread(fd, out.data() + done, size_t(out.size() - done), off_t(from + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    ::close(fd);
+    if (done != out.size())
+        return std::nullopt;
+    return out;
+}
+
 struct Kept {
     QString path;
     Stamp stamp;
-    std::shared_ptr<const RecordTable> table;
+    std::shared_ptr<RecordTable> table;
+    bool holds(const QString& absolute, const Stamp& now) const
+    {
+        return table && path == absolute && stamp == now;
+    }
 };
 
-Kept& kept()
+// The bytes bytes() read, until a parse takes them over.
+struct Read {
+    QString path;
+    Stamp stamp;
+    QByteArray bytes;
+    bool valid = false;
+};
+
+struct State {
+    std::mutex mutex;  // guards kept and read; never held while parsing
+    Kept kept;
+    Read read;
+    std::mutex workerMutex;  // guards worker
+    // The last job given to the worker; each job waits for the one before.
+    // Declared last: at exit it is destroyed first, waiting for the job,
+    // while the rest still stands.
+    std::shared_future<void> worker;
+};
+
+State& state()
 {
-    static Kept k;
-    return k;
+    static State s;
+    return s;
+}
+
+void post(std::function<void()> job)
+{
+    State& s = state();
+    const std::lock_guard lock(s.workerMutex);
+    std::shared_future<void> before = s.worker;
+    s.worker = std::async(std::launch::async, [before, job = std::move(job)] {
+                   if (before.valid())
+                       before.wait();
+                   job();
+               }).share();
+}
+
+// Parses `bytes`, the file as it was at `stamp`, and keeps the table.
+void keepParsed(const QString& absolute, const Stamp& stamp, QByteArray bytes)
+{
+    std::shared_ptr<RecordTable> table = RecordTable::parseBytes(std::move(bytes));
+    State& s = state();
+    const std::lock_guard lock(s.mutex);
+    s.kept = Kept{absolute, stamp, std::move(table)};
+    if (s.read.valid && s.read.path == absolute && s.read.stamp == stamp)
+        s.read = Read{};
 }
 
 }  // namespace
 
+void waitForWorker()
+{
+    State& s = state();
+    std::shared_future<void> w;
+    {
+        const std::lock_guard lock(s.workerMutex);
+        w = s.worker;
+    }
+    if (w.valid())
+        w.wait();
+}
+
 std::shared_ptr<const RecordTable> current(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    struct stat st {};
-    if (::stat(QFile::encodeName(absolute).constData(), &st) != 0) {
+    waitForWorker();
+    const QString absolute = absolutePath(path);
+    const std::optional<Stamp> stamp = stampOf(absolute);
+    State& s = state();
+    if (!stamp) {
         forget();
         return recordfile::read(path);  // missing: empty
     }
-    const Stamp stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-    Kept& k = kept();
-    if (k.table && k.path == absolute && k.stamp == stamp)
-        return k.table;
-    // Stamped before reading: a change during the read makes the next call
-    // read again.
-    k = Kept{absolute, stamp, recordfile::read(path)};
-    return k.table;
+    QByteArray bytes;
+    {
+        const std::lock_guard lock(s.mutex);
+        if (s.kept.holds(absolute, *stamp))
+            return s.kept.table;
+        if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp)
+            bytes = s.read.bytes;
+        else
+            // Stamped before reading: a change during the read makes the
+            // next call read again.
+            bytes = textfile::readBytes(path).value_or(QByteArray());
+        s.kept = Kept{};
+    }
+    keepParsed(absolute, *stamp, std::move(bytes));
+    const std::lock_guard lock(s.mutex);
+    return s.kept.table;
 }
 
-void forget() { kept() = Kept{}; }
+QByteArray bytes(const QString& path)
+{
+    const QString absolute = absolutePath(path);
+    const std::optional<Stamp> stamp = stampOf(absolute);
+    if (!stamp)
+        return {};
+    State& s = state();
+    {
+        const std::lock_guard lock(s.mutex);
+        if (s.kept.holds(absolute, *stamp))
+            return s.kept.table->bytes();
+        if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp)
+            return s.read.bytes;
+    }
+    QByteArray read = textfile::readBytes(path).value_or(QByteArray());
+    const std::lock_guard lock(s.mutex);
+    s.read = Read{absolute, *stamp, read, true};
+    return read;
+}
+
+void parseInBackground(const QString& path)
+{
+    post([absolute = absolutePath(path)] {
+        const std::optional<Stamp> stamp = stampOf(absolute);
+        if (!stamp)
+            return;
+        State& s = state();
+        QByteArray bytes;
+        bool haveBytes = false;
+        {
+            const std::lock_guard lock(s.mutex);
+            if (s.kept.holds(absolute, *stamp))
+                return;
+            if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp) {
+                bytes = s.read.bytes;
+                haveBytes = true;
+            }
+        }
+        if (!haveBytes)
+            bytes = textfile::readBytes(absolute).value_or(QByteArray());
+        keepParsed(absolute, *stamp, std::move(bytes));
+    });
+}
+
+bool holdsCurrent(const QString& path)
+{
+    waitForWorker();
+    const QString absolute = absolutePath(path);
+    const std::optional<Stamp> stamp = stampOf(absolute);
+    State& s = state();
+    const std::lock_guard lock(s.mutex);
+    return stamp && s.kept.holds(absolute, *stamp);
+}
+
+void appended(const QString& path, qint64 oldSize, bool heldBefore)
+{
+    const QString absolute = absolutePath(path);
+    const std::optional<Stamp> stamp = stampOf(absolute);
+    if (!heldBefore || !stamp) {
+        forget();
+        return;
+    }
+    post([absolute, oldSize, stamp = *stamp] {
+        State& s = state();
+        std::shared_ptr<RecordTable> table;
+        {
+            const std::lock_guard lock(s.mutex);
+            if (s.kept.path == absolute && s.kept.stamp.size == oldSize)
+                table = std::move(s.kept.table);
+            s.kept = Kept{};
+            s.read = Read{};
+        }
+        if (!table)
+            return;
+        // A table no screen holds grows where it is; one that a screen still
+        // shows stays as the screen saw it.
+        if (table.use_count() > 1)
+            table = std::make_shared<RecordTable>(*table);
+        const std::optional<QByteArray> tail = readRange(absolute, oldSize, stamp.size);
+        if (!tail || !table->appendLines(*tail))
+            return;  // the next current() parses the whole file
+        const std::lock_guard lock(s.mutex);
+        s.kept = Kept{absolute, stamp, std::move(table)};
+    });
+}
+
+void replaced(const QString& path, QByteArray bytes)
+{
+    const QString absolute = absolutePath(path);
+    const std::optional<Stamp> stamp = stampOf(absolute);
+    if (!stamp) {
+        forget();
+        return;
+    }
+    post([absolute, stamp = *stamp, bytes = std::move(bytes)] {
+        State& s = state();
+        {
+            const std::lock_guard lock(s.mutex);
+            s.kept = Kept{};
+            s.read = Read{};
+        }
+        keepParsed(absolute, stamp, bytes);
+    });
+}
+
+void forget()
+{
+    waitForWorker();
+    State& s = state();
+    const std::lock_guard lock(s.mutex);
+    s.kept = Kept{};
+    s.read = Read{};
+}
 
 }  // namespace recordlog

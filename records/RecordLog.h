@@ -5,9 +5,16 @@
 // at the moment of the call. The parsed table is kept and handed out again
 // while the file is unchanged (same file, size, modification and change
 // time), so entering the record list, the notes, the edit screen or an
-// analysis view after another costs no reading. The program's own writes
-// through recordfile drop the kept table. Tables are immutable and shared:
-// a screen holds its table for as long as it shows it.
+// analysis view after another costs no reading. Tables are immutable and
+// shared: a screen holds its table for as long as it shows it.
+//
+// The parse need not wait for the first screen: start-up reads the file's
+// bytes for the day view (bytes()), and once the main window stands,
+// parseInBackground() parses those same bytes on a worker thread. A screen
+// entered before it ends waits for it instead of parsing again. The
+// program's own writes keep the parsed log current without a new parse of
+// the file: an append adds the appended lines' records, a rewrite hands over
+// the bytes it wrote; both on the worker thread.
 #include "records/RecordFile.h"
 
 #include <memory>
@@ -15,6 +22,25 @@
 namespace recordlog {
 
 std::shared_ptr<const RecordTable> current(const QString& path = recordfile::FileName);
+
+// The file's bytes as they are now (empty when it is missing), read once
+// and kept for the parse that follows.
+QByteArray bytes(const QString& path = recordfile::FileName);
+
+// Parses the log on a worker thread unless the kept table is current.
+void parseInBackground(const QString& path = recordfile::FileName);
+// Returns once the worker has done what it was given.
+void waitForWorker();
+
+// Whether the kept table holds the file as it is now: before an append,
+// whether the table may simply grow by the appended lines.
+bool holdsCurrent(const QString& path = recordfile::FileName);
+// The program appended to the file, which was `oldSize` bytes long: the kept
+// table, when it held the file before (`heldBefore`), gains the records of
+// the appended lines.
+void appended(const QString& path, qint64 oldSize, bool heldBefore);
+// The program replaced the file by `bytes`: they become the kept table.
+void replaced(const QString& path, QByteArray bytes);
 
 // Drops the kept table; the next current() reads the file again.
 void forget();

@@ -11,6 +11,7 @@
 #include "platform/MonthCalendar.h"
 #include "records/AnswerLog.h"
 #include "records/GameItems.h"
+#include "records/RecordLog.h"
 #include "review/ChartDrawing.h"
 #include "review/DayPictures.h"
 
@@ -170,7 +171,8 @@ void DayView::rebuildMainScreen()
     const QStringList& names = items::names();
     shownDay_ = mtvmain->value();
     const QString day = dateText(shownDay_);
-    records_ = recordfile::readDay(day);
+    // The bytes start-up reads here are those the log's parse takes over.
+    records_ = recordfile::dayRecords(recordlog::bytes(), day);
     const recordfile::DayRecords& records = records_;
     tally_ = {};
     if (records.firstDate.isEmpty() && records.table->empty()) {
