@@ -2,12 +2,12 @@
 
 #include "platform/ChartScale.h"
 
-#include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
-#include <QLegendMarker>
+#include <QGraphicsItem>
 #include <QLineSeries>
+#include <QPainter>
 #include <QSet>
 #include <QValueAxis>
 
@@ -54,6 +54,52 @@ int roundStep(int n)
             if (m * power >= n)
                 return m * power;
 }
+
+// The pale band of a folded series: one rectangle per column, from the
+// smallest to the largest value of its points. A filled outline of
+// thousands of steps costs the painter far more than the same area as
+// rectangles.
+class FoldedBand : public QGraphicsItem {
+public:
+    FoldedBand(QChart* chart, QAbstractSeries* mapping, chartscale::Folded folded, qint64 points, QColor color)
+        : QGraphicsItem(chart), chart_(chart), mapping_(mapping), folded_(std::move(folded)), points_(points),
+          color_(color)
+    {
+        setZValue(3.5);  // above the grid and the axes, below the series
+    }
+    enum { Type = UserType + 1 };
+    int type() const override { return Type; }
+    QRectF boundingRect() const override { return chart_->plotArea(); }
+    void areaChanged() { prepareGeometryChange(); }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override
+    {
+        // Point and value axes are linear: two corners give every position.
+        const QPointF origin = chart_->mapToPosition(QPointF(0.5, 0), mapping_);
+        const QPointF far = chart_->mapToPosition(QPointF(double(points_) + 0.5, 1), mapping_);
+        const double perPoint = (far.x() - origin.x()) / double(points_);
+        const double perValue = far.y() - origin.y();
+        painter->save();
+        painter->setClipRect(chart_->plotArea());
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        const size_t n = folded_.peaks.size();
+        for (size_t g = 0; g < n; ++g) {
+            const double from = origin.x() + perPoint * double(folded_.firsts[g]);
+            const double to = origin.x() + perPoint * double(g + 1 < n ? folded_.firsts[g + 1] : points_);
+            const double top = origin.y() + perValue * folded_.peaks[g];
+            const double bottom = origin.y() + perValue * folded_.lows[g];
+            painter->fillRect(QRectF(QPointF(from, top), QPointF(to, bottom)).normalized(), color_);
+        }
+        painter->restore();
+    }
+
+private:
+    QChart* chart_;
+    QAbstractSeries* mapping_;
+    chartscale::Folded folded_;
+    qint64 points_;
+    QColor color_;
+};
+
 }  // namespace
 
 Chart::Chart(const QString& objectName, QWidget* parent, int seriesCount) : QChartView(parent)
@@ -79,6 +125,11 @@ Chart::Chart(const QString& objectName, QWidget* parent, int seriesCount) : QCha
     c->addAxis(valueAxis_, Qt::AlignLeft);
     c->addAxis(categoryAxis_, Qt::AlignBottom);
     c->addAxis(numberAxis_, Qt::AlignBottom);
+    connect(c, &QChart::plotAreaChanged, this, [this] {
+        for (QGraphicsItem* item : chart()->childItems())
+            if (auto* band = qgraphicsitem_cast<FoldedBand*>(item))
+                band->areaChanged();
+    });
     setSeriesCount(seriesCount);
     redraw();
 }
@@ -236,8 +287,10 @@ void Chart::drawBars(int roomPx)
 void Chart::drawFolded(int roomPx)
 {
     const int n = pointCount();
-    numberAxis_->setRange(0.5, n + 0.5);
+    // The interval first: a range set under the old, smaller interval lays
+    // out a label for every old step across the new range.
     numberAxis_->setTickInterval(chartscale::countAxis(n, std::max(2, roomPx / 90)).step);
+    numberAxis_->setRange(0.5, n + 0.5);
     categoryAxis_->hide();
     shownLabels_.clear();
     numberAxis_->show();
@@ -246,43 +299,33 @@ void Chart::drawFolded(int roomPx)
     // edge keeps every peak, and their mean as a line.
     const int columns = std::max(1, roomPx / ColumnPx);
     for (int s = 0; s < seriesCount(); ++s) {
-        const chartscale::Folded f = chartscale::fold(values_[size_t(s)], columns);
+        chartscale::Folded f = chartscale::fold(values_[size_t(s)], columns);
         columns_ = int(f.peaks.size());
-        auto* upper = new QLineSeries;
-        auto* lower = new QLineSeries;
         auto* mean = new QLineSeries;
-        QList<QPointF> top, bottom, middle;
-        for (auto* v : {&top, &bottom, &middle})
-            v->reserve(qsizetype(f.peaks.size()) * 2);
+        QList<QPointF> middle;
+        middle.reserve(qsizetype(f.peaks.size()));
         for (size_t g = 0; g < f.peaks.size(); ++g) {
             const double from = double(f.firsts[g]) + 0.5;
             const double to = (g + 1 < f.firsts.size() ? double(f.firsts[g + 1]) : double(n)) + 0.5;
-            top << QPointF(from, f.peaks[g]) << QPointF(to, f.peaks[g]);
-            bottom << QPointF(from, f.lows[g]) << QPointF(to, f.lows[g]);
             middle << QPointF((from + to) / 2, f.means[g]);
         }
-        upper->replace(top);
-        lower->replace(bottom);
         mean->replace(middle);
-        auto* band = new QAreaSeries(upper, lower);
-        QColor pale = seriesColor(s);
-        pale.setAlpha(80);
-        band->setColor(pale);
-        band->setPen(Qt::NoPen);  // the fill shows the band; stroking its long outline is slow
-        addSeries(band, numberAxis_);
         mean->setName(names_[size_t(s)]);
         QPen pen(seriesColor(s));
         pen.setWidthF(1.5);
         mean->setPen(pen);
         addSeries(mean, numberAxis_);
-        for (QLegendMarker* m : chart()->legend()->markers(band))
-            m->setVisible(false);
+        QColor pale = seriesColor(s);
+        pale.setAlpha(80);
+        new FoldedBand(chart(), mean, std::move(f), n, pale);  // the chart owns it
     }
 }
 
 void Chart::redraw()
 {
     chart()->removeAllSeries();
+    for (QGraphicsItem* item : chart()->childItems())
+        delete qgraphicsitem_cast<FoldedBand*>(item);
     setValueScale();
     const int room = plotRoom();
     drawnRoom_ = room;

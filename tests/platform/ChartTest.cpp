@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -152,4 +153,44 @@ TEST(Chart, LabelsAreThinnedToFitAndNeverReadAsMarkup)
     chart.setPointLabel(1, QStringLiteral("<b>"));
     chart.redraw();
     EXPECT_EQ(chart.shownLabels().value(0), QStringLiteral("&lt;b&gt;"));
+}
+
+// A folded series keeps every peak in sight: the band of the column that
+// holds a spike reaches the spike's height, whatever draws it.
+TEST(Chart, AFoldedBandReachesTheSpikeOfItsColumn)
+{
+    Chart chart(QStringLiteral("mcrTest"));
+    chart.resize(600, 300);
+    chart.setPointCount(32766);
+    for (int i = 1; i <= 32766; ++i)
+        chart.setPointValue(i, 10.0);
+    chart.setPointValue(20000, 45.0);
+    chart.setValueMax(50);
+    chart.redraw();
+    chart.show();
+    QApplication::processEvents();
+    const QImage image = chart.grab().toImage();
+    QChart* c = chart.chart();
+    QAbstractSeries* series = c->series().front();
+    auto at = [&](double point, double value) {
+        return chart.mapFromScene(c->mapToScene(c->mapToPosition(QPointF(point, value), series)));
+    };
+    // The topmost pixel tinted by the series' colour near x.
+    auto top = [&](int x) {
+        int best = image.height();
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor p = image.pixelColor(x + dx, y);
+                if (p.blue() > p.red() + 25) {
+                    best = std::min(best, y);
+                    break;
+                }
+            }
+        return best;
+    };
+    const QPoint spike = at(20000, 45);
+    const QPoint plateau = at(5000, 10);
+    EXPECT_NEAR(top(spike.x()), spike.y(), 3);
+    EXPECT_NEAR(top(plateau.x()), plateau.y(), 3);
+    EXPECT_GT(plateau.y() - spike.y(), 50);  // the spike stands well above
 }
