@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <sys/stat.h>
+#include <utility>
 #include <unistd.h>
 
 namespace recordlog {
@@ -100,10 +101,15 @@ void post(std::function<void()> job)
     State& s = state();
     const std::lock_guard lock(s.workerMutex);
     std::shared_future<void> before = s.worker;
-    s.worker = std::async(std::launch::async, [before, job = std::move(job)] {
+    // The finished job keeps its state (and so this function object) alive
+    // for as long as the next one refers to it: what a job holds, the bytes
+    // of a rewrite among it, goes as soon as it ran.
+    s.worker = std::async(std::launch::async, [before, job = std::move(job)]() mutable {
                    if (before.valid())
                        before.wait();
-                   job();
+                   before = {};
+                   const auto run = std::exchange(job, nullptr);
+                   run();
                }).share();
 }
 

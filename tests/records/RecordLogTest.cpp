@@ -81,6 +81,22 @@ TEST_F(RecordLog, TheProgramsWritesKeepTheParsedLogEqualToTheFile)
     EXPECT_EQ(contents(*recordlog::current()), contents(*recordfile::read()));
 }
 
+// A rewrite's bytes live as long as the parsed log made of them, not as
+// long as the program runs.
+TEST_F(RecordLog, ARewritesBytesAreLetGoOnceALaterOneReplacesThem)
+{
+    writeText(recordfile::FileName, recordgen::text(50));
+    ASSERT_TRUE(RecordEdits(recordlog::current()).save().ok);
+    QByteArray first = recordlog::current()->bytes();
+    {
+        RecordEdits edits(recordlog::current());
+        edits.remove(0);
+        ASSERT_TRUE(edits.save().ok);
+    }
+    recordlog::waitForWorker();
+    EXPECT_TRUE(first.isDetached());  // nothing else holds them
+}
+
 TEST_F(RecordLog, AnAppendNoScreenSawGrowsTheTableAndOneBehindTheProgramsBackIsReadAgain)
 {
     writeText(recordfile::FileName, recordgen::text(100));
