@@ -1,5 +1,6 @@
 #include "app/GamePanel.h"
 
+#include "platform/Glossary.h"
 #include "platform/SvgPicture.h"
 #include "records/GameItems.h"
 
@@ -36,6 +37,7 @@ GamePanel::GamePanel(QWidget* parent) : QFrame(parent)
     for (const GameButton& g : Buttons) {
         auto* b = new QPushButton(items::names()[g.item - 1], this);
         b->setObjectName(QString::fromLatin1(g.name));
+        glossary::setTip(b, glossary::gameTip(g.item));
         b->setMinimumSize(120, 44);
         b->setIcon(svgpicture::icon(QString::fromLatin1(Pictures[size_t(g.item - 1)])));
         b->setIconSize(QSize(PictureSide, PictureSide));

@@ -4,6 +4,7 @@
 #include "app/SettingsFile.h"
 #include "dictionary/Dictionary.h"
 #include "platform/Clock.h"
+#include "platform/Glossary.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
@@ -112,6 +113,7 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     for (int item = 1; item <= 7; ++item)
         fraGame->setAvailable(item, false);
     fraGame->setDictionaryAvailable(false);
+    glossary::explain(this);
 }
 
 QPushButton* MainWindow::addToolButton(const char* name, const QString& caption, const QString& tip)

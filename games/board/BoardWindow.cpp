@@ -230,14 +230,16 @@ void BoardWindow::drawSample()
 
 void BoardWindow::showIdleSample()
 {
-    // The tables were loaded just before.
-    index_ = std::make_unique<BoardIndex>(dictionary());
+    // The tables were loaded just before, or the level changed.
+    index_ = std::make_unique<BoardIndex>(levelTable());
     drawSample();
 }
 
 bool BoardWindow::canPlay(QString* reason) const
 {
     pending_ = drawBoard(*index_, chosenTiles(), reason);
+    if (!pending_ && !level().all() && dictionary().kanjiCount() > 0)
+        *reason = level().refusal();
     return pending_.has_value();
 }
 

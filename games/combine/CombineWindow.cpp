@@ -80,11 +80,11 @@ void CombineWindow::showQuestion(const CombineQuestion& q)
     }
 }
 
-void CombineWindow::nextQuestion() { showQuestion(CombineQuestion::draw(dictionary(), Random::instance())); }
+void CombineWindow::nextQuestion() { showQuestion(CombineQuestion::draw(levelTable(), Random::instance())); }
 
 void CombineWindow::showIdleSample()
 {
-    showQuestion(CombineQuestion::sample(dictionary(), Random::instance()));
+    showQuestion(CombineQuestion::sample(levelTable(), Random::instance()));
     answerKanji_.show(question_.answer);
 }
 

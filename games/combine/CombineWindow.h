@@ -37,6 +37,11 @@ protected:
     void clearAnswerLabel() override;
     QString helpText() const override { return helpLines(); }
     bool canPlay(QString* reason) const override { return questionTableUsable(reason); }
+    // A right answer shows the kanji typed, which may be another of the same components.
+    QString yomiOf(Verdict verdict, const QString& question, const QString& typed) const override
+    {
+        return verdict == Verdict::Right ? typed : question;
+    }
 
 private:
     void showQuestion(const CombineQuestion& q);

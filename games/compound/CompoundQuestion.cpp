@@ -20,7 +20,7 @@ std::vector<int> CompoundQuestion::hintKanji() const
     return owner;
 }
 
-CompoundWords::CompoundWords(const Dictionary& dictionary)
+CompoundWords::CompoundWords(const Dictionary& dictionary, const KanjiLevel& level)
 {
     for (int i = 1; i <= dictionary.kanjiCount(); ++i)
         kousei_[dictionary.kansei(i)] << dictionary.kousei(i);
@@ -30,7 +30,7 @@ CompoundWords::CompoundWords(const Dictionary& dictionary)
         compounds_ << word;
         words_.insert(word);
         std::array<QStringList, 2> parts;
-        if (componentsOf(word, &parts))
+        if (componentsOf(word, &parts) && level.admits(word))
             usable_.push_back(j);
     }
 }

@@ -2,6 +2,8 @@
 // The compound combine puzzle without a window: the words of the compound
 // dictionary that can be set, one question (the components of a two-kanji
 // word's two kanji mixed together), and which answers are right.
+#include "dictionary/KanjiLevel.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -34,11 +36,12 @@ struct CompoundQuestion {
 // The compound dictionary as far as the game can use it, taken from the
 // tables once when the window opens. A word can be set when it has two
 // characters that both have an entry in the kanji table and whose
-// components fit the labels; any other word is never drawn.
+// components fit the labels, and whose two kanji the level admits; any
+// other word is never drawn, though it is a right answer all the same.
 class CompoundWords {
 public:
     CompoundWords() = default;
-    explicit CompoundWords(const Dictionary& dictionary);
+    explicit CompoundWords(const Dictionary& dictionary, const KanjiLevel& level = {});
 
     bool empty() const { return usable_.empty(); }
     int size() const { return int(usable_.size()); }

@@ -83,15 +83,16 @@ CompoundWindow::CompoundWindow(GameContext context, QWidget* parent)
     onLeftClick(answerKanji_.label(), [this] { lblKanjiK_Click(); });
 
     Form_Load();
-    if (rules_.words().empty())
-        msgbox::warning(this, definition().windowTitle, NoWordsText);
+    QString why;
+    if (!canPlay(&why))
+        msgbox::warning(this, definition().windowTitle, why);
 }
 
 bool CompoundWindow::canPlay(QString* reason) const
 {
     if (!rules_.words().empty())
         return true;
-    *reason = NoWordsText;
+    *reason = level().all() ? NoWordsText : level().refusal();
     return false;
 }
 
@@ -134,8 +135,9 @@ void CompoundWindow::nextQuestion() { showQuestion(rules_.words().draw(Random::i
 
 void CompoundWindow::showIdleSample()
 {
-    // The tables are final once the window has loaded them.
-    rules_.setWords(CompoundWords(dictionary()));
+    // The tables are final once the window has loaded them; the words are
+    // worked out again for another level.
+    rules_.setWords(CompoundWords(dictionary(), level()));
     showQuestion(rules_.words().draw(Random::instance()));
     answerKanji_.show(currentAnswer());
 }

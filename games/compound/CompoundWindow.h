@@ -50,6 +50,11 @@ protected:
     int rateNumerator() const override { return typedChars(); }
     QString sixthValue() const override { return QString::number(typedChars()); }
     QString noteSuffix() const override;
+    // A right answer shows the word typed, which may be another of the same components.
+    QString yomiOf(Verdict verdict, const QString& question, const QString& typed) const override
+    {
+        return verdict == Verdict::Right ? typed : question;
+    }
 
 private:
     void showQuestion(CompoundQuestion q);

@@ -148,9 +148,9 @@ void DismantleWindow::showSlots()
 
 void DismantleWindow::setKanjiBackground(const QColor& color) { setLabelColor(lblKanjiK, QPalette::Window, color); }
 
-void DismantleWindow::nextQuestion() { showQuestion(DismantleQuestion::draw(dictionary(), Random::instance())); }
+void DismantleWindow::nextQuestion() { showQuestion(DismantleQuestion::draw(levelTable(), Random::instance())); }
 
-void DismantleWindow::showIdleSample() { showQuestion(DismantleQuestion::sample(dictionary(), Random::instance())); }
+void DismantleWindow::showIdleSample() { showQuestion(DismantleQuestion::sample(levelTable(), Random::instance())); }
 
 void DismantleWindow::clearAnswerLabel()
 {

@@ -1,6 +1,7 @@
 #include "games/frame/GameWindow.h"
 
 #include "dictionary/Dictionary.h"
+#include "dictionary/Readings.h"
 #include "games/frame/AnswerBox.h"
 #include "games/frame/AnswerKanji.h"
 #include "games/frame/ClickFilter.h"
@@ -9,6 +10,7 @@
 #include "games/frame/PlayStore.h"
 #include "platform/Clock.h"
 #include "platform/Colors.h"
+#include "platform/Glossary.h"
 #include "platform/Grid.h"
 #include "platform/HelpTour.h"
 #include "platform/HelpViewer.h"
@@ -75,6 +77,8 @@ GameWindow::GameWindow(const GameDefinition& definition, GameContext context, QW
     connect(f1, &QShortcut::activated, this, [this] { help::open(this, help::ProgramHelp, helpPage()); });
 }
 
+GameWindow::~GameWindow() = default;
+
 QString GameWindow::helpPage() const
 {
     const int i = std::clamp(def_.item, 1, int(std::size(HelpAnchors))) - 1;
@@ -95,10 +99,14 @@ void GameWindow::Form_Load()
     }
     chkAs->setChecked(s.autoSave != 0);
     chkAs_Click();
+    readOptions();
 
     clearQuestion();
     if (ctx_.loadDictionaries)
         dictionaryProblem_ = ctx_.dictionary.load();
+    applyLevel();
+    if (chkYomi->isChecked())
+        Readings::shipped();  // read now, not in the first answer's pause
     showIdleSample();
 
     cboJikan->addItems(timeChoices());
@@ -125,6 +133,7 @@ void GameWindow::Form_Load()
         l->clear();
     cmdStart->setFocus();  // Enter starts a play
     keepKeysInAnswerBox();
+    glossary::explain(this);
     loading_ = false;
     if (!dictionaryProblem_.isEmpty())
         msgbox::warning(this, DictionaryProblemTitle, dictionaryProblem_);
@@ -226,12 +235,76 @@ void GameWindow::chkHint_Click()
     writeSettings();
 }
 
+// The games' own options, in ゲーム設定.txt. A level the file names that is
+// none of the list is 常用すべて, its line left as it is until another level
+// is chosen.
+
+void GameWindow::readOptions()
+{
+    options_ = GameOptions::read();
+    level_ = KanjiLevel::fromName(options_.value(def_.item, KanjiLevel::OptionName));
+    cboLevel->clear();
+    cboLevel->addItems(KanjiLevel::names());
+    cboLevel->setCurrentIndex(level_.index());
+    chkYomi->setChecked(options_.isOn(def_.item, YomiCaption, true));
+    lblYomi->clear();
+}
+
+void GameWindow::writeOptions()
+{
+    if (loading_)
+        return;
+    const textfile::WriteResult r = options_.write();
+    if (!r.ok)
+        msgbox::warning(this, QStringLiteral("設定保存"), r.message(GameOptions::FileName));
+}
+
+void GameWindow::cboLevel_Click(int index)
+{
+    if (index < 0)
+        return;
+    level_ = KanjiLevel::fromName(cboLevel->itemText(index));
+    options_.set(def_.item, KanjiLevel::OptionName, level_.name());
+    writeOptions();
+    if (!play_.running())
+        applyLevel();
+}
+
+void GameWindow::chkYomi_Click()
+{
+    options_.setOn(def_.item, YomiCaption, chkYomi->isChecked());
+    writeOptions();
+    if (!chkYomi->isChecked())
+        lblYomi->clear();
+}
+
+void GameWindow::applyLevel()
+{
+    if (level_.grade() == tableLevel_.grade() && (level_.all() || levelTable_))
+        return;
+    tableLevel_ = level_;
+    levelTable_ = level_.all() ? nullptr : std::make_unique<Dictionary>(level_.restrict(ctx_.dictionary));
+    if (!loading_)
+        showIdleSample();
+}
+
+const Dictionary& GameWindow::levelTable() const { return levelTable_ ? *levelTable_ : ctx_.dictionary; }
+
+void GameWindow::addSetting(QWidget* control) { settingsGrid_->addWidget(control, settingsGrid_->rowCount(), 0, 1, 2); }
+
+void GameWindow::showYomi(const QString& text)
+{
+    // The line waits for no file: the table is in the program and read once.
+    lblYomi->setText(chkYomi->isChecked() ? Readings::shipped().line(text) : QString());
+}
+
 // The life of a play.
 
 void GameWindow::cmdStart_Click()
 {
     if (play_.running())
         return;
+    applyLevel();  // a level chosen during the last play
     QString reason;
     if (!canPlay(&reason)) {
         msgbox::warning(this, def_.windowTitle, reason);
@@ -245,6 +318,7 @@ void GameWindow::cmdStart_Click()
     for (QLabel* l : {lblOk, lblNg, lblByou, lblRitu})
         l->clear();
     clearAnswerLabel();
+    lblYomi->clear();
     lblMoji_T->setText(QStringLiteral("0"));
     lblOk->setText(QStringLiteral("0"));
     lblNg->setText(QStringLiteral("0"));
@@ -401,9 +475,10 @@ void GameWindow::judged(Verdict verdict, const QString& question, const QString&
                         const QString& missed)
 {
     showCounts();
+    showYomi(yomiOf(verdict, question, typed));
     const QDateTime now = Clock::instance().now();
-    emit answerJudged(Answer{dateText(now.date()), timeText(now.time()), def_.item, question, typed, verdict, found,
-                             missed});
+    emit answerJudged(
+        Answer{dateText(now.date()), timeText(now.time()), def_.item, question, typed, verdict, found, missed});
 }
 
 void GameWindow::countAnswer(Verdict verdict, const QString& question, const QString& typed)
@@ -523,9 +598,13 @@ bool GameWindow::questionTableUsable(QString* reason) const
 {
     if (!kanjiTableUsable(reason))
         return false;
-    if (dictionary().questionCount() > 0)
+    if (dictionary().questionCount() == 0) {
+        *reason = NoQuestionText;
+        return false;
+    }
+    if (levelTable().questionCount() > 0)
         return true;
-    *reason = NoQuestionText;
+    *reason = level_.refusal();
     return false;
 }
 

@@ -3,7 +3,9 @@
 // Start and the countdown, the three timers, the time bar, the counters and
 // results, storing a play, the history area and the way back to the main
 // window. A game derives from it, fills gameArea() and supplies the hooks.
+#include "dictionary/KanjiLevel.h"
 #include "games/frame/AnswerSteps.h"
+#include "games/frame/GameOptions.h"
 #include "games/frame/PlayFrame.h"
 #include "platform/WayBack.h"
 #include "records/AnswerFile.h"
@@ -15,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class AnswerBox;
@@ -25,6 +28,7 @@ class HistoryArea;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -76,6 +80,12 @@ public:
     static inline const QString DictionaryProblemTitle = QStringLiteral("辞書の読み込み");
     static inline const QString NoSampleText =
         QStringLiteral("漢字辞書に構成部品が３つ以上の漢字がないため、見本には部品の少ない漢字を表示します。");
+    static inline const QString LevelCaption = QStringLiteral("出題範囲");
+    // The tick that shows the reading and meaning of each answer, and its
+    // option's name in the games' options file.
+    static inline const QString YomiCaption = QStringLiteral("読みと意味");
+
+    ~GameWindow() override;
 
     const GameDefinition& definition() const { return def_; }
     // The game's place in the help (F1).
@@ -96,6 +106,8 @@ public:
     void optMode_Click(int index);
     void chkAs_Click();
     void chkHint_Click();
+    void cboLevel_Click(int index);
+    void chkYomi_Click();
     void cmdHozon_Click() { storePlay(); }
     void cmdEnd_Click();
     void cmdClear_Click();
@@ -107,6 +119,9 @@ public:
     void storePlay();
     void finishPlay(PlayFrame::End end);
 
+    // The level chosen; a running play keeps the one it started with.
+    const KanjiLevel& level() const { return level_; }
+
 protected:
     GameWindow(const GameDefinition& definition, GameContext context, QWidget* parent = nullptr);
     // The opening sequence; the game's constructor calls it last, once its
@@ -116,6 +131,9 @@ protected:
     // Hooks.
     virtual void clearQuestion() = 0;
     virtual void nextQuestion() = 0;
+    // Also when levelTable() came to hold another level's kanji (never
+    // during a play): a game that keeps what it worked out from the table
+    // works it out anew.
     virtual void showIdleSample() = 0;
     virtual void checkAnswer(const QString& answer) = 0;
     virtual void giveUp() = 0;
@@ -130,6 +148,15 @@ protected:
     virtual void hintChanged() {}
     // cboKaisu was changed by the user (not while the window opens).
     virtual void countChanged() {}
+    // Which text's reading and meaning the line under the answer box shows
+    // after a judged answer: the question, unless a game shows something
+    // else as the answer.
+    virtual QString yomiOf(Verdict verdict, const QString& question, const QString& typed) const
+    {
+        (void)verdict;
+        (void)typed;
+        return question;
+    }
 
     // For the games that draw from the kanji table: a warning when the
     // window opens on an empty table, and the refusal to start without
@@ -141,6 +168,16 @@ protected:
     // For the games that set one entry as a question: an entry that is its
     // own only component is never asked.
     bool questionTableUsable(QString* reason) const;
+    // The kanji table narrowed to the level: the entries and compounds a
+    // game draws its questions, boards and start kanji from (the whole
+    // table at 常用すべて). Answers are judged against dictionary().
+    const Dictionary& levelTable() const;
+    // The games' own options (ゲーム設定.txt) as the window read them, and
+    // writing them back after a change.
+    GameOptions& options() { return options_; }
+    void writeOptions();
+    // A control of the game's own in the settings box, on a row of its own.
+    void addSetting(QWidget* control);
 
     // A give-up that ends the play (the chain games). With something
     // `counted` the play ends as by the game's own rule; otherwise the
@@ -200,6 +237,10 @@ private:
     void buildControls();
     void keepKeysInAnswerBox();
     void writeSettings();
+    void readOptions();
+    // Narrows levelTable() to the level chosen when it holds another.
+    void applyLevel();
+    void showYomi(const QString& text);
     void selectComboText(QComboBox* box, const QString& text);
     void stopTimers();
     // Enter or Space on スタート: only a key pressed anew, a moment after
@@ -219,6 +260,11 @@ private:
     bool tourShown_ = false;
     int barFullWidth_ = 0;
     QString dictionaryProblem_;
+    GameOptions options_;
+    KanjiLevel level_;
+    // The narrowed table and the level it was made for; none at 常用すべて.
+    std::unique_ptr<Dictionary> levelTable_;
+    KanjiLevel tableLevel_;
     int ownPlayMode_ = 1;
     int& sharedPlayMode()
     {
@@ -235,6 +281,10 @@ private:
     QComboBox* cboKaisu;
     QCheckBox* chkAs;
     QCheckBox* chkHint = nullptr;
+    QComboBox* cboLevel;
+    QCheckBox* chkYomi;
+    QLabel* lblYomi;
+    QGridLayout* settingsGrid_;
     std::array<QLabel*, 3> imgStart{};
     QFrame* shpJikanB;
     QFrame* shpJikanK;

@@ -34,13 +34,18 @@ using colors::twipsToPixels;
 // time bar on top, the game's own area, the answer box and the history; a
 // right column with the buttons, settings, results and history controls.
 constexpr int WindowWidth = 12360;
-constexpr int WindowHeight = 8640;
+// Taller than the first plan's 8640 by the level and reading rows of the
+// settings box; the history below the answer gets the same room on the left.
+constexpr int WindowHeight = 9360;
 constexpr int LeftX = 120;
 constexpr int LeftWidth = 9120;
 constexpr int RightX = 9360;
 constexpr int RightWidth = 2940;
 constexpr int GameAreaTop = 1350;
 constexpr int AnswerRowTop = 5175;
+// The reading line under the answer box, above the history.
+constexpr int YomiTop = AnswerRowTop + 555;
+constexpr int YomiHeight = 270;
 
 const QString AutoSaveTip = QStringLiteral("履歴の自動保存を制御します");
 
@@ -114,6 +119,15 @@ void GameWindow::buildControls()
     txtKaitou->setFont(answerFont);
     connect(txtKaitou, &AnswerBox::enterPressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Return); });
     connect(txtKaitou, &AnswerBox::escapePressed, this, [this] { txtKaitou_KeyPress(Qt::Key_Escape); });
+    // Made before the history, which covers it when it grows for a chart.
+    lblYomi = new QLabel(this);
+    lblYomi->setObjectName(QStringLiteral("lblYomi"));
+    lblYomi->setGeometry(twipsRect(LeftX, YomiTop, LeftWidth, YomiHeight));
+    lblYomi->setTextFormat(Qt::PlainText);
+    lblYomi->setFocusPolicy(Qt::NoFocus);
+    QFont yomiFont = lblYomi->font();
+    yomiFont.setPointSize(11);
+    lblYomi->setFont(yomiFont);
 
     const QStringList& historyCounts =
         def_.historyCountChoices.isEmpty() ? def_.countChoices : def_.historyCountChoices;
@@ -165,12 +179,25 @@ void GameWindow::buildControls()
     sl->addWidget(cboJikan, 1, 1);
     sl->addWidget(chkAs, 2, 0);
     sl->addWidget(cmdHozon, 2, 1);
+    auto* lblLevel = captionLabel(settings, "lblLevel", LevelCaption);
+    cboLevel = new QComboBox(settings);
+    cboLevel->setObjectName(QStringLiteral("cboLevel"));
+    cboLevel->setToolTip(
+        QStringLiteral("しゅつだいはんい — the kanji asked: 小学1年 … 小学6年 (しょうがく, those taught up to that "
+                       "school grade) or 常用すべて (じょうようすべて, every jōyō kanji)"));
+    lblLevel->setBuddy(cboLevel);
+    sl->addWidget(lblLevel, 3, 0);
+    sl->addWidget(cboLevel, 3, 1);
+    chkYomi = new QCheckBox(YomiCaption, settings);
+    chkYomi->setObjectName(QStringLiteral("chkYomi"));
+    sl->addWidget(chkYomi, 4, 0);
     if (def_.hasHint) {
         chkHint = new QCheckBox(QStringLiteral("ヒント有り"), settings);
         chkHint->setObjectName(QStringLiteral("chkHint"));
-        sl->addWidget(chkHint, 3, 0, 1, 2);
+        sl->addWidget(chkHint, 4, 1);
         connect(chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
     }
+    settingsGrid_ = sl;
     col->addWidget(settings);
 
     auto* results = new QFrame(right);
@@ -215,6 +242,8 @@ void GameWindow::buildControls()
     for (int i = 0; i < 2; ++i)
         connect(optMode[size_t(i)], &QRadioButton::clicked, this, [this, i] { optMode_Click(i); });
     connect(chkAs, &QCheckBox::clicked, this, &GameWindow::chkAs_Click);
+    connect(cboLevel, &QComboBox::activated, this, &GameWindow::cboLevel_Click);
+    connect(chkYomi, &QCheckBox::clicked, this, &GameWindow::chkYomi_Click);
 }
 
 std::vector<QLabel*> GameWindow::componentSlots(QWidget* box, int count) const

@@ -23,8 +23,10 @@ namespace {
 struct HistoryLayout {
     int top, height, gridHeight, scrollAbove;
 };
-constexpr HistoryLayout Compact{5775, 2595, 2235, 8};
-constexpr HistoryLayout WithChart{1350, 7025, 3590, 13};
+// The compact frame leaves room above it for the reading line under the
+// answer box; both reach down to the window's foot.
+constexpr HistoryLayout Compact{6015, 3315, 2955, 10};
+constexpr HistoryLayout WithChart{1350, 7745, 3590, 13};
 constexpr int FrameMarginTwips = 60;
 
 QPushButton* chartButton(QWidget* parent, const char* name, const QString& caption)

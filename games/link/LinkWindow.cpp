@@ -63,9 +63,23 @@ void LinkWindow::clearLinkCells()
     txtKaitou->clear();
 }
 
+std::vector<int> LinkWindow::levelStarts() const
+{
+    std::vector<int> starts;
+    for (int entry : rules_.startEntries())
+        if (level().admits(dictionary().kansei(entry)))
+            starts.push_back(entry);
+    return starts;
+}
+
 void LinkWindow::startLinkChain()
 {
-    rules_.start(Random::instance());
+    // The start is drawn within the level; what links to it is any kanji of the table.
+    const std::vector<int> starts = levelStarts();
+    if (starts.empty())
+        rules_.clear();
+    else
+        rules_.start(dictionary().kansei(starts[size_t(Random::instance().position(int(starts.size())))]));
     resetAnswerGrid();
     showCells();
     showKensu();
@@ -75,9 +89,13 @@ bool LinkWindow::canPlay(QString* reason) const
 {
     if (!kanjiTableUsable(reason))
         return false;
-    if (!rules_.startEntries().empty())
+    if (rules_.startEntries().empty()) {
+        *reason = NoLinkText;
+        return false;
+    }
+    if (!levelStarts().empty())
         return true;
-    *reason = NoLinkText;
+    *reason = level().refusal();
     return false;
 }
 

@@ -26,6 +26,8 @@ protected:
     bool givenUpCounts() const override { return play().answers() > 0; }
 
 private:
+    // The entries a chain may start from that the level admits.
+    std::vector<int> levelStarts() const;
     void startLinkChain();
     void clearLinkCells();
 

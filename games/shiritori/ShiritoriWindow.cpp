@@ -67,10 +67,20 @@ void ShiritoriWindow::clearShiritoriCells()
 
 void ShiritoriWindow::startShiritoriChain()
 {
-    rules_.start(dictionary(), Random::instance());
+    rules_.start(levelTable(), Random::instance());
     resetAnswerGrid();
     showCells();
     showKensu();
+}
+
+bool ShiritoriWindow::canPlay(QString* reason) const
+{
+    if (!kanjiTableUsable(reason))
+        return false;
+    if (levelTable().kanjiCount() > 0)
+        return true;
+    *reason = level().refusal();
+    return false;
 }
 
 void ShiritoriWindow::checkAnswer(const QString& answer)

@@ -20,7 +20,7 @@ protected:
     void nextQuestion() override { startShiritoriChain(); }
     void checkAnswer(const QString& answer) override;
     QString helpText() const override { return helpLines(); }
-    bool canPlay(QString* reason) const override { return kanjiTableUsable(reason); }
+    bool canPlay(QString* reason) const override;
     // The per-second figure counts characters, not answers.
     int rateNumerator() const override { return rules_.typedChars(); }
     const ChainBoard& chain() const override { return rules_.board(); }

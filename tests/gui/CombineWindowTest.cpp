@@ -36,7 +36,9 @@ TEST_F(CombineWindowTest, OpensWithTheSampleAndTheStoredSettingsWithoutRewriting
     EXPECT_EQ(find<QComboBox>("cboKaisu")->count(), 30);
     EXPECT_TRUE(find<QCheckBox>("chkAs")->isChecked());
     EXPECT_EQ(find<QCheckBox>("chkAs")->text(), QStringLiteral("自動保存"));
-    EXPECT_EQ(find<QCheckBox>("chkAs")->toolTip(), QStringLiteral("履歴の自動保存を制御します"));
+    // The tip, then the caption's reading and gloss.
+    EXPECT_EQ(find<QCheckBox>("chkAs")->toolTip(),
+              QStringLiteral("履歴の自動保存を制御します\nじどうほぞん — save each play automatically"));
     EXPECT_FALSE(find<QPushButton>("cmdHozon")->isEnabled());
     for (const char* l : {"lblOk", "lblNg", "lblMoji_T", "lblByou", "lblRitu", "lblJikan"})
         EXPECT_TRUE(text(l).isEmpty()) << l;
