@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryWindow.h"
 
 #include "dictionary/ComponentVariants.h"
+#include "platform/Glossary.h"
 #include "platform/Grid.h"
 
 #include <QCloseEvent>
@@ -85,6 +86,7 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowContext context, QWidget* par
     setWindowTitle(QStringLiteral("辞書参照＆編集"));
     editor_.setBoxParent(this);
     buildControls();
+    glossary::explain(this);
     // OpenDictionaryWindow: the three lists from the tables.
     editor_.open();
     push();

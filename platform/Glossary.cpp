@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QTextDocumentFragment>
 #include <QWidget>
 
 namespace {
@@ -102,6 +103,21 @@ const char16_t* const Glosses[][2] = {
     {u"一言入力欄", u"ひとことにゅうりょくらん — write a line for the day here"},
     {u"一言日記保存", u"ひとことにっきほぞん — save the diary line"},
     {u"メモ保存", u"めもほぞん — save the note"},
+    // The dictionary window.
+    {u"漢字辞書", u"かんじじしょ — the kanji dictionary"},
+    {u"熟語辞書", u"じゅくごじしょ — the dictionary of words"},
+    {u"完成", u"かんせい — the finished kanji"},
+    {u"構成", u"こうせい — the parts it is made of"},
+    {u"熟語", u"じゅくご — word of two kanji"},
+    {u"新規", u"しんき — add a new entry"},
+    {u"変更", u"へんこう — change the entry"},
+    {u"削除", u"さくじょ — delete the entry"},
+    {u"元に戻す", u"もとにもどす — undo"},
+    {u"熟語検索", u"じゅくごけんさく — find words"},
+    {u"部品検索", u"ぶひんけんさく — find kanji by their parts"},
+    {u"部品から探す", u"ぶひんからさがす — find kanji by their parts"},
+    {u"完成漢字検索", u"かんせいかんじけんさく — find a finished kanji"},
+    {u"部品の入力", u"ぶひんのにゅうりょく — how to type the parts (help)"},
 };
 
 const QHash<QString, QString>& table()
@@ -165,7 +181,8 @@ void explain(QWidget* root)
             continue;
         QString caption;
         if (const auto* l = qobject_cast<QLabel*>(w))
-            caption = l->text();
+            caption =
+                l->textFormat() == Qt::PlainText ? l->text() : QTextDocumentFragment::fromHtml(l->text()).toPlainText();
         else if (const auto* b = qobject_cast<QAbstractButton*>(w))
             caption = b->text();
         else if (const auto* g = qobject_cast<QGroupBox*>(w))

@@ -1,7 +1,9 @@
 // Every caption in kanji that a learner meets on the main window, each of
 // its screens and each game window has a tooltip with its reading and an
-// English gloss; the game buttons say what each game asks.
+// English gloss, and so has each of the dictionary window; the game
+// buttons say what each game asks.
 #include "app/GamePanel.h"
+#include "dictionary/DictionaryWindow.h"
 #include "games/combine/CombineWindow.h"
 #include "games/compound/CompoundWindow.h"
 #include "games/dismantle/DismantleWindow.h"
@@ -39,7 +41,7 @@ QStringList unexplained(QWidget* root)
     for (QWidget* w : root->findChildren<QWidget*>()) {
         QString caption;
         if (const auto* l = qobject_cast<QLabel*>(w))
-            caption = l->text();
+            caption = QString(l->text()).remove(QRegularExpression(u"<[^>]*>"_s));  // a link's caption
         else if (const auto* b = qobject_cast<QAbstractButton*>(w))
             caption = b->text();
         else if (const auto* g = qobject_cast<QGroupBox*>(w))
@@ -89,4 +91,7 @@ TEST_F(GlossTest, EveryCaptionOfEachGameWindowIsExplained)
     for (const auto& game : games)
         EXPECT_EQ(unexplained(game.get()).join(u'\n').toStdString(), "") << game->objectName().toStdString();
     EXPECT_EQ(games[0]->findChild<QWidget*>(u"optMode_0"_s)->toolTip(), u"とうすう — number of answers"_s);
+
+    DictionaryWindow words(DictionaryWindowContext{dictionary, [](QWidget* w) { w->close(); }, {}, {}});
+    EXPECT_EQ(unexplained(&words).join(u'\n').toStdString(), "");
 }
