@@ -17,7 +17,7 @@ const char16_t* const Glosses[][2] = {
     {u"カレンダー", u"かれんだー — calendar of the days you played"},
     {u"一言日記", u"ひとことにっき — a one-line diary"},
     {u"編集", u"へんしゅう — edit the log and your name"},
-    {u"集計表示", u"しゅうけいひょうじ — totals"},
+    {u"集計表示", u"しゅうけいひょうじ — totals by month and by day"},
     {u"範囲指定", u"はんいしてい — choose a period to show"},
     {u"全グラフ", u"ぜんぐらふ — charts of the whole history"},
     {u"苦手", u"にがて — the kanji you miss most"},

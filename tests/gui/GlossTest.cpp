@@ -67,7 +67,7 @@ TEST_F(GlossTest, EveryCaptionOfTheMainWindowAndItsScreensIsExplained)
     }
     // One gloss, however often the window is explained anew.
     glossary::explain(window);
-    EXPECT_EQ(find("cmdSyuukei")->toolTip(), u"月別、日別の集計結果を表示します\nしゅうけいひょうじ — totals"_s);
+    EXPECT_EQ(find("cmdSyuukei")->toolTip(), u"月別、日別の集計結果を表示します\nしゅうけいひょうじ — totals by month and by day"_s);
     const auto* combine = find<QAbstractButton>("cmdG1");
     EXPECT_TRUE(combine->toolTip().startsWith(u"がったい — Type "_s));
 }

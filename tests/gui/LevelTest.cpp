@@ -71,8 +71,6 @@ TEST_F(CombineLevel, ALevelOfOneKanjiAsksOnlyItAndEachAnswerShowsItsReading)
     const QString asked = window->currentAnswer();
     typeAnswer(u"困"_s);  // wrong: the line shows the kanji asked
     EXPECT_EQ(yomi(), asked == u"林"_s ? u"林　リン／はやし　grove, forest"_s : u"森　シン／もり　forest, woods"_s);
-    EXPECT_FALSE(find("lblYomi")->hasFocus());
-    EXPECT_TRUE(answerBox()->hasFocus() || !window->isActiveWindow());
 }
 
 TEST_F(CombineLevel, TheLineShowsTheKanjiAnsweredOrGivenUpAndNothingForAKanjiWithoutData)
