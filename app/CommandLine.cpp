@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/DataDirectory.h"
+#include "export/ExportFile.h"
 #include "export/LogExport.h"
 #include "platform/TextFile.h"
 #include "records/AnswerFile.h"
@@ -121,18 +122,7 @@ std::optional<Message> checkReadable(const QString& path)
 
 std::optional<Message> writeExport(const QString& target, const QByteArray& bytes)
 {
-    int errnum = 0;
-    const QFileInfo info(target);
-    if (info.exists() && !info.isDir() && !info.isFile()) {
-        // A pipe or a device (/dev/stdout): written as it is, no rename.
-        QFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-            errnum = errno ? errno : EIO;
-    } else {
-        const textfile::WriteResult r = textfile::replaceBytes(target, bytes);
-        if (!r.ok)
-            errnum = r.errnum ? r.errnum : EIO;
-    }
+    const int errnum = logexport::writeTo(target, bytes);
     if (errnum == 0)
         return std::nullopt;
     return Message{QStringLiteral("cannot write %1: %2").arg(shown(target), englishReason(errnum)),

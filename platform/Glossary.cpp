@@ -103,6 +103,7 @@ const char16_t* const Glosses[][2] = {
     {u"一言入力欄", u"ひとことにゅうりょくらん — write a line for the day here"},
     {u"一言日記保存", u"ひとことにっきほぞん — save the diary line"},
     {u"メモ保存", u"めもほぞん — save the note"},
+    {u"書き出し…", u"かきだし — save the plays listed as a CSV or JSON file"},
     // The dictionary window.
     {u"漢字辞書", u"かんじじしょ — the kanji dictionary"},
     {u"熟語辞書", u"じゅくごじしょ — the dictionary of words"},

@@ -9,6 +9,7 @@
 #include "records/RecordLog.h"
 #include "review/ChartDrawing.h"
 #include "review/ColumnFit.h"
+#include "review/ExportPlays.h"
 #include "review/ItemList.h"
 #include "review/PlayRows.h"
 
@@ -140,6 +141,7 @@ RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_
     cmdDay3 = button("cmdDay3", QStringLiteral("時系列"));
     cmdTotal3 = button("cmdTotal3", QStringLiteral("項目別"));
     cmdJikan3 = button("cmdJikan3", QStringLiteral("時間別"));
+    cmdExport = exportplays::makeButton(this);
     initRangeGrids();
 
     auto* filters = new QHBoxLayout;
@@ -154,6 +156,7 @@ RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_
     for (QPushButton* b : {cmdDay3, cmdTotal3, cmdJikan3})
         chartButtons->addWidget(b);
     chartButtons->addStretch(1);
+    chartButtons->addWidget(cmdExport);
     auto* right = new QVBoxLayout;
     right->addWidget(msgBunseki2, 0);
     right->addLayout(chartButtons);
@@ -180,6 +183,7 @@ RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_
     connect(cmdDay3, &QPushButton::clicked, this, &RangeView::cmdDay3_Click);
     connect(cmdTotal3, &QPushButton::clicked, this, &RangeView::cmdTotal3_Click);
     connect(cmdJikan3, &QPushButton::clicked, this, &RangeView::cmdJikan3_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &RangeView::cmdExport_Click);
     highlightChart(cmdDay3);
 }
 
@@ -423,4 +427,15 @@ void RangeView::cmdJikan3_Click()
     mcrBunseki2->show();
     highlightChart(cmdJikan3);
     chartdraw::hours(*mcrBunseki2, listing_.rows);
+}
+
+void RangeView::cmdExport_Click()
+{
+    if (!table_)
+        return;
+    std::vector<int> positions;
+    positions.reserve(listing_.rows.size());
+    for (const RecordView* r : listing_.rows)
+        positions.push_back(int(r - table_->records().data()));
+    exportplays::run(this, *table_, positions, QStringLiteral("記録_範囲"));
 }

@@ -54,6 +54,8 @@ public:
     void cmdDay3_Click();
     void cmdTotal3_Click();
     void cmdJikan3_Click();
+    // 書き出し…: the plays the list shows.
+    void cmdExport_Click();
 
     int weekdayFilter() const { return weekdayFilter_; }
 
@@ -95,4 +97,5 @@ private:
     QPushButton* cmdDay3;
     QPushButton* cmdTotal3;
     QPushButton* cmdJikan3;
+    QPushButton* cmdExport;
 };

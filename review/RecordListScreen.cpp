@@ -1,6 +1,7 @@
 #include "review/RecordListScreen.h"
 
 #include "platform/Grid.h"
+#include "review/ExportPlays.h"
 #include "review/RecordGrid.h"
 
 #include <QHBoxLayout>
@@ -43,6 +44,9 @@ RecordListScreen::RecordListScreen(QWidget* parent) : Screen(parent)
         cmdSort[size_t(i)] = button;
     }
     buttons->addStretch(1);
+    cmdExport = exportplays::makeButton(this);
+    connect(cmdExport, &QPushButton::clicked, this, &RecordListScreen::cmdExport_Click);
+    buttons->addWidget(cmdExport);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -68,7 +72,13 @@ void RecordListScreen::initRecordListGrid()
     recordgrid::setColumns(*msgIchiran, QStringLiteral("回"), {680, 1400, 1100, 2150, 850, 4880});
 }
 
-void RecordListScreen::loadRecordList() { recordgrid::load(*msgIchiran); }
+void RecordListScreen::loadRecordList() { edits_ = recordgrid::load(*msgIchiran); }
+
+void RecordListScreen::cmdExport_Click()
+{
+    if (edits_)
+        exportplays::run(this, edits_->table(), std::nullopt, QStringLiteral("記録"));
+}
 
 void RecordListScreen::sortRecordList(int button)
 {

@@ -3,9 +3,11 @@
 // its columns, each button switching between ascending and descending. The
 // list is a view only; sorting never touches the file.
 #include "platform/GridModel.h"
+#include "records/RecordEdits.h"
 #include "review/MainState.h"
 
 #include <array>
+#include <memory>
 
 class Grid;
 class QPushButton;
@@ -23,6 +25,8 @@ public:
     void sortRecordList(int button);
     // True when the button's next press sorts in descending order.
     bool sortDescendingNext(int button) const { return SortDescendingNext[size_t(button - 1)]; }
+    // 書き出し…: the whole log the list shows, in file order.
+    void cmdExport_Click();
 
 private:
     void initRecordListGrid();
@@ -30,6 +34,8 @@ private:
 
     Grid* msgIchiran;
     std::array<QPushButton*, 4> cmdSort{};
+    QPushButton* cmdExport;
+    std::shared_ptr<RecordEdits> edits_;  // what the list shows
     // One flag a button, kept while the main window lives; the list itself is
     // reloaded in file order each time the screen is entered.
     std::array<bool, 4> SortDescendingNext{};

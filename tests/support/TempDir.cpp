@@ -16,11 +16,16 @@ void DataDirTest::SetUp()
         boxes.push_back({kind, title, text});
         return answer;
     });
+    savedialog::setResponder([this](const QString&, const QString& suggested, const QStringList&) {
+        saveAsked.push_back(suggested);
+        return saveAs;
+    });
 }
 
 void DataDirTest::TearDown()
 {
     msgbox::setResponder({});
+    savedialog::setResponder({});
     QDir::setCurrent(previous_);
 }
 

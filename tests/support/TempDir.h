@@ -1,7 +1,9 @@
 #pragma once
 // Each test runs in a fresh, empty working directory, the program's data
-// directory while the test runs; message boxes are answered by the test.
+// directory while the test runs; message boxes and save dialogs are answered
+// by the test.
 #include "platform/MessageBox.h"
+#include "platform/SaveDialog.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,6 +30,9 @@ protected:
     };
     std::vector<Box> boxes;  // every message box shown, in order
     bool answer = true;      // what confirmations are answered
+    // What a save dialog answers (nothing: cancelled), and what each asked.
+    std::optional<savedialog::Choice> saveAs;
+    std::vector<QString> saveAsked;
 
 private:
     QTemporaryDir dir_;
