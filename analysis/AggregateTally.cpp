@@ -1,56 +1,9 @@
 #include "analysis/AggregateTally.h"
 
+#include "analysis/DatedPlays.h"
 #include "platform/Duration.h"
 
 namespace aggregate {
-
-Tally tally(const DatedPlays& plays, Unit unit, int itemCount)
-{
-    Tally t;
-    t.unit = unit;
-    t.items = itemCount;
-    if (plays.empty())
-        return t;
-    const QDate first = plays.first();
-    if (unit == Unit::Day) {
-        t.first = first;
-        t.rows = int(first.daysTo(plays.last()) + 1);
-    } else {
-        t.first = QDate(first.year(), first.month(), 1);
-        t.rows = dates::monthsBetween(first, plays.last()) + 1;
-    }
-    t.tenths.assign(size_t(t.rows), 0);
-    t.counts.assign(size_t(t.rows), 0);
-    t.itemTenths.assign(size_t(t.rows) * size_t(itemCount), 0);
-    t.itemCounts.assign(size_t(t.rows) * size_t(itemCount), 0);
-
-    const std::int64_t firstDay = first.toJulianDay();
-    std::int64_t cachedDay = -1;
-    size_t row = 0;
-    for (const DatedPlay& p : plays.plays()) {
-        if (p.day != cachedDay) {
-            cachedDay = p.day;
-            row = unit == Unit::Day ? size_t(p.day - firstDay)
-                                    : size_t(dates::monthsBetween(first, QDate::fromJulianDay(p.day)));
-        }
-        const std::int64_t tenths = duration::tenths(p.seconds);
-        t.tenths[row] += tenths;
-        ++t.counts[row];
-        if (p.item >= 1 && p.item <= itemCount) {
-            const size_t cell = row * size_t(itemCount) + size_t(p.item - 1);
-            t.itemTenths[cell] += tenths;
-            ++t.itemCounts[cell];
-        }
-    }
-    return t;
-}
-
-QString rowLabel(const Tally& tally, int row)
-{
-    if (tally.unit == Unit::Day)
-        return tally.first.addDays(row - 1).toString(QStringLiteral("yy/MM/dd"));
-    return tally.first.addMonths(row - 1).toString(QStringLiteral("yy/MM"));
-}
 
 namespace {
 
@@ -91,36 +44,111 @@ bool itemShown(Kind kind, std::int64_t tenths, std::int64_t count)
 
 }  // namespace
 
-std::vector<QString> cells(const Tally& t, Kind kind)
+Table::Table(std::shared_ptr<const PlayedDays> days, Unit unit, Kind kind)
+    : days_(std::move(days)), unit_(unit), kind_(kind)
 {
-    const size_t cols = size_t(t.items) + 3;
-    const bool totalRow = t.unit == Unit::Month && t.rows > 0;
-    std::vector<QString> out;
-    out.reserve((size_t(t.rows) + (totalRow ? 1 : 0)) * cols);
-    std::int64_t grandTenths = 0, grandCount = 0;
-    std::vector<std::int64_t> itemTenths(size_t(t.items), 0), itemCounts(size_t(t.items), 0);
-    for (int r = 0; r < t.rows; ++r) {
-        out.push_back(QString::number(r + 1));
-        out.push_back(rowLabel(t, r + 1));
-        out.push_back(subtotal(kind, t.tenths[size_t(r)], t.counts[size_t(r)]));
-        grandTenths += t.tenths[size_t(r)];
-        grandCount += t.counts[size_t(r)];
-        for (int j = 0; j < t.items; ++j) {
-            const size_t cell = size_t(r) * size_t(t.items) + size_t(j);
-            const std::int64_t s = t.itemTenths[cell], n = t.itemCounts[cell];
-            itemTenths[size_t(j)] += s;
-            itemCounts[size_t(j)] += n;
-            out.push_back(itemShown(kind, s, n) ? itemValue(kind, s, n) : QString());
+    if (!days_ || days_->empty())
+        return;
+    const QDate first = days_->first();
+    if (unit == Unit::Day) {
+        first_ = first;
+        periodRows_ = int(days_->periodDays());
+    } else {
+        first_ = QDate(first.year(), first.month(), 1);
+        periodRows_ = dates::monthsBetween(first, days_->last()) + 1;
+    }
+    grand_ = sums({0, days_->size()});
+}
+
+QDate Table::rowDate(int row) const
+{
+    if (row < 0 || row >= periodRows_)
+        return {};
+    return unit_ == Unit::Day ? first_.addDays(row) : first_.addMonths(row);
+}
+
+PlayedDays::Span Table::rowSpan(int row) const
+{
+    const QDate from = rowDate(row);
+    const QDate to = unit_ == Unit::Day ? from.addDays(1) : from.addMonths(1);
+    return days_->span(from.toJulianDay(), to.toJulianDay());
+}
+
+Table::Sums Table::sums(PlayedDays::Span span) const
+{
+    Sums s;
+    s.items.resize(size_t(items()));
+    for (size_t i = span.begin; i < span.end; ++i) {
+        const PlayTotals& t = days_->totals(i);
+        s.count += t.count;
+        s.tenths += t.tenths;
+        for (int j = 1; j <= items(); ++j) {
+            const PlayedDays::ItemSum& item = days_->item(i, j);
+            s.items[size_t(j - 1)].count += item.count;
+            s.items[size_t(j - 1)].tenths += item.tenths;
         }
     }
-    if (totalRow) {
-        out.push_back(QString());
-        out.push_back(QStringLiteral("合計"));
-        out.push_back(subtotal(kind, grandTenths, grandCount));
-        for (int j = 0; j < t.items; ++j)
-            out.push_back(itemValue(kind, itemTenths[size_t(j)], itemCounts[size_t(j)]));
+    return s;
+}
+
+QString Table::dataCell(int row, int col, const Sums& s) const
+{
+    const bool total = isTotalRow(row);
+    switch (col) {
+    case 0:
+        return total ? QString() : QString::number(row + 1);
+    case 1:
+        if (total)
+            return QStringLiteral("合計");
+        return rowDate(row).toString(unit_ == Unit::Day ? QStringLiteral("yy/MM/dd") : QStringLiteral("yy/MM"));
+    case 2:
+        return subtotal(kind_, s.tenths, s.count);
+    default:
+        break;
     }
-    return out;
+    const PlayedDays::ItemSum& item = s.items[size_t(col - 3)];
+    // The total row names every game, played or not.
+    return total || itemShown(kind_, item.tenths, item.count) ? itemValue(kind_, item.tenths, item.count) : QString();
+}
+
+QString Table::cell(int row, int col) const
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= cols())
+        return {};
+    if (isTotalRow(row))
+        return dataCell(row, col, grand_);
+    if (col < 2)
+        return dataCell(row, col, Sums{});
+    return dataCell(row, col, sums(rowSpan(row)));
+}
+
+std::vector<QString> Table::longestTexts() const
+{
+    std::vector<QString> longest(static_cast<size_t>(cols()));
+    const auto consider = [&](int row, const Sums& s) {
+        for (int c = 0; c < cols(); ++c) {
+            QString t = dataCell(row, c, s);
+            if (t.size() > longest[size_t(c)].size())
+                longest[size_t(c)] = std::move(t);
+        }
+    };
+    if (periodRows_ == 0)
+        return longest;
+    // A row without play is never wider than one with a play, and the last
+    // row (the widest row number) holds one: every row with a play and the
+    // total row are enough.
+    int lastRow = -1;
+    for (size_t i = 0; i < days_->size(); ++i) {
+        const QDate d = QDate::fromJulianDay(days_->day(i));
+        const int row =
+            unit_ == Unit::Day ? int(days_->day(i) - first_.toJulianDay()) : dates::monthsBetween(first_, d);
+        if (row != lastRow)
+            consider(row, sums(rowSpan(row)));
+        lastRow = row;
+    }
+    if (rows() > periodRows_)
+        consider(periodRows_, grand_);
+    return longest;
 }
 
 }  // namespace aggregate

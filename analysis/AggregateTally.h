@@ -1,13 +1,15 @@
 #pragma once
 // The aggregate tables: plays summed per calendar day or per calendar month
-// of the period, in total and per game, and the cell texts of each kind of
-// table (time, play counts, or both).
-#include "analysis/DatedPlays.h"
+// of the period, in total and per game, as time, play counts or both. A
+// table answers each cell when it is shown, from the days played: a period
+// from year 1 to 9999 has millions of rows and costs what its plays cost.
+#include "analysis/PlayedDays.h"
 
 #include <QDate>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace aggregate {
@@ -15,26 +17,42 @@ namespace aggregate {
 enum class Kind { Time, Counts, TimeAndCounts };
 enum class Unit { Day, Month };
 
-struct Tally {
-    Unit unit = Unit::Day;
-    QDate first;  // the first day, or day 1 of the first month
-    int rows = 0;
-    int items = 0;
-    // Per row, seconds in exact tenths; rounded once where shown.
-    std::vector<std::int64_t> tenths, counts;
-    // Per row and game, row-major.
-    std::vector<std::int64_t> itemTenths, itemCounts;
+class Table {
+public:
+    Table() = default;
+    Table(std::shared_ptr<const PlayedDays> days, Unit unit, Kind kind);
+
+    Unit unit() const { return unit_; }
+    int items() const { return days_ ? days_->items() : 0; }
+    // Row number, day or month, 小計, one column a game.
+    int cols() const { return items() + 3; }
+    // One row a day (or a month) from the first play to the last, days
+    // without a play included; a monthly table ends with the total row
+    // "合計". Rows are 0-based.
+    int rows() const { return periodRows_ + (unit_ == Unit::Month && periodRows_ > 0 ? 1 : 0); }
+    bool isTotalRow(int row) const { return unit_ == Unit::Month && row == periodRows_; }
+    // The first day of row `row` (invalid for the total row).
+    QDate rowDate(int row) const;
+    QString cell(int row, int col) const;
+    // Per column, the longest text any row shows, for sizing the columns
+    // without asking every row.
+    std::vector<QString> longestTexts() const;
+
+private:
+    struct Sums {
+        std::int64_t count = 0, tenths = 0;
+        std::vector<PlayedDays::ItemSum> items;
+    };
+    Sums sums(PlayedDays::Span span) const;
+    PlayedDays::Span rowSpan(int row) const;
+    QString dataCell(int row, int col, const Sums& s) const;
+
+    std::shared_ptr<const PlayedDays> days_;
+    Unit unit_ = Unit::Day;
+    Kind kind_ = Kind::Time;
+    QDate first_;  // the first day, or day 1 of the first month
+    int periodRows_ = 0;
+    Sums grand_;
 };
-// One row per day (or month) from the first play to the last, days without
-// a play included. Plays of no listed game count in the row totals only.
-Tally tally(const DatedPlays& plays, Unit unit, int itemCount);
-
-// The date of row r (1-based) as the table shows it: "yy/mm/dd" or "YY/MM".
-QString rowLabel(const Tally& tally, int row);
-
-// The data rows of the table, row-major in itemCount + 3 columns (row
-// number, day or month, 小計, one column a game); a monthly table ends with
-// the total row "合計".
-std::vector<QString> cells(const Tally& tally, Kind kind);
 
 }  // namespace aggregate

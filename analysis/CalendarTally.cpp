@@ -1,7 +1,7 @@
 #include "analysis/CalendarTally.h"
 
+#include "analysis/DatedPlays.h"
 #include "platform/Colors.h"
-#include "platform/Duration.h"
 
 #include <algorithm>
 
@@ -22,58 +22,54 @@ QColor countColor(std::int64_t plays)
     return b == 0 ? QColor() : colors::pastel(b);
 }
 
-MonthTable monthTable(const DatedPlays& plays)
+std::int64_t MonthTable::at(int m, int dayOfMonth) const
+{
+    if (!played || m < 0 || m >= months)
+        return 0;
+    const QDate first = month(m);
+    const QDate day(first.year(), first.month(), dayOfMonth);
+    return day.isValid() ? played->on(day.toJulianDay()).count : 0;
+}
+
+MonthTable monthTable(std::shared_ptr<const PlayedDays> played)
 {
     MonthTable t;
-    if (plays.empty())
+    if (!played || played->empty())
         return t;
-    const QDate first = plays.first();
+    const QDate first = played->first();
     t.firstMonth = QDate(first.year(), first.month(), 1);
-    t.months = dates::monthsBetween(first, plays.last()) + 1;
-    t.counts.assign(size_t(t.months) * 31, 0);
-    t.periodDays = first.daysTo(plays.last()) + 1;
-
-    std::int64_t cachedDay = -1;
-    size_t cachedCell = 0;
-    for (const DatedPlay& p : plays.plays()) {
-        if (p.day != cachedDay) {
-            const QDate d = QDate::fromJulianDay(p.day);
-            cachedDay = p.day;
-            cachedCell = size_t(dates::monthsBetween(first, d)) * 31 + size_t(d.day() - 1);
-        }
-        ++t.counts[cachedCell];
-    }
-
-    std::int64_t played = 0;
-    for (std::int64_t c : t.counts) {
-        const int b = bucket(c);
-        if (b > 0) {
-            ++t.days[size_t(b)];
-            ++played;
-        }
-    }
-    t.days[0] = std::max<std::int64_t>(0, t.periodDays - played);
+    t.months = dates::monthsBetween(first, played->last()) + 1;
+    t.periodDays = played->periodDays();
+    for (size_t i = 0; i < played->size(); ++i)
+        ++t.days[size_t(bucket(played->totals(i).count))];
+    t.days[0] = t.periodDays - std::int64_t(played->size());
+    t.played = std::move(played);
     return t;
 }
 
 QDate weekStart(const QDate& first) { return first.addDays(-(dates::weekday(first) - 1)); }
 
-WeekTable weekTable(const DatedPlays& plays)
+std::int64_t WeekTable::at(int week, int weekday) const
+{
+    if (!played || week < 0 || week >= weeks || weekday < 1 || weekday > 7)
+        return 0;
+    return played->on(firstSunday.toJulianDay() + 7 * std::int64_t(week) + weekday - 1).count;
+}
+
+WeekTable weekTable(std::shared_ptr<const PlayedDays> played)
 {
     WeekTable t;
-    if (plays.empty())
+    if (!played || played->empty())
         return t;
-    t.firstSunday = weekStart(plays.first());
+    t.firstSunday = weekStart(played->first());
     const std::int64_t start = t.firstSunday.toJulianDay();
-    t.weeks = int((plays.last().toJulianDay() - start) / 7 + 1);
-    t.counts.assign(size_t(t.weeks) * 7, 0);
-    for (const DatedPlay& p : plays.plays()) {
-        const std::int64_t offset = p.day - start;  // never negative: start is at or before every play
-        const size_t weekday = size_t(offset % 7);
-        ++t.counts[size_t(offset / 7) * 7 + weekday];
-        ++t.plays[weekday];
-        t.tenths[weekday] += duration::tenths(p.seconds);
+    t.weeks = int((played->lastDay() - start) / 7 + 1);
+    for (size_t i = 0; i < played->size(); ++i) {
+        const size_t weekday = size_t((played->day(i) - start) % 7);  // start is at or before every play
+        t.plays[weekday] += played->totals(i).count;
+        t.tenths[weekday] += played->totals(i).tenths;
     }
+    t.played = std::move(played);
     return t;
 }
 

@@ -46,6 +46,27 @@ QString tickFormat(int decimals)
     return decimals == 0 ? QStringLiteral("%d") : QStringLiteral("%.") + QString::number(decimals) + QLatin1Char('f');
 }
 
+// The points folded as chartscale::fold folds a series it holds, each run
+// asked for as a whole.
+chartscale::Folded foldPoints(const ChartPoints& points, int columns)
+{
+    chartscale::Folded f;
+    const std::int64_t n = points.count();
+    const std::int64_t groups = std::clamp<std::int64_t>(columns, 1, std::max<std::int64_t>(n, 1));
+    if (n == 0)
+        return f;
+    for (std::int64_t g = 0; g < groups; ++g) {
+        const std::int64_t first = g * n / groups;
+        const std::int64_t end = (g + 1) * n / groups;
+        const ChartPoints::Run r = points.run(first, end);
+        f.peaks.push_back(r.peak);
+        f.lows.push_back(r.low);
+        f.means.push_back(r.sum / double(end - first));
+        f.firsts.push_back(first);
+    }
+    return f;
+}
+
 // 1, 2, 5, 10, 20, 50 ... at or above n.
 int roundStep(int n)
 {
@@ -146,8 +167,16 @@ void Chart::setSeriesName(int series, const QString& name)
         names_[size_t(series - 1)] = name;
 }
 
+void Chart::setPoints(std::shared_ptr<const ChartPoints> points)
+{
+    setSeriesCount(1);
+    setPointCount(0);
+    points_ = std::move(points);
+}
+
 void Chart::setPointCount(int count)
 {
+    points_.reset();
     const size_t n = size_t(std::max(0, count));
     labels_.resize(n);
     for (auto& v : values_)
@@ -156,23 +185,31 @@ void Chart::setPointCount(int count)
 
 void Chart::setPointLabel(int point, const QString& label)
 {
+    if (points_)
+        return;  // the points answer their own labels
     if (point >= 1 && point <= pointCount())
         labels_[size_t(point - 1)] = label;
 }
 
 QString Chart::pointLabel(int point) const
 {
+    if (points_)
+        return point >= 1 && point <= pointCount() ? points_->label(point - 1) : QString();
     return point >= 1 && point <= pointCount() ? labels_[size_t(point - 1)] : QString();
 }
 
 void Chart::setPointValue(int series, int point, double value)
 {
+    if (points_)
+        return;
     if (series >= 1 && series <= seriesCount() && point >= 1 && point <= pointCount())
         values_[size_t(series - 1)][size_t(point - 1)] = std::isfinite(value) ? value : 0.0;
 }
 
 double Chart::value(int series, int point) const
 {
+    if (points_)
+        return series == 1 && point >= 1 && point <= pointCount() ? points_->value(point - 1) : 0.0;
     if (series >= 1 && series <= seriesCount() && point >= 1 && point <= pointCount())
         return values_[size_t(series - 1)][size_t(point - 1)];
     return 0;
@@ -185,7 +222,7 @@ QColor Chart::seriesColor(int series) const { return SeriesColors[size_t(series)
 
 void Chart::setValueScale()
 {
-    double largest = valueMax_;
+    double largest = std::max(valueMax_, points_ ? points_->largest() : 0.0);
     for (const auto& series : values_)
         for (double v : series)
             largest = std::max(largest, v);
@@ -299,7 +336,7 @@ void Chart::drawFolded(int roomPx)
     // edge keeps every peak, and their mean as a line.
     const int columns = std::max(1, roomPx / ColumnPx);
     for (int s = 0; s < seriesCount(); ++s) {
-        chartscale::Folded f = chartscale::fold(values_[size_t(s)], columns);
+        chartscale::Folded f = points_ ? foldPoints(*points_, columns) : chartscale::fold(values_[size_t(s)], columns);
         columns_ = int(f.peaks.size());
         auto* mean = new QLineSeries;
         QList<QPointF> middle;
@@ -331,6 +368,15 @@ void Chart::redraw()
     drawnRoom_ = room;
     const int n = pointCount();
     const int fits = form_ == Form::Bars ? std::max(24, room / (MinBarPx * seriesCount())) : room / ColumnPx;
+    if (n <= fits && points_) {
+        // Few enough to draw one by one: taken as points of their own.
+        const std::shared_ptr<const ChartPoints> points = points_;
+        setPointCount(n);
+        for (int i = 0; i < n; ++i) {
+            labels_[size_t(i)] = points->label(i);
+            values_[0][size_t(i)] = points->value(i);
+        }
+    }
     if (n <= fits)
         drawBars(room);
     else

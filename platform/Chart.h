@@ -10,7 +10,27 @@
 #include <QChartView>
 #include <QString>
 
+#include <cstdint>
+#include <memory>
 #include <vector>
+
+// The points of a series too long to hold one by one (a point a day since
+// year 1): the chart asks for the points it labels and for the peak, low
+// and sum of each run of points it folds into a column.
+class ChartPoints {
+public:
+    virtual ~ChartPoints() = default;
+    virtual std::int64_t count() const = 0;
+    // 0-based points.
+    virtual double value(std::int64_t point) const = 0;
+    virtual QString label(std::int64_t point) const = 0;
+    virtual double largest() const = 0;
+    struct Run {
+        double peak = 0, low = 0, sum = 0;
+    };
+    // Points [first, end), first < end.
+    virtual Run run(std::int64_t first, std::int64_t end) const = 0;
+};
 
 class Chart : public QChartView {
     Q_OBJECT
@@ -32,7 +52,10 @@ public:
 
     // Points are 1-based and keep their values while the count grows.
     void setPointCount(int count);
-    int pointCount() const { return int(labels_.size()); }
+    int pointCount() const { return points_ ? int(points_->count()) : int(labels_.size()); }
+    // One series whose points are asked for as they are drawn; setting a
+    // point count drops it.
+    void setPoints(std::shared_ptr<const ChartPoints> points);
     void setPointLabel(int point, const QString& label);
     QString pointLabel(int point) const;
     // Series 1 when no series is given; a value that is not finite is 0.
@@ -66,6 +89,7 @@ private:
     QColor seriesColor(int series) const;
     int plotRoom() const;
 
+    std::shared_ptr<const ChartPoints> points_;
     std::vector<std::vector<double>> values_;
     std::vector<QString> labels_;
     std::vector<QString> names_;

@@ -33,6 +33,34 @@ void Grid::setColumns(std::vector<GridColumn> columns)
     scrollToTop();
 }
 
+void Grid::releaseRows()
+{
+    const bool large = model_.dataRows() > LargeRows;
+    model_.clearRows();
+    // A fresh row header gives the room back. Not at once: a screen releases
+    // its rows as it is hidden, which happens while the window closes too,
+    // and no widget may be made then; a grid gone by then takes the call
+    // with it.
+    if (large)
+        QMetaObject::invokeMethod(this, &Grid::replaceRowHeader, Qt::QueuedConnection);
+}
+
+void Grid::replaceRowHeader()
+{
+    if (model_.dataRows() > LargeRows)
+        return;  // filled again meanwhile: its header is in use
+    QHeaderView* old = verticalHeader();
+    const int rowHeight = old->defaultSectionSize();
+    const int minimum = old->minimumSectionSize();
+    const bool hidden = old->isHidden();
+    auto* fresh = new QHeaderView(Qt::Vertical, this);
+    setVerticalHeader(fresh);  // deletes the old one
+    fresh->setSectionResizeMode(QHeaderView::Fixed);
+    fresh->setMinimumSectionSize(minimum);
+    fresh->setDefaultSectionSize(rowHeight);
+    fresh->setHidden(hidden);
+}
+
 void Grid::applyWidths()
 {
     for (int c = 0; c < model_.cols(); ++c)

@@ -20,6 +20,7 @@ void GridModel::resetRows()
     sourceRows_ = 0;
     plain_.clear();
     order_.clear();
+    inOrder_ = true;
     keepAlive_.reset();
     back_.clear();
     fore_.clear();
@@ -38,8 +39,6 @@ void GridModel::setCells(std::vector<QString> cells, std::shared_ptr<const void>
         cells.resize(cells.size() / columns_.size() * columns_.size());
         plain_ = std::move(cells);
         keepAlive_ = std::move(keepAlive);
-        order_.resize(plain_.size() / columns_.size());
-        std::iota(order_.begin(), order_.end(), 0);
     }
     endResetModel();
 }
@@ -51,13 +50,20 @@ void GridModel::setSource(std::shared_ptr<const GridSource> source)
     if (source && !columns_.empty()) {
         source_ = std::move(source);
         sourceRows_ = std::max(0, source_->rows());
-        order_.resize(size_t(sourceRows_));
-        std::iota(order_.begin(), order_.end(), 0);
     }
     endResetModel();
 }
 
 void GridModel::clearRows() { setCells({}); }
+
+void GridModel::ownOrder()
+{
+    if (!inOrder_)
+        return;
+    order_.resize(physicalCount());
+    std::iota(order_.begin(), order_.end(), 0);
+    inOrder_ = false;
+}
 
 void GridModel::setDataRows(int rows)
 {
@@ -71,6 +77,7 @@ void GridModel::setDataRows(int rows)
         endResetModel();
         return;
     }
+    ownOrder();
     if (rows < now) {
         beginRemoveRows({}, rows, now - 1);
         order_.resize(size_t(rows));
@@ -94,6 +101,7 @@ void GridModel::appendRow(std::vector<QString> cells)
     if (columns_.empty())
         return;
     cells.resize(columns_.size());
+    ownOrder();
     const int row = dataRows();
     beginInsertRows({}, row, row);
     order_.push_back(int(physicalCount()));
@@ -110,6 +118,7 @@ void GridModel::removeDataRow(int row)
 {
     if (row < 0 || row >= dataRows())
         return;
+    ownOrder();
     beginRemoveRows({}, row, row);
     order_.erase(order_.begin() + row);
     endRemoveRows();
@@ -147,6 +156,11 @@ int GridModel::sourceRow(int row) const
 
 void GridModel::sourceRowChanged(int sourceRow)
 {
+    if (inOrder_) {
+        if (sourceRow >= 0 && sourceRow < sourceRows_)
+            emit dataChanged(index(sourceRow, 0), index(sourceRow, cols() - 1), {Qt::DisplayRole});
+        return;
+    }
     const auto shown = std::find(order_.begin(), order_.end(), sourceRow);
     if (sourceRow < 0 || sourceRow >= sourceRows_ || shown == order_.end())
         return;
@@ -185,13 +199,19 @@ void GridModel::setCellFore(int row, int col, const QColor& color)
 QColor GridModel::cellBack(int row, int col) const
 {
     const QColor* c = colorAt(back_, row, col);
-    return c ? *c : QColor();
+    if (c && c->isValid())
+        return *c;
+    const int p = sourceRow(row);
+    return p >= 0 && col >= 0 && col < cols() ? source_->back(p, col) : QColor();
 }
 
 QColor GridModel::cellFore(int row, int col) const
 {
     const QColor* c = colorAt(fore_, row, col);
-    return c ? *c : QColor();
+    if (c && c->isValid())
+        return *c;
+    const int p = sourceRow(row);
+    return p >= 0 && col >= 0 && col < cols() ? source_->fore(p, col) : QColor();
 }
 
 void GridModel::setFontPointSize(int size)
@@ -229,8 +249,9 @@ void GridModel::sortRows(int col, SortKind kind, bool ascending)
     }
     std::vector<int> order(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
-        order[size_t(i)] = order_[size_t(permutation[size_t(i)])];
+        order[size_t(i)] = physical(permutation[size_t(i)]);
     beginResetModel();
+    inOrder_ = false;
     order_ = std::move(order);
     endResetModel();
 }

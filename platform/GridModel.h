@@ -33,6 +33,20 @@ public:
         Q_UNUSED(col);
         return std::nullopt;
     }
+    // The cell's colours, when the source decides them (invalid: the grid's
+    // own). A colour set on the model's cell wins.
+    virtual QColor back(int row, int col) const
+    {
+        Q_UNUSED(row);
+        Q_UNUSED(col);
+        return {};
+    }
+    virtual QColor fore(int row, int col) const
+    {
+        Q_UNUSED(row);
+        Q_UNUSED(col);
+        return {};
+    }
 };
 
 class GridModel : public QAbstractTableModel {
@@ -48,7 +62,7 @@ public:
     void setColumns(std::vector<GridColumn> columns);
     const std::vector<GridColumn>& columns() const { return columns_; }
     int cols() const { return int(columns_.size()); }
-    int dataRows() const { return int(order_.size()); }
+    int dataRows() const { return inOrder_ ? int(physicalCount()) : int(order_.size()); }
 
     // Replaces every data row; `cells` is row-major, cols() items a row.
     // Cells may point into a buffer (QString::fromRawData) that `keepAlive`
@@ -90,7 +104,9 @@ private:
     // Rows are stored once, in the order they were given ("physical" rows):
     // the source's rows first, then plain rows. order_ lists the physical
     // row shown in each data row.
-    int physical(int row) const { return order_[size_t(row)]; }
+    int physical(int row) const { return inOrder_ ? row : order_[size_t(row)]; }
+    // Rows are about to move or go: the order is written out from here on.
+    void ownOrder();
     size_t at(int physicalRow, int col) const { return size_t(physicalRow) * columns_.size() + size_t(col); }
     size_t physicalCount() const;
     void resetRows();
@@ -101,6 +117,10 @@ private:
     std::shared_ptr<const GridSource> source_;
     int sourceRows_ = 0;
     std::vector<QString> plain_;  // plain rows, row-major
+    // Until rows are sorted, removed or added, each data row is its physical
+    // row and order_ stays empty: a source of millions of rows (a day each
+    // since year 1) costs nothing per row.
+    bool inOrder_ = true;
     std::vector<int> order_;
     std::shared_ptr<const void> keepAlive_;
     std::vector<QColor> back_, fore_;  // by physical cell; empty until a colour is set

@@ -1,12 +1,15 @@
 #include "review/AggregateScreen.h"
 
+#include "analysis/DatedPlays.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
 #include "review/ColumnFit.h"
 #include "review/ItemList.h"
+#include "review/PeriodRows.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -83,7 +86,7 @@ void AggregateScreen::optList2_Click(int index)
     // One read of the log serves both tables; Qt paints both once the
     // handler returns.
     loadItemNames();
-    plays_ = DatedPlays::read(ItemNames);
+    played_ = std::make_shared<const PlayedDays>(PlayedDays::from(DatedPlays::read(ItemNames), int(ItemNames.size())));
     switch (index) {
     case 0:
         buildDailyTimeTable();
@@ -98,7 +101,7 @@ void AggregateScreen::optList2_Click(int index)
         buildMonthlyTimeCountTable();
         break;
     }
-    plays_ = DatedPlays();
+    played_.reset();
     // Both tables share their columns: the wider of the two widths, so that
     // a game's column lines up from one table to the other.
     for (int c = 0; c < msgKakei2->cols(); ++c) {
@@ -142,25 +145,27 @@ void AggregateScreen::buildTable(Grid& grid, aggregate::Unit unit, aggregate::Ki
     for (const QString& name : ItemNames)
         columns.push_back({name.left(5), 1180, Qt::AlignRight});
     grid.setColumns(std::move(columns));
-    if (plays_.empty()) {
+    if (!played_ || played_->empty()) {
         columnfit::growToText(grid);
         return;
     }
 
-    const aggregate::Tally t = aggregate::tally(plays_, unit, int(ItemNames.size()));
-    GridModel& m = grid.model();
-    m.setCells(aggregate::cells(t, kind));
-    for (int r = 0; r < m.dataRows(); ++r) {
-        m.setCellBack(r, 1, colors::white);
-        m.setCellBack(r, 2, colors::white);
+    aggregate::Table table(played_, unit, kind);
+    const std::vector<QString> longest = table.longestTexts();
+    const int rows = table.rows();
+    grid.model().setSource(std::make_shared<AggregateRows>(std::move(table)));
+    for (int c = 0; c < grid.cols(); ++c)
+        grid.growColumnTo(c, longest[size_t(c)]);
+    if (rows + 1 > (daily ? DailyRowsInView : MonthlyRowsInView))
+        grid.setTopRow(rows);
+}
+
+void AggregateScreen::hideEvent(QHideEvent* event)
+{
+    Screen::hideEvent(event);
+    // Not when the whole window is minimised: the screen is still the one on show.
+    if (!event->spontaneous()) {
+        msgKakei2->releaseRows();
+        msgKakei1->releaseRows();
     }
-    if (!daily) {
-        const int total = m.dataRows() - 1;
-        const QColor red = colors::qbColor(12);
-        for (int c = 1; c < m.cols(); ++c)
-            m.setCellFore(total, c, red);
-    }
-    columnfit::growToText(grid);
-    if (grid.rows() > (daily ? DailyRowsInView : MonthlyRowsInView))
-        grid.setTopRow(grid.rows() - 1);
 }

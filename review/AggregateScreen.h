@@ -35,13 +35,19 @@ public:
     Grid& dailyGrid() { return *msgKakei2; }
     Grid& monthlyGrid() { return *msgKakei1; }
 
+protected:
+    // Leaving the screen gives back its tables' rows: they are built again
+    // on entry, and a period of millions of days would hold their room.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void loadItemNames();
     void buildTable(Grid& grid, aggregate::Unit unit, aggregate::Kind kind);
 
     const QListWidget& itemList_;
     QStringList ItemNames;
-    DatedPlays plays_;
+    // The days played, shared by both tables while a handler builds them.
+    std::shared_ptr<const PlayedDays> played_;
     std::array<QRadioButton*, 3> optList2{};
     Grid* msgKakei2;
     Grid* msgKakei1;

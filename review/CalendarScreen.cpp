@@ -1,15 +1,18 @@
 #include "review/CalendarScreen.h"
 
 #include "analysis/CalendarTally.h"
+#include "analysis/DatedPlays.h"
 #include "platform/Chart.h"
 #include "platform/Duration.h"
 #include "platform/Grid.h"
 #include "records/GameItems.h"
 #include "review/ColumnFit.h"
+#include "review/PeriodRows.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -43,17 +46,6 @@ void addCornerCaption(Chart* chart, const QString& text, const char* name)
     auto* corner = new QGridLayout(chart);
     corner->setContentsMargins(6, 6, 6, 6);
     corner->addWidget(caption, 0, 0, Qt::AlignTop | Qt::AlignRight);
-}
-
-// Back colours of the cells that hold a count, one reset of the model for
-// the text and one change a coloured cell.
-void colourCounts(Grid& grid, int firstCol, int cols, const std::vector<std::int64_t>& counts)
-{
-    GridModel& m = grid.model();
-    for (size_t i = 0; i < counts.size(); ++i) {
-        if (counts[i] > 0)
-            m.setCellBack(int(i / size_t(cols)), firstCol + int(i % size_t(cols)), calendar::countColor(counts[i]));
-    }
 }
 
 }  // namespace
@@ -139,7 +131,7 @@ QString CalendarScreen::helpTourText() const
 
 void CalendarScreen::prepare()
 {
-    plays_ = DatedPlays::read(items::names());
+    played_ = std::make_shared<const PlayedDays>(PlayedDays::from(DatedPlays::read(items::names()), 0));
     fillMonthCalendar();
     fillWeekCalendar();
 }
@@ -168,28 +160,10 @@ void CalendarScreen::fillMonthCalendar()
     initMonthGrid();
     for (int i = 0; i < 7; ++i)
         lblHan[size_t(i)]->setText(histogramCaption(i, 0));
-    if (plays_.empty())
+    if (played_->empty())
         return;
-    const calendar::MonthTable t = calendar::monthTable(plays_);
-    std::vector<QString> cells;
-    cells.reserve(size_t(t.months) * 32);
-    for (int m = 0; m < t.months; ++m) {
-        cells.push_back(t.firstMonth.addMonths(m).toString(QStringLiteral("yyyy年MM月")));
-        for (int d = 1; d <= 31; ++d) {
-            const std::int64_t n = t.at(m, d);
-            cells.push_back(n > 0 ? QString::number(n) : QString());
-        }
-    }
-    msgCale->model().setCells(std::move(cells));
-    // Days a month lacks (02/30, 04/31) are greyed, so that an empty cell
-    // always means a day without play.
-    const QColor noDay = palette().color(QPalette::Window);
-    for (int m = 0; m < t.months; ++m) {
-        const int days = t.firstMonth.addMonths(m).daysInMonth();
-        for (int d = days + 1; d <= 31; ++d)
-            msgCale->model().setCellBack(m, d, noDay);
-    }
-    colourCounts(*msgCale, 1, 31, t.counts);
+    const calendar::MonthTable t = calendar::monthTable(played_);
+    msgCale->model().setSource(std::make_shared<MonthRows>(t, palette().color(QPalette::Window)));
     if (msgCale->rows() > 13)
         msgCale->setTopRow(msgCale->rows() - 1);
     for (int i = 0; i < 7; ++i)
@@ -206,19 +180,9 @@ void CalendarScreen::fillWeekCalendar()
             c->setPointValue(k, 0.0);
         }
     }
-    if (!plays_.empty()) {
-        const calendar::WeekTable t = calendar::weekTable(plays_);
-        std::vector<QString> cells;
-        cells.reserve(size_t(t.weeks) * 8);
-        for (int w = 0; w < t.weeks; ++w) {
-            cells.push_back(t.firstSunday.addDays(7 * w).toString(QStringLiteral("yy年MM月dd日")));
-            for (int k = 1; k <= 7; ++k) {
-                const std::int64_t n = t.at(w, k);
-                cells.push_back(n > 0 ? QString::number(n) : QString());
-            }
-        }
-        msgCale_w->model().setCells(std::move(cells));
-        colourCounts(*msgCale_w, 1, 7, t.counts);
+    if (!played_->empty()) {
+        const calendar::WeekTable t = calendar::weekTable(played_);
+        msgCale_w->model().setSource(std::make_shared<WeekRows>(t));
         for (int k = 1; k <= 7; ++k) {
             mcrKensu->setPointValue(k, double(t.plays[size_t(k - 1)]));
             mcrKingaku->setPointValue(k, double(duration::wholeSeconds(t.tenths[size_t(k - 1)])));
@@ -232,9 +196,9 @@ void CalendarScreen::fillWeekCalendar()
 
 void CalendarScreen::monthCellActivated(int row, int col)
 {
-    if (plays_.empty() || row < 1 || col < 1)
+    if (played_->empty() || row < 1 || col < 1)
         return;
-    const QDate month = QDate(plays_.first().year(), plays_.first().month(), 1).addMonths(row - 1);
+    const QDate month = QDate(played_->first().year(), played_->first().month(), 1).addMonths(row - 1);
     const QDate day(month.year(), month.month(), col);
     if (day.isValid())
         emit dayChosen(day);
@@ -242,7 +206,17 @@ void CalendarScreen::monthCellActivated(int row, int col)
 
 void CalendarScreen::weekCellActivated(int row, int col)
 {
-    if (plays_.empty() || row < 1 || col < 1)
+    if (played_->empty() || row < 1 || col < 1)
         return;
-    emit dayChosen(calendar::weekStart(plays_.first()).addDays(7 * (row - 1) + (col - 1)));
+    emit dayChosen(calendar::weekStart(played_->first()).addDays(7 * (row - 1) + (col - 1)));
+}
+
+void CalendarScreen::hideEvent(QHideEvent* event)
+{
+    Screen::hideEvent(event);
+    // Not when the whole window is minimised: the screen is still the one on show.
+    if (!event->spontaneous()) {
+        msgCale->releaseRows();
+        msgCale_w->releaseRows();
+    }
 }

@@ -3,10 +3,11 @@
 // week-by-weekday grid, each cell coloured by its count, the days of the
 // period by number of plays, and the plays and seconds of each weekday.
 // Rebuilt from データ.TXT each time it is entered.
-#include "analysis/DatedPlays.h"
+#include "analysis/PlayedDays.h"
 #include "review/Screen.h"
 
 #include <array>
+#include <memory>
 
 class Chart;
 class Grid;
@@ -33,13 +34,18 @@ signals:
     // A day cell of either calendar was double-clicked.
     void dayChosen(const QDate& day);
 
+protected:
+    // Leaving the screen gives back its tables' rows: they are built again
+    // on entry, and a period of millions of days would hold their room.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void initMonthGrid();
     void initWeekGrid();
     void monthCellActivated(int row, int col);
     void weekCellActivated(int row, int col);
 
-    DatedPlays plays_;
+    std::shared_ptr<const PlayedDays> played_ = std::make_shared<PlayedDays>();
     Grid* msgCale;
     Grid* msgCale_w;
     std::array<QLabel*, 7> lblHan{};

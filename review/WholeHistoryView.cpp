@@ -10,11 +10,13 @@
 #include "review/ChartDrawing.h"
 #include "review/ColumnFit.h"
 #include "review/ItemList.h"
+#include "review/PeriodRows.h"
 #include "review/PlayRows.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -161,15 +163,9 @@ void WholeHistoryView::loadWholeHistory()
     msgDayTotal2->model().setCells(std::move(totals));
 
     // Every day from the first to the last.
-    std::vector<QString> days;
-    days.reserve(history.days.size() * 6);
-    for (size_t k = 0; k < history.days.size(); ++k) {
-        const PlayTotals& d = history.days[k];
-        days.insert(days.end(), {QString::number(k + 1), recorddate::text(history.firstDay.addDays(qint64(k))),
-                                 QString::number(d.count), QString::number(d.seconds()),
-                                 QString::number(d.maxSeconds()), d.averageText()});
-    }
-    msgDayList3->model().setCells(std::move(days));
+    msgDayList3->model().setSource(std::make_shared<HistoryDayRows>(history.played()));
+    if (msgDayList3->rows() > 1)
+        msgDayList3->growColumnTo(0, QString::number(msgDayList3->rows() - 1));
     if (msgDayList3->rows() > 8)
         msgDayList3->setTopRow(msgDayList3->rows() - 1);
 
@@ -235,24 +231,31 @@ void WholeHistoryView::cmdJikan2_Click()
     chartdraw::hours(*mcrMain2, plays_);
 }
 
-void WholeHistoryView::dailyTrend(QPushButton* pressed, Trend trend, Chart::Scale scale)
+void WholeHistoryView::dailyTrend(QPushButton* pressed, DayTrendPoints::Trend trend, Chart::Scale scale)
 {
     showKind(mcrMain3, msgDayList3);
     highlight(pressed);
     mcrMain3->setForm(Chart::Form::Line);
     mcrMain3->setScale(scale);
-    std::vector<QString> dates;
-    std::vector<double> values;
-    values.reserve(history_.days.size());
-    for (const PlayTotals& d : history_.days) {
-        dates.push_back(recorddate::text(history_.firstDay.addDays(qint64(dates.size()))));
-        values.push_back(trend == Trend::Plays     ? double(d.count)
-                         : trend == Trend::Seconds ? double(d.seconds())
-                                                   : double(d.averageTenths()) / 10);
-    }
-    chartdraw::points(*mcrMain3, dates, values, false);
+    mcrMain3->setPoints(std::make_shared<DayTrendPoints>(history_.played(), trend));
+    mcrMain3->redraw();
 }
 
-void WholeHistoryView::cmdHigoto_Click() { dailyTrend(cmdHigoto, Trend::Plays, Chart::Scale::Counts); }
-void WholeHistoryView::cmdHigoto2_Click() { dailyTrend(cmdHigoto2, Trend::Seconds, Chart::Scale::Values); }
-void WholeHistoryView::cmdHigoto3_Click() { dailyTrend(cmdHigoto3, Trend::Average, Chart::Scale::Values); }
+void WholeHistoryView::cmdHigoto_Click() { dailyTrend(cmdHigoto, DayTrendPoints::Trend::Plays, Chart::Scale::Counts); }
+void WholeHistoryView::cmdHigoto2_Click()
+{
+    dailyTrend(cmdHigoto2, DayTrendPoints::Trend::Seconds, Chart::Scale::Values);
+}
+void WholeHistoryView::cmdHigoto3_Click()
+{
+    dailyTrend(cmdHigoto3, DayTrendPoints::Trend::Average, Chart::Scale::Values);
+}
+
+void WholeHistoryView::hideEvent(QHideEvent* event)
+{
+    Screen::hideEvent(event);
+    // Not when the whole window is minimised: the screen is still the one on show.
+    if (!event->spontaneous()) {
+        msgDayList3->releaseRows();
+    }
+}

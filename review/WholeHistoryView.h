@@ -4,6 +4,7 @@
 #include "analysis/WholeHistory.h"
 #include "platform/Chart.h"
 #include "review/MainState.h"
+#include "review/PeriodRows.h"
 
 #include <QColor>
 
@@ -35,11 +36,15 @@ public:
     void cmdHigoto2_Click();
     void cmdHigoto3_Click();
 
+protected:
+    // Leaving the screen gives back its tables' rows: they are built again
+    // on entry, and a period of millions of days would hold their room.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void highlight(QPushButton* pressed);
     void showKind(Chart* chart, Grid* list);
-    enum class Trend { Plays, Seconds, Average };
-    void dailyTrend(QPushButton* pressed, Trend trend, Chart::Scale scale);
+    void dailyTrend(QPushButton* pressed, DayTrendPoints::Trend trend, Chart::Scale scale);
 
     const QListWidget& itemList_;
     // What the tables show, and the charts are drawn from.

@@ -1,6 +1,7 @@
 #include "analysis/AggregateTally.h"
 
 #include "analysis/AnalysisTestSupport.h"
+#include "support/CountedAllocations.h"
 
 #include <QStringList>
 
@@ -14,10 +15,14 @@ namespace {
 // The cell texts of a table as rows of ten columns (seven games).
 std::vector<QStringList> table(const QString& log, Unit unit, Kind kind)
 {
-    const std::vector<QString> cells = aggregate::cells(aggregate::tally(datedPlays(log), unit, 7), kind);
+    const aggregate::Table t(playedDays(log), unit, kind);
     std::vector<QStringList> rows;
-    for (size_t i = 0; i < cells.size(); i += 10)
-        rows.push_back(QStringList(cells.begin() + qsizetype(i), cells.begin() + qsizetype(i + 10)));
+    for (int r = 0; r < t.rows(); ++r) {
+        QStringList row;
+        for (int c = 0; c < t.cols(); ++c)
+            row << t.cell(r, c);
+        rows.push_back(row);
+    }
     return rows;
 }
 
@@ -78,15 +83,29 @@ TEST(AggregateTallyTest, SecondsAreSummedInTenthsAndRoundedOnceWhereShown)
     EXPECT_EQ(rows[2].mid(2, 2), QStringList({"0:00:02", "2"}));
 }
 
-TEST(AggregateTallyTest, TenYearsOfDailyPlayGiveOneRowADay)
+TEST(AggregateTallyTest, APeriodFromYear1To9999CostsItsPlaysAndAnswersBothEnds)
 {
-    QString log;
-    for (QDate d(2014, 1, 1); d <= QDate(2023, 12, 31); d = d.addDays(1))
-        log += playLine(d.toString("yyyy/MM/dd"));
-    const aggregate::Tally t = aggregate::tally(datedPlays(log), Unit::Day, 7);
-    ASSERT_EQ(t.rows, 3652);
-    EXPECT_EQ(aggregate::rowLabel(t, 3652), "23/12/31");
-    EXPECT_EQ(aggregate::rowLabel(t, 790), "16/02/29");
-    EXPECT_EQ(t.counts[3651], 1);
-    EXPECT_EQ(aggregate::tally(datedPlays(log), Unit::Month, 7).rows, 120);
+    const auto played = playedDays(playLine("0001/01/01", "解体", "12") + playLines(3, "2024/02/29") +
+                                   playLine("9999/12/31", "しりとり", "3725"));
+    const std::int64_t before = allocations::bytes();
+    const aggregate::Table daily(played, Unit::Day, Kind::TimeAndCounts);
+    const aggregate::Table monthly(played, Unit::Month, Kind::Counts);
+    ASSERT_EQ(daily.rows(), 3652059);
+    ASSERT_EQ(monthly.rows(), 119988 + 1);
+    EXPECT_EQ(daily.cell(0, 1), "01/01/01");
+    EXPECT_EQ(daily.cell(0, 4), "12 (1)");
+    EXPECT_EQ(daily.cell(1, 2), "0:00:00 (0)");
+    const int leapDay = int(QDate(2024, 2, 29).toJulianDay() - QDate(1, 1, 1).toJulianDay());
+    EXPECT_EQ(daily.cell(leapDay, 0), QString::number(leapDay + 1));
+    EXPECT_EQ(daily.cell(leapDay, 1), "24/02/29");
+    EXPECT_EQ(daily.cell(leapDay, 3), "180 (3)");
+    EXPECT_EQ(daily.cell(3652058, 0), "3652059");
+    EXPECT_EQ(daily.cell(3652058, 2), "1:02:05 (1)");
+    EXPECT_EQ(monthly.cell(119987, 1), "99/12");
+    EXPECT_EQ(monthly.cell(119987, 9), "1");
+    EXPECT_EQ(monthly.cell(119988, 2), "5");  // the total row
+    EXPECT_EQ(monthly.cell(119988, 9), "1");
+    EXPECT_EQ(daily.longestTexts()[0], "3652059");
+    // Nothing a row: the tables hold the days played and their totals.
+    EXPECT_LT(allocations::bytes() - before, 64 * 1024);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Play logs written line by line for the analysis tests.
 #include "analysis/DatedPlays.h"
+#include "analysis/PlayedDays.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 
@@ -23,3 +24,9 @@ inline QString playLines(int n, const QString& date, const QString& item = QStri
 }
 
 inline DatedPlays datedPlays(const QString& log) { return DatedPlays::from(*RecordTable::parse(log), items::names()); }
+
+// The days played of a log, per game of the seven.
+inline std::shared_ptr<const PlayedDays> playedDays(const QString& log)
+{
+    return std::make_shared<const PlayedDays>(PlayedDays::from(datedPlays(log), int(items::names().size())));
+}

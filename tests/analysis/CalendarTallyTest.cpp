@@ -41,20 +41,20 @@ TEST(CalendarTallyTest, CountColoursAndBucketsStepAtTwoFourSixEightAndTen)
 TEST(CalendarTallyTest, MonthRowsCountMonthBoundariesAndTheHistogramCountsDaysWithoutPlay)
 {
     // Leap year: 2024/01/31 to 2024/03/01 is 31 days over three months.
-    calendar::MonthTable t = calendar::monthTable(datedPlays(playLine("2024/01/31") + playLine("2024/03/01")));
+    calendar::MonthTable t = calendar::monthTable(playedDays(playLine("2024/01/31") + playLine("2024/03/01")));
     EXPECT_EQ(t.firstMonth, QDate(2024, 1, 1));
     EXPECT_EQ(t.months, 3);
     EXPECT_EQ(t.periodDays, 31);
     EXPECT_EQ(t.at(0, 31), 1);
     EXPECT_EQ(t.at(2, 1), 1);
 
-    t = calendar::monthTable(datedPlays(playLine("2024/02/28") + playLines(12, "2024/03/01")));
+    t = calendar::monthTable(playedDays(playLine("2024/02/28") + playLines(12, "2024/03/01")));
     EXPECT_EQ(t.at(0, 28), 1);
     EXPECT_EQ(t.at(0, 29), 0);
     EXPECT_EQ(t.at(1, 1), 12);
     EXPECT_EQ(t.days, (std::array<std::int64_t, 7>{1, 1, 0, 0, 0, 0, 1}));  // 02/29 unplayed
 
-    t = calendar::monthTable(datedPlays(playLine("2023/12/31") + playLine("2024/01/01")));
+    t = calendar::monthTable(playedDays(playLine("2023/12/31") + playLine("2024/01/01")));
     EXPECT_EQ(t.months, 2);
     EXPECT_EQ(t.at(1, 1), 1);
     EXPECT_EQ(t.days[0], 0);
@@ -68,7 +68,7 @@ TEST(CalendarTallyTest, WeeksStartOnTheSundayAtOrBeforeTheFirstPlay)
 
     // A week row crossing from March into April: Sunday 03/31 to Saturday 04/06.
     const calendar::WeekTable t = calendar::weekTable(
-        datedPlays(playLine("2024/03/06") + playLine("2024/03/31") + playLines(2, "2024/04/06", "解体", "0.5")));
+        playedDays(playLine("2024/03/06") + playLine("2024/03/31") + playLines(2, "2024/04/06", "解体", "0.5")));
     EXPECT_EQ(t.firstSunday, QDate(2024, 3, 3));
     EXPECT_EQ(t.weeks, 5);
     EXPECT_EQ(t.at(0, 4), 1);  // 水
@@ -80,8 +80,33 @@ TEST(CalendarTallyTest, WeeksStartOnTheSundayAtOrBeforeTheFirstPlay)
 
 TEST(CalendarTallyTest, NoPlayGivesEmptyTables)
 {
-    const DatedPlays none = datedPlays(playLine("damaged"));
+    const auto none = playedDays(playLine("damaged"));
     EXPECT_EQ(calendar::monthTable(none).months, 0);
     EXPECT_EQ(calendar::monthTable(none).days[0], 0);
     EXPECT_EQ(calendar::weekTable(none).weeks, 0);
+}
+
+TEST(CalendarTallyTest, APeriodFromYear1To9999AnswersItsDaysFromThePlays)
+{
+    // Monday 0001/01/01 and Friday 9999/12/31.
+    const auto played = playedDays(playLine("0001/01/01") + playLines(3, "2024/02/29") + playLine("9999/12/31"));
+    const calendar::MonthTable m = calendar::monthTable(played);
+    ASSERT_EQ(m.months, 119988);
+    EXPECT_EQ(m.at(0, 1), 1);
+    EXPECT_EQ(m.at(0, 2), 0);
+    const int february = (2024 - 1) * 12 + 1;
+    EXPECT_EQ(m.month(february), QDate(2024, 2, 1));
+    EXPECT_EQ(m.at(february, 29), 3);
+    EXPECT_EQ(m.at(february, 30), 0);  // no such day
+    EXPECT_EQ(m.at(119987, 31), 1);
+    EXPECT_EQ(m.periodDays, 3652059);
+    EXPECT_EQ(m.days, (std::array<std::int64_t, 7>{3652056, 2, 1, 0, 0, 0, 0}));
+
+    const calendar::WeekTable w = calendar::weekTable(played);
+    EXPECT_EQ(w.firstSunday.daysTo(QDate(1, 1, 1)), 1);
+    ASSERT_EQ(w.weeks, int((3652059 + 1 + 6) / 7));
+    EXPECT_EQ(w.at(0, 2), 1);
+    EXPECT_EQ(w.at(w.weeks - 1, 6), 1);
+    EXPECT_EQ(w.at(w.weeks - 1, 7), 0);  // 10000/01/01 is past the period
+    EXPECT_EQ(w.plays, (std::array<std::int64_t, 7>{0, 1, 0, 0, 3, 1, 0}));
 }

@@ -113,7 +113,7 @@ TEST(WholeHistory, SecondsNoPlayCanTakeAreListedButCountedInNoTotal)
     const WholeHistory h = WholeHistory::compute(*t, items::names());
     EXPECT_EQ(h.items[0].count, 1);
     EXPECT_EQ(h.items[0].seconds(), 10);
-    EXPECT_EQ(h.days[0].maxSeconds(), 10);
+    EXPECT_EQ(h.day(0).maxSeconds(), 10);
     range::Query q{{}, range::AllWeekdays, QStringLiteral("2024/01/01"), QStringLiteral("2024/12/31")};
     const range::Listing l = range::list(*t, items::names(), q, range::chosen(q));
     EXPECT_EQ(l.rows.size(), 6u);
@@ -133,8 +133,8 @@ TEST(WholeHistory, ItemTotalsMaximaAndAverages)
     EXPECT_EQ(h.items[1].maxSeconds(), 60);
     EXPECT_EQ(h.items[5].averageText(), QStringLiteral("33.3"));  // 100 / 3
     EXPECT_EQ(h.items[3].averageText(), QStringLiteral("0.0"));   // never played
-    ASSERT_EQ(h.days.size(), 1u);
-    EXPECT_EQ(h.days[0].count, 7);  // an unknown item still counts on its day
+    ASSERT_EQ(h.dayRows(), 1);
+    EXPECT_EQ(h.day(0).count, 7);  // an unknown item still counts on its day
 }
 
 TEST(WholeHistory, OneRowPerCalendarDayAcrossFebruary29)
@@ -142,13 +142,13 @@ TEST(WholeHistory, OneRowPerCalendarDayAcrossFebruary29)
     const auto t = table(line("2024/02/27", "10:00:00", "合体", "10") + line("2024/03/01", "10:00:00", "合体", "20") +
                          line("2024/03/01", "11:00:00", "合体", "25"));
     const WholeHistory h = WholeHistory::compute(*t, items::names());
-    EXPECT_EQ(h.firstDay, QDate(2024, 2, 27));
-    ASSERT_EQ(h.days.size(), 4u);
-    EXPECT_EQ(h.days[2].count, 0);  // 2024/02/29
-    EXPECT_EQ(h.days[2].averageText(), QStringLiteral("0.0"));
-    EXPECT_EQ(h.days[3].seconds(), 45);
-    EXPECT_EQ(h.days[3].maxSeconds(), 25);
-    EXPECT_EQ(h.days[3].averageText(), QStringLiteral("22.5"));
+    EXPECT_EQ(h.firstDay(), QDate(2024, 2, 27));
+    ASSERT_EQ(h.dayRows(), 4);
+    EXPECT_EQ(h.day(2).count, 0);  // 2024/02/29
+    EXPECT_EQ(h.day(2).averageText(), QStringLiteral("0.0"));
+    EXPECT_EQ(h.day(3).seconds(), 45);
+    EXPECT_EQ(h.day(3).maxSeconds(), 25);
+    EXPECT_EQ(h.day(3).averageText(), QStringLiteral("22.5"));
 }
 
 TEST(WholeHistory, ARecordOutOfOrderCountsOnItsOwnDayAndLosesNothing)
@@ -158,13 +158,13 @@ TEST(WholeHistory, ARecordOutOfOrderCountsOnItsOwnDayAndLosesNothing)
                          line("2024/03/05", "10:00:00", "合体", "10") + line("2024/02/28", "10:00:00", "合体", "10") +
                          line("2024/03/05", "11:00:00", "合体", "10") + line("damaged", "11:00:00", "合体", "10"));
     const WholeHistory h = WholeHistory::compute(*t, items::names());
-    EXPECT_EQ(h.firstDay, QDate(2024, 2, 28));
-    ASSERT_EQ(h.days.size(), 7u);
-    EXPECT_EQ(h.days[0].count, 1);
-    EXPECT_EQ(h.days[6].count, 2);  // 03/05 keeps its record after the out-of-order one
+    EXPECT_EQ(h.firstDay(), QDate(2024, 2, 28));
+    ASSERT_EQ(h.dayRows(), 7);
+    EXPECT_EQ(h.day(0).count, 1);
+    EXPECT_EQ(h.day(6).count, 2);  // 03/05 keeps its record after the out-of-order one
     std::int64_t placed = 0;
-    for (const PlayTotals& d : h.days)
-        placed += d.count;
+    for (std::int64_t k = 0; k < h.dayRows(); ++k)
+        placed += h.day(k).count;
     EXPECT_EQ(placed, 5);            // the damaged date is on no day ...
     EXPECT_EQ(h.items[0].count, 6);  // ... but in the item totals
     EXPECT_EQ(h.items[0].seconds(), 60);
@@ -176,6 +176,6 @@ TEST(WholeHistory, TotalsAreWideAndAnEmptyLogHasNoDays)
     for (int i = 0; i < 40; ++i)
         text += line("2024/03/01", "10:00:00", "合体", "1000");
     const WholeHistory h = WholeHistory::compute(*table(text), items::names());
-    EXPECT_EQ(h.days[0].seconds(), 40000);  // beyond 16 bits
-    EXPECT_TRUE(WholeHistory::compute(*table(QString()), items::names()).days.empty());
+    EXPECT_EQ(h.day(0).seconds(), 40000);  // beyond 16 bits
+    EXPECT_EQ(WholeHistory::compute(*table(QString()), items::names()).dayRows(), 0);
 }

@@ -5,6 +5,7 @@
 #include "platform/Chart.h"
 #include "platform/Grid.h"
 #include "review/ColumnFit.h"
+#include "support/CountedAllocations.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -127,4 +128,60 @@ TEST_F(CalendarViewTest, AggregateOptionsRebuildBothTablesAndEntryStartsWithTime
     EXPECT_EQ(daily->text(0, 5), "熟語");
     EXPECT_EQ(monthly->text(16, 5), "0");  // no play of a game named 熟語
     EXPECT_EQ(monthly->text(16, 2), "3:48:00");
+}
+
+TEST_F(CalendarViewTest, APlayOnYear1AndOneOn9999OpenEveryPeriodScreenOnThePlaysAlone)
+{
+    writeText(recordfile::FileName, playLine("0001/01/01", "解体", "12") + playLines(3, "2024/02/29") +
+                                        playLine("9999/12/31", "しりとり", "3725"));
+    start();
+    window->resize(1080, 720);
+    // Each screen holds the plays and the rows in view; only the view's row
+    // header keeps 8 bytes a row (29 MB for a row a day), given back when
+    // the screen is left.
+    constexpr std::int64_t screenBytes = 40 << 20;
+    std::int64_t before = allocations::bytes();
+    click("cmdSyuukei");
+    auto* daily = find<Grid>("msgKakei2");
+    auto* monthly = find<Grid>("msgKakei1");
+    ASSERT_EQ(daily->rows(), 3652060);
+    ASSERT_EQ(monthly->rows(), 119990);
+    EXPECT_EQ(daily->text(1, 4), "12");
+    EXPECT_EQ(daily->text(3652059, 1), "99/12/31");
+    EXPECT_EQ(daily->text(3652059, 2), "1:02:05");
+    EXPECT_EQ(monthly->text(119989, 2), "1:05:17");
+    EXPECT_EQ(monthly->model().cellFore(119988, 2), QColor(255, 0, 0));
+    EXPECT_EQ(daily->model().cellBack(1000000, 1), QColor(255, 255, 255));
+    EXPECT_GE(daily->columnWidth(0), QFontMetrics(daily->font()).horizontalAdvance("3652059"));
+    QApplication::processEvents();
+    EXPECT_GT(daily->topRow(), 3652000);  // opens on the newest rows
+    daily->scrollToTop();
+    EXPECT_EQ(daily->topRow(), 1);
+    EXPECT_LT(allocations::bytes() - before, screenBytes);
+
+    before = allocations::bytes();
+    click("cmdCale");
+    auto* month = find<Grid>("msgCale");
+    ASSERT_EQ(month->rows(), 119989);
+    EXPECT_EQ(month->text(1, 0), "0001年01月");
+    EXPECT_EQ(month->text(119988, 31), "1");
+    EXPECT_EQ(month->model().cellBack(119987, 31), QColor(255, 192, 192));
+    EXPECT_EQ(find<QLabel>("lblHan_0")->text(), "0回：3652056日");
+    EXPECT_EQ(find<Grid>("msgCale_w")->rows(), 521724);
+    EXPECT_LT(allocations::bytes() - before, screenBytes);
+
+    click("cmdMain");
+    before = allocations::bytes();
+    click("cmdRentai");
+    click("cmdHigoto");
+    auto* days = find<Grid>("msgDayList3");
+    ASSERT_EQ(days->rows(), 3652060);
+    EXPECT_EQ(days->text(3652059, 1), "9999/12/31");
+    EXPECT_EQ(days->text(3652059, 3), "3725");
+    auto* trend = find<Chart>("mcrMain3");
+    ASSERT_EQ(trend->pointCount(), 3652059);
+    EXPECT_TRUE(trend->folded());
+    EXPECT_EQ(trend->value(3652059), 1);
+    EXPECT_EQ(trend->axisTop(), 3);  // the three plays of 2024/02/29 stand out
+    EXPECT_LT(allocations::bytes() - before, screenBytes);
 }

@@ -1,8 +1,11 @@
 #include "platform/Grid.h"
+#include "support/CountedAllocations.h"
 
 #include <QApplication>
+#include <QHeaderView>
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 namespace {
 void fill(Grid& g, std::vector<std::vector<QString>> rows)
@@ -93,6 +96,7 @@ public:
     {
         return col == 1 ? std::optional<double>(rows_ - row) : std::nullopt;
     }
+    QColor back(int row, int col) const override { return col == 1 && row % 2 == 0 ? QColor(Qt::blue) : QColor(); }
     mutable int asked = 0;
 
 private:
@@ -118,6 +122,10 @@ TEST(Grid, ASourceAnswersCellsOnDemandAndSortsMoveOnlyIndices)
     // A removal and a colour follow their source row; a change the source
     // reports reaches the view on the row that shows it.
     g.model().setCellBack(0, 0, Qt::red);
+    g.model().setCellBack(1, 1, Qt::green);                 // a colour set on the cell wins over the source's
+    EXPECT_EQ(g.model().cellBack(3, 1), QColor(Qt::blue));  // source row 99996
+    EXPECT_FALSE(g.model().cellBack(2, 1).isValid());
+    EXPECT_EQ(g.model().cellBack(1, 1), QColor(Qt::green));
     g.removeRow(2);
     g.model().sortRows(1, GridModel::SortKind::Numeric, false);
     const int last = g.rows() - 1;
@@ -129,6 +137,39 @@ TEST(Grid, ASourceAnswersCellsOnDemandAndSortsMoveOnlyIndices)
     g.model().sourceRowChanged(99999);
     g.model().sourceRowChanged(99998);  // removed: not shown
     EXPECT_EQ(shown, std::vector<int>{last - 1});
+}
+
+TEST(Grid, MillionsOfSourceRowsCostNothingARowAndLeavingGivesTheViewsRoomBack)
+{
+    // A row a day from year 1 to 9999.
+    GridModel m;
+    m.setColumns({{"a", 500, Qt::AlignLeft}, {"n", 500, Qt::AlignRight}});
+    std::int64_t before = allocations::bytes();
+    m.setSource(std::make_shared<CountingSource>(3652059));
+    EXPECT_EQ(m.dataRows(), 3652059);
+    EXPECT_EQ(m.cell(3652058, 0), QStringLiteral("r3652058c0"));
+    EXPECT_LT(allocations::bytes() - before, 64 * 1024);
+
+    // The view keeps 8 bytes a row in its row header, even once the rows
+    // are gone, unless they are released.
+    Grid g(QStringLiteral("msgTest"));
+    g.setColumns({{"a", 500, Qt::AlignLeft}});
+    g.verticalHeader()->setDefaultSectionSize(31);
+    const auto inUse = [] {
+        const struct mallinfo2 i = mallinfo2();
+        return std::int64_t(i.uordblks + i.hblkhd);
+    };
+    const std::int64_t empty = inUse();
+    g.model().setSource(std::make_shared<CountingSource>(3652059));
+    EXPECT_GT(inUse() - empty, 24 << 20);
+    g.releaseRows();
+    QApplication::processEvents();
+    EXPECT_LT(inUse() - empty, 1 << 20);
+    EXPECT_EQ(g.rows(), 1);
+    EXPECT_TRUE(g.verticalHeader()->isHidden());
+    EXPECT_EQ(g.verticalHeader()->defaultSectionSize(), 31);
+    g.model().setSource(std::make_shared<CountingSource>(3));
+    EXPECT_EQ(g.text(3, 0), QStringLiteral("r2c0"));
 }
 
 TEST(Grid, AVeryLongCellIsShownCutButKeptWhole)
