@@ -1,9 +1,9 @@
 // The answer log at a year of heavy play (150,000 answers) and at 500,000:
 // reading it whole, appending a play's answers with the sync, the 苦手
-// tallies, and the weighted draw of a question.
-#include "analysis/Leitner.h"
+// tallies, and the start and the questions of a play with 苦手を優先.
 #include "analysis/NigateTally.h"
 #include "dictionary/Dictionary.h"
+#include "games/frame/MissDraw.h"
 #include "platform/Random.h"
 #include "records/AnswerLog.h"
 #include "support/AnswerGenerator.h"
@@ -78,32 +78,47 @@ BENCHMARK(BM_NigateTally)
     ->ArgNames({"answers", "days"})
     ->Unit(benchmark::kMillisecond);
 
-// The boxes of one game from the whole log, when a play with the tick starts.
-void BM_LeitnerBoxes(benchmark::State& state)
+// The kanji the combine game asks from the shipped dictionary.
+QStringList shippedQuestions()
+{
+    Dictionary dictionary;
+    dictionary.load(QStringLiteral(FERNOA2_DATA_DIR));
+    QStringList questions;
+    for (int i = 0; i < dictionary.questionCount(); ++i)
+        questions << dictionary.kansei(dictionary.questionEntry(i));
+    return questions;
+}
+
+// Start of a play with 苦手を優先 (the log already kept in memory): the
+// boxes of one game from every answer, and the first question drawn.
+void BM_TickedPlayStart(benchmark::State& state)
 {
     LogDir dir(int(state.range(0)));
     const auto log = AnswerLog::readFile(dir.path());
-    for (auto _ : state)
-        benchmark::DoNotOptimize(LeitnerBoxes::fromLog(*log, 1));
+    const QStringList questions = shippedQuestions();
+    for (auto _ : state) {
+        MissDraw draw;
+        draw.start(*log, 1);
+        benchmark::DoNotOptimize(draw.draw([&] { return questions; }, Random::instance()));
+    }
 }
-BENCHMARK(BM_LeitnerBoxes)->Arg(500000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickedPlayStart)->Arg(150000)->Arg(500000)->Unit(benchmark::kMillisecond);
 
-// One question drawn by weight among the shipped dictionary's kanji, and
-// the answer that moves its box.
+// Each later question of such a play: drawn by weight among the shipped
+// dictionary's kanji, and the answer that moves its box.
 void BM_WeightedDraw(benchmark::State& state)
 {
     LogDir dir(int(state.range(0)));
     const auto log = AnswerLog::readFile(dir.path());
-    Dictionary dictionary;
-    dictionary.load(QStringLiteral(FERNOA2_DATA_DIR));
-    QStringList questions;
-    for (int i = 1; i <= dictionary.kanjiCount(); ++i)
-        if (!dictionary.isPrimitive(i))
-            questions << dictionary.kansei(i);
-    WeightedDraw draw(questions, LeitnerBoxes::fromLog(*log, 1));
+    const QStringList questions = shippedQuestions();
+    MissDraw draw;
+    draw.start(*log, 1);
+    const auto candidates = [&] { return questions; };
+    draw.draw(candidates, Random::instance());
+    int n = 0;
     for (auto _ : state) {
-        const int i = draw.draw(Random::instance());
-        draw.answered(questions[i], i % 3 ? Verdict::Right : Verdict::Wrong, true);
+        const int i = draw.draw(candidates, Random::instance());
+        draw.answered(Answer{{}, {}, 1, questions[i], {}, ++n % 3 ? Verdict::Right : Verdict::Wrong, {}, {}});
     }
 }
 BENCHMARK(BM_WeightedDraw)->Arg(500000)->Unit(benchmark::kMicrosecond);

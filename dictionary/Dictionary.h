@@ -74,6 +74,8 @@ public:
     // primitive, independent of earlier picks; 0 when there is none.
     int randomQuestion(Random& random) const;
     int questionCount() const { return int(questions_.size()); }
+    // The entry of question `position` (0-based), in the order randomQuestion draws from.
+    int questionEntry(int position) const { return questions_[size_t(position)]; }
     // A random entry with at least m components; 0 when no entry has that
     // many (the pick is then never attempted, so it cannot loop for ever).
     int randomKanjiWithAtLeast(int m, Random& random) const;

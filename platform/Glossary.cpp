@@ -41,6 +41,7 @@ const char16_t* const Glosses[][2] = {
     {u"ヒント有り", u"ひんとあり — with hints"},
     {u"出題範囲", u"しゅつだいはんい — which kanji are asked (school grade)"},
     {u"読みと意味", u"よみといみ — show the reading and meaning after each answer"},
+    {u"苦手を優先", u"にがてをゆうせん — ask the questions you missed more often"},
     {u"正解", u"せいかい — right answers"},
     {u"不正解", u"ふせいかい — wrong answers"},
     {u"解答数", u"かいとうすう — answers given"},

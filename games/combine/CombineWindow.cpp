@@ -18,7 +18,9 @@ const GameDefinition& CombineWindow::gameDefinition()
                                     QStringLiteral("答数"),
                                     GameWindow::countRange(1, 30),
                                     QStringLiteral("文字数"),
-                                    false};
+                                    false,
+                                    {},
+                                    true};
     return def;
 }
 
@@ -80,7 +82,13 @@ void CombineWindow::showQuestion(const CombineQuestion& q)
     }
 }
 
-void CombineWindow::nextQuestion() { showQuestion(CombineQuestion::draw(levelTable(), Random::instance())); }
+void CombineWindow::nextQuestion()
+{
+    Random& random = Random::instance();
+    const int pick = drawByMisses();
+    showQuestion(pick < 0 ? CombineQuestion::draw(levelTable(), random)
+                          : CombineQuestion::fromEntry(levelTable(), levelTable().questionEntry(pick), random));
+}
 
 void CombineWindow::showIdleSample()
 {

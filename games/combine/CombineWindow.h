@@ -42,6 +42,7 @@ protected:
     {
         return verdict == Verdict::Right ? typed : question;
     }
+    QStringList questionCandidates() const override { return kanjiQuestions(); }
 
 private:
     void showQuestion(const CombineQuestion& q);

@@ -68,6 +68,22 @@ CompoundQuestion CompoundWords::draw(Random& random) const
     return question(usable_[size_t(random.position(size()))], random);
 }
 
+QStringList CompoundWords::questions() const
+{
+    QStringList words;
+    words.reserve(size());
+    for (int j : usable_)
+        words << compounds_[j - 1];
+    return words;
+}
+
+CompoundQuestion CompoundWords::questionAt(int position, Random& random) const
+{
+    if (position < 0 || position >= size())
+        return {};
+    return question(usable_[size_t(position)], random);
+}
+
 bool CompoundWords::isRight(const CompoundQuestion& question, QStringView typed) const
 {
     if (question.empty())

@@ -52,6 +52,10 @@ public:
     // A question drawn uniformly from the words that can be set; empty when
     // there are none (never a search that cannot end).
     CompoundQuestion draw(Random& random) const;
+    // The words that can be set, in the order draw() takes them from, and
+    // the question of the one at `position` there.
+    QStringList questions() const;
+    CompoundQuestion questionAt(int position, Random& random) const;
 
     // Right is the word itself, or any other word of the compound dictionary
     // built of exactly the shown components in any order (社会 for 会社).

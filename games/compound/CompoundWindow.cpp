@@ -25,6 +25,8 @@ const GameDefinition& CompoundWindow::gameDefinition()
                                     QStringLiteral("答数"),
                                     GameWindow::countRange(1, 30),
                                     QStringLiteral("文字数"),
+                                    true,
+                                    {},
                                     true};
     return def;
 }
@@ -131,7 +133,12 @@ void CompoundWindow::applyHint()
     }
 }
 
-void CompoundWindow::nextQuestion() { showQuestion(rules_.words().draw(Random::instance())); }
+void CompoundWindow::nextQuestion()
+{
+    Random& random = Random::instance();
+    const int pick = drawByMisses();
+    showQuestion(pick < 0 ? rules_.words().draw(random) : rules_.words().questionAt(pick, random));
+}
 
 void CompoundWindow::showIdleSample()
 {

@@ -55,6 +55,7 @@ protected:
     {
         return verdict == Verdict::Right ? typed : question;
     }
+    QStringList questionCandidates() const override { return rules_.words().questions(); }
 
 private:
     void showQuestion(CompoundQuestion q);

@@ -27,7 +27,9 @@ const GameDefinition& DismantleWindow::gameDefinition()
                                     QStringLiteral("答数"),
                                     GameWindow::countRange(1, 30),
                                     QStringLiteral("漢字数"),
-                                    false};
+                                    false,
+                                    {},
+                                    true};
     return def;
 }
 
@@ -148,7 +150,13 @@ void DismantleWindow::showSlots()
 
 void DismantleWindow::setKanjiBackground(const QColor& color) { setLabelColor(lblKanjiK, QPalette::Window, color); }
 
-void DismantleWindow::nextQuestion() { showQuestion(DismantleQuestion::draw(levelTable(), Random::instance())); }
+void DismantleWindow::nextQuestion()
+{
+    Random& random = Random::instance();
+    const int pick = drawByMisses();
+    showQuestion(pick < 0 ? DismantleQuestion::draw(levelTable(), random)
+                          : DismantleQuestion::fromEntry(levelTable(), levelTable().questionEntry(pick), random));
+}
 
 void DismantleWindow::showIdleSample() { showQuestion(DismantleQuestion::sample(levelTable(), Random::instance())); }
 
@@ -186,12 +194,18 @@ void DismantleWindow::checkAnswer(const QString& answer)
 
 void DismantleWindow::judgedNow(Verdict verdict, const QString& typed)
 {
+    const auto [found, missed] = foundAndMissed();
+    judged(verdict, rules_.question().kanji(), typed, found, missed);
+}
+
+std::pair<QString, QString> DismantleWindow::foundAndMissed() const
+{
     const DismantleQuestion& q = rules_.question();
     QString found;
     QString missed;
     for (int i = 0; i < q.slotCount(); ++i)
         (q.slot(i) == DismantleQuestion::Slot::Found ? found : missed) += q.parts()[i];
-    judged(verdict, q.kanji(), typed, found, missed);
+    return {found, missed};
 }
 
 void DismantleWindow::afterAnswer(bool completed)
@@ -209,10 +223,12 @@ void DismantleWindow::afterAnswer(bool completed)
 void DismantleWindow::giveUp()
 {
     const QString typed = boxText();
+    // What was found before the give-up turns every slot red.
+    const auto [found, missed] = foundAndMissed();
     if (!rules_.giveUp())
         return;
     showSlots();
-    judgedNow(Verdict::GivenUp, typed);
+    judged(Verdict::GivenUp, rules_.question().kanji(), typed, found, missed);
     if (!playGoesOnAfterAnswer())
         return;
     answerSteps().hold(GiveUpPauseMs, [this] {

@@ -7,6 +7,7 @@
 #include <QColor>
 
 #include <array>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -41,6 +42,7 @@ protected:
     void clearAnswerLabel() override;
     QString helpText() const override { return helpLines(); }
     bool canPlay(QString* reason) const override { return questionTableUsable(reason); }
+    QStringList questionCandidates() const override { return kanjiQuestions(); }
     QString sixthValue() const override { return QString::number(kanjiDone()); }
 
 private:
@@ -52,6 +54,8 @@ private:
     void afterAnswer(bool completed);
     // judged() with the components found so far and those not found.
     void judgedNow(Verdict verdict, const QString& typed);
+    // The components found so far and those still open, in slot order.
+    std::pair<QString, QString> foundAndMissed() const;
 
     DismantlePlay rules_;
     QGroupBox* fraKaitai;

@@ -6,6 +6,7 @@
 #include "games/frame/AnswerKanji.h"
 #include "games/frame/ClickFilter.h"
 #include "games/frame/CountdownImage.h"
+#include "games/frame/GameOptions.h"
 #include "games/frame/HistoryArea.h"
 #include "games/frame/PlayStore.h"
 #include "platform/Clock.h"
@@ -17,6 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/RecordLine.h"
+#include "records/AnswerLog.h"
 #include "records/GameItems.h"
 #include "records/RecordFile.h"
 
@@ -247,6 +249,8 @@ void GameWindow::readOptions()
     cboLevel->addItems(KanjiLevel::names());
     cboLevel->setCurrentIndex(level_.index());
     chkYomi->setChecked(options_.isOn(def_.item, YomiCaption, true));
+    if (chkNigate)
+        chkNigate->setChecked(options_.isOn(def_.item, GameOptions::PreferMisses));
     lblYomi->clear();
 }
 
@@ -298,6 +302,12 @@ void GameWindow::showYomi(const QString& text)
     lblYomi->setText(chkYomi->isChecked() ? Readings::shipped().line(text) : QString());
 }
 
+void GameWindow::chkNigate_Click()
+{
+    options_.setOn(def_.item, GameOptions::PreferMisses, chkNigate->isChecked());
+    writeOptions();
+}
+
 // The life of a play.
 
 void GameWindow::cmdStart_Click()
@@ -312,6 +322,12 @@ void GameWindow::cmdStart_Click()
     }
     play_.start();
     steps_.stop();
+    playAnswers_.clear();
+    // The tick is read at Start: a play keeps the draw it began with.
+    if (chkNigate && chkNigate->isChecked())
+        missDraw_.start(*answerlog::current(), def_.item);
+    else
+        missDraw_.stop();
     shpJikanK->resize(barFullWidth_, shpJikanK->height());
     history_->layoutHistoryCompact();
     clearQuestion();
@@ -383,6 +399,7 @@ void GameWindow::finishPlay(PlayFrame::End end)
     steps_.stop();
     endedNow();
     const PlayResult& r = play_.finish(end, rateNumerator(), sixthValue(), noteSuffix());
+    logAnswers();
     cmdStart->setEnabled(true);
     cmdClear->setEnabled(true);
     // Enter starts the next play.
@@ -394,6 +411,17 @@ void GameWindow::finishPlay(PlayFrame::End end)
     lblRitu->setText(r.accuracyText);
     if (play_.settings.autoSave == 1)
         storePlay();
+}
+
+void GameWindow::logAnswers()
+{
+    if (playAnswers_.empty())
+        return;
+    const std::vector<Answer> answers = std::exchange(playAnswers_, {});
+    const textfile::WriteResult r = answerlog::append(answers);
+    // Told once a window: a folder that refuses the log refuses every play's.
+    if (!r.ok && !std::exchange(answerLogWarned_, true))
+        msgbox::warning(this, QStringLiteral("解答記録"), r.message(answerfile::FileName));
 }
 
 void GameWindow::storePlay()
@@ -477,14 +505,33 @@ void GameWindow::judged(Verdict verdict, const QString& question, const QString&
     showCounts();
     showYomi(yomiOf(verdict, question, typed));
     const QDateTime now = Clock::instance().now();
-    emit answerJudged(
-        Answer{dateText(now.date()), timeText(now.time()), def_.item, question, typed, verdict, found, missed});
+    Answer answer{dateText(now.date()), timeText(now.time()), def_.item, question, typed, verdict, found, missed};
+    if (play_.playing()) {
+        missDraw_.answered(answer);
+        playAnswers_.push_back(answer);
+    }
+    emit answerJudged(answer);
 }
 
 void GameWindow::countAnswer(Verdict verdict, const QString& question, const QString& typed)
 {
     play_.countAnswer(verdict == Verdict::Right);
     judged(verdict, question, typed);
+}
+
+int GameWindow::drawByMisses()
+{
+    return missDraw_.draw([this] { return questionCandidates(); }, Random::instance());
+}
+
+QStringList GameWindow::kanjiQuestions() const
+{
+    const Dictionary& d = levelTable();
+    QStringList kanji;
+    kanji.reserve(d.questionCount());
+    for (int i = 0; i < d.questionCount(); ++i)
+        kanji << d.kansei(d.questionEntry(i));
+    return kanji;
 }
 
 void GameWindow::showCounts()
@@ -528,6 +575,7 @@ void GameWindow::stopTimers()
 
 void GameWindow::cmdEnd_Click()
 {
+    logAnswers();
     play_.abandon();
     stopTimers();
     wayBack_.take(this, ctx_.returnToMain);
@@ -535,6 +583,7 @@ void GameWindow::cmdEnd_Click()
 
 void GameWindow::closeEvent(QCloseEvent* event)
 {
+    logAnswers();
     play_.abandon();
     stopTimers();
     wayBack_.takeOnClose(this, ctx_.returnToMain);
@@ -635,6 +684,7 @@ void GameWindow::finishByGiveUp(bool counted)
     tmrBp.stop();
     steps_.stop();
     endedNow();
+    logAnswers();
     play_.abandon();
     cmdStart->setEnabled(true);
     cmdClear->setEnabled(true);

@@ -6,6 +6,7 @@
 #include "dictionary/KanjiLevel.h"
 #include "games/frame/AnswerSteps.h"
 #include "games/frame/GameOptions.h"
+#include "games/frame/MissDraw.h"
 #include "games/frame/PlayFrame.h"
 #include "platform/WayBack.h"
 #include "records/AnswerFile.h"
@@ -46,6 +47,8 @@ struct GameDefinition {
     // The history's count filter cboKaisu2 when it lists other numbers than
     // cboKaisu (the board games choose a tile count but filter by answers).
     QStringList historyCountChoices = {};
+    // chkNigate "苦手を優先": questions drawn by the learner's own misses.
+    bool drawsByMisses = false;
 };
 
 // What a game window is given by whoever opens it.
@@ -108,6 +111,7 @@ public:
     void chkHint_Click();
     void cboLevel_Click(int index);
     void chkYomi_Click();
+    void chkNigate_Click();
     void cmdHozon_Click() { storePlay(); }
     void cmdEnd_Click();
     void cmdClear_Click();
@@ -157,6 +161,16 @@ protected:
         (void)typed;
         return question;
     }
+
+    // With 苦手を優先 ticked at Start, the position of the next question
+    // among questionCandidates(), drawn by the learner's answers; -1 when not
+    // ticked, and the game draws uniformly as ever.
+    int drawByMisses();
+    // What each question the game can draw asks, in the order of its own
+    // draw (the games with 苦手を優先).
+    virtual QStringList questionCandidates() const { return {}; }
+    // The kanji of the entries the kanji games ask at the level chosen, in the table's order.
+    QStringList kanjiQuestions() const;
 
     // For the games that draw from the kanji table: a warning when the
     // window opens on an empty table, and the refusal to start without
@@ -248,6 +262,9 @@ private:
     bool startKeyTooSoon(const QKeyEvent* key) const;
     void judgeTypedAnswer();
     void endedNow();
+    // The answers judged in the play, appended to the answer log in one
+    // write when it ends, stored or not, or is left by closing the window.
+    void logAnswers();
 
     GameDefinition def_;
     GameContext ctx_;
@@ -258,6 +275,9 @@ private:
     qint64 endedMs_ = 0;
     bool ended_ = false;
     bool tourShown_ = false;
+    std::vector<Answer> playAnswers_;
+    MissDraw missDraw_;
+    bool answerLogWarned_ = false;
     int barFullWidth_ = 0;
     QString dictionaryProblem_;
     GameOptions options_;
@@ -285,6 +305,7 @@ private:
     QCheckBox* chkYomi;
     QLabel* lblYomi;
     QGridLayout* settingsGrid_;
+    QCheckBox* chkNigate = nullptr;
     std::array<QLabel*, 3> imgStart{};
     QFrame* shpJikanB;
     QFrame* shpJikanK;

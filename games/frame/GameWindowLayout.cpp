@@ -48,6 +48,7 @@ constexpr int YomiTop = AnswerRowTop + 555;
 constexpr int YomiHeight = 270;
 
 const QString AutoSaveTip = QStringLiteral("履歴の自動保存を制御します");
+const QString PreferMissesTip = QStringLiteral("これまでに間違えた問題ほど多く出題します");
 
 QRect twipsRect(int x, int y, int w, int h)
 {
@@ -196,6 +197,17 @@ void GameWindow::buildControls()
         chkHint->setObjectName(QStringLiteral("chkHint"));
         sl->addWidget(chkHint, 4, 1);
         connect(chkHint, &QCheckBox::clicked, this, &GameWindow::chkHint_Click);
+    }
+    if (def_.drawsByMisses) {
+        chkNigate = new QCheckBox(QStringLiteral("苦手を優先"), settings);
+        chkNigate->setObjectName(QStringLiteral("chkNigate"));
+        chkNigate->setToolTip(PreferMissesTip);
+        // Beside 読みと意味 where the hint box does not stand there.
+        if (def_.hasHint)
+            sl->addWidget(chkNigate, 5, 0, 1, 2);
+        else
+            sl->addWidget(chkNigate, 4, 1);
+        connect(chkNigate, &QCheckBox::clicked, this, &GameWindow::chkNigate_Click);
     }
     settingsGrid_ = sl;
     col->addWidget(settings);

@@ -155,35 +155,6 @@ TEST(Leitner, MissesSendToBoxOneAndRightAnswersClimbOneBox)
     EXPECT_EQ(LeitnerBoxes::weight(5), 1);
 }
 
-TEST(Leitner, AKanjiMissedTwiceIsDrawnFourTimesAsOftenAsOneNeverAsked)
-{
-    const AnswerLog log = logOf({
-        {"2024/05/01", 1, u"時"_s, u"x"_s, Verdict::Wrong},
-        {"2024/05/02", 1, u"時"_s, u"x"_s, Verdict::Wrong},
-    });
-    QStringList questions;
-    for (int i = 0; i < 100; ++i)
-        questions << QString(QChar(0x4E00 + i));
-    questions << u"時"_s;
-    WeightedDraw draw(questions, LeitnerBoxes::fromLog(log, 1));
-    Random::instance().seed(27);
-    std::vector<int> drawn(size_t(questions.size()));
-    const int draws = 10000;
-    for (int i = 0; i < draws; ++i)
-        ++drawn[size_t(draw.draw(Random::instance()))];
-    const double neverAsked = double(draws - drawn.back()) / 100;
-    EXPECT_NEAR(drawn.back() / neverAsked, 4.0, 0.5);
-
-    // Answers of the play under way move the weights at once.
-    draw.answered(u"時"_s, Verdict::Right, true);
-    EXPECT_EQ(draw.boxes().box(u"時"_s), 2);
-    Random::instance().seed(27);
-    int again = 0;
-    for (int i = 0; i < draws; ++i)
-        again += draw.draw(Random::instance()) == 100;
-    EXPECT_NEAR(again / (double(draws - again) / 100), 2.0, 0.3);
-}
-
 TEST(Leitner, WithEqualWeightsTheDrawIsTheUniformOne)
 {
     QStringList questions;

@@ -1,5 +1,6 @@
 // frmG1 played through its controls: the frame's life, storing, the input
 // method rule, settings, and pauses that meet a time-out or a closed window.
+#include "games/frame/GameOptions.h"
 #include "gui/GameFixture.h"
 #include "platform/Grid.h"
 #include "records/RecordFile.h"
@@ -309,18 +310,18 @@ TEST_F(CombineWindowTest, SpacesAroundAnAnswerAreNotPartOfItAndSpacesAloneAreNon
     EXPECT_EQ(shown, QStringLiteral("時"));
 }
 
-TEST_F(CombineWindowTest, EveryAnswerIsReportedOnceAndOneLeftOpenShowsInTheGiveUpColour)
+TEST_F(CombineWindowTest, EveryAnswerGoesToTheAnswerLogAtTheEndUnsavedAndOneLeftOpenShowsInTheGiveUpColour)
 {
-    open(QStringLiteral("10,10,\"秒数\",1\r\n"));
-    std::vector<Answer> seen;
-    QObject::connect(window.data(), &GameWindow::answerJudged, [&](const Answer& a) { seen.push_back(a); });
+    open(QStringLiteral("10,10,\"秒数\",0\r\n"));
     startPlay();
     typeAnswer(QStringLiteral("時"));
     typeAnswer(QStringLiteral("明"));
     commit(QStringLiteral("日"));
     escape();
+    EXPECT_FALSE(QFile::exists(path(answerfile::FileName)));  // written when the play ends
     // The time runs out while the right answer stands beside the next question.
     typeAnswer(QStringLiteral("時"), [this] {
+        commit(QStringLiteral("日"));
         clock.advance(10000);
         window->tmrBp_Timer();
     });
@@ -328,16 +329,42 @@ TEST_F(CombineWindowTest, EveryAnswerIsReportedOnceAndOneLeftOpenShowsInTheGiveU
     EXPECT_EQ(text("lblKanjiK"), QStringLiteral("時"));
     EXPECT_EQ(find<QLabel>("lblKanjiK")->palette().color(QPalette::WindowText), rgb::WrongAnswer);
 
-    ASSERT_EQ(seen.size(), 5u);
-    const Verdict verdicts[] = {Verdict::Right, Verdict::Wrong, Verdict::GivenUp, Verdict::Right, Verdict::TimedOut};
-    const char* typed[] = {"時", "明", "日", "時", ""};
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(seen[i].verdict, verdicts[i]) << i;
-        EXPECT_EQ(seen[i].typed, QString::fromUtf8(typed[i])) << i;
-        EXPECT_EQ(seen[i].question, QStringLiteral("時")) << i;
-        EXPECT_EQ(seen[i].game, 1);
-    }
-    EXPECT_EQ(seen[0].date, QStringLiteral("2024/05/01"));
+    EXPECT_FALSE(QFile::exists(path(HistoryFile)));  // not stored, yet every answer is logged
+    EXPECT_EQ(readBytes(answerfile::FileName),
+              cp932(QStringLiteral("\"2024/05/01\",\"21:00:00\",\"合体\",\"時\",\"時\",\"正解\",\"\",\"\"\r\n"
+                                   "\"2024/05/01\",\"21:00:00\",\"合体\",\"時\",\"明\",\"不正解\",\"\",\"\"\r\n"
+                                   "\"2024/05/01\",\"21:00:01\",\"合体\",\"時\",\"日\",\"ギブアップ\",\"\",\"\"\r\n"
+                                   "\"2024/05/01\",\"21:00:02\",\"合体\",\"時\",\"時\",\"正解\",\"\",\"\"\r\n"
+                                   "\"2024/05/01\",\"21:00:12\",\"合体\",\"時\",\"日\",\"時間切れ\",\"\",\"\"\r\n")));
+}
+
+TEST_F(CombineWindowTest, WithTheMissesTickTheKanjiMissedComesBackAndTheTickIsKeptInTheOptionsFile)
+{
+    dictionary.setTables(
+        {{QStringLiteral("時"), QStringLiteral("日土寸")}, {QStringLiteral("明"), QStringLiteral("日月")}}, {});
+    // 時 missed (box 1, weight 16), 明 right twice (box 5, weight 1); 解体's answers are not 合体's.
+    writeText(answerfile::FileName,
+              QStringLiteral("\"2024/04/30\",\"20:00:00\",\"合体\",\"時\",\"明\",\"不正解\",\"\",\"\"\r\n"
+                             "\"2024/04/30\",\"20:00:01\",\"合体\",\"明\",\"明\",\"正解\",\"\",\"\"\r\n"
+                             "\"2024/04/30\",\"20:00:02\",\"合体\",\"明\",\"明\",\"正解\",\"\",\"\"\r\n"
+                             "\"2024/04/30\",\"20:00:03\",\"解体\",\"明\",\"x\",\"ギブアップ\",\"\",\"日月\"\r\n"));
+    open(QStringLiteral("10,10,\"秒数\",0\r\n"));
+    auto* tick = find<QCheckBox>("chkNigate");
+    EXPECT_EQ(tick->text(), QStringLiteral("苦手を優先"));
+    EXPECT_FALSE(tick->isChecked());  // off by default: the uniform draw
+    const QStringList uniform = questionsLeftOpen(20);
+    EXPECT_GE(uniform.count(QStringLiteral("明")), 6);
+
+    tick->click();
+    EXPECT_EQ(readBytes(GameOptions::FileName), cp932(QStringLiteral("\"合体\",\"苦手を優先\",\"1\"\r\n")));
+    const QStringList weighted = questionsLeftOpen(20).mid(20);
+    EXPECT_GE(weighted.count(QStringLiteral("時")), 17);  // 16 in 17 by the weights
+
+    delete window.data();
+    open();
+    EXPECT_TRUE(find<QCheckBox>("chkNigate")->isChecked());
+    find<QCheckBox>("chkNigate")->click();
+    EXPECT_FALSE(GameOptions::read().isOn(1, GameOptions::PreferMisses, true));
 }
 
 // A dictionary with nothing to ask.

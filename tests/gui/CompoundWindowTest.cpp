@@ -284,3 +284,36 @@ TEST_F(CompoundWindowTest, TheRightColumnWithTheHintBoxGivesEveryControlItsHeigh
                     << w->objectName().toStdString() << " " << other->objectName().toStdString();
     }
 }
+
+TEST_F(CompoundWindowTest, EveryWordJudgedGoesToTheAnswerLogWhenThePlayEndsUnsaved)
+{
+    open(QStringLiteral("10,10,0,\"秒数\",0\r\n"));
+    startPlay();
+    typeAnswer(s(u"時計"));
+    typeAnswer(s(u"計時"));
+    escape();
+    commit(s(u"時"));
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    ASSERT_FALSE(window->play().playing());
+    EXPECT_FALSE(QFile::exists(path(HistoryFile)));
+    EXPECT_EQ(readBytes(answerfile::FileName),
+              cp932(s(u"\"2024/05/01\",\"21:00:00\",\"熟語合体\",\"時計\",\"時計\",\"正解\",\"\",\"\"\r\n"
+                      u"\"2024/05/01\",\"21:00:00\",\"熟語合体\",\"時計\",\"計時\",\"不正解\",\"\",\"\"\r\n"
+                      u"\"2024/05/01\",\"21:00:01\",\"熟語合体\",\"時計\",\"\",\"ギブアップ\",\"\",\"\"\r\n"
+                      u"\"2024/05/01\",\"21:00:12\",\"熟語合体\",\"時計\",\"時\",\"時間切れ\",\"\",\"\"\r\n")));
+}
+
+TEST_F(CompoundWindowTest, WithTheMissesTickTheWordMissedComesBack)
+{
+    dictionary.setTables(
+        {{s(u"時"), s(u"日土寸")}, {s(u"計"), s(u"言十")}, {s(u"会"), s(u"人云")}, {s(u"社"), s(u"示土")}},
+        {s(u"時計"), s(u"会社")});
+    writeText(answerfile::FileName,
+              s(u"\"2024/04/30\",\"20:00:00\",\"熟語合体\",\"時計\",\"会社\",\"不正解\",\"\",\"\"\r\n"
+                u"\"2024/04/30\",\"20:00:01\",\"熟語合体\",\"会社\",\"会社\",\"正解\",\"\",\"\"\r\n"
+                u"\"2024/04/30\",\"20:00:02\",\"熟語合体\",\"会社\",\"会社\",\"正解\",\"\",\"\"\r\n"));
+    open(QStringLiteral("10,10,0,\"秒数\",0\r\n"));
+    find<QCheckBox>("chkNigate")->click();
+    EXPECT_GE(questionsLeftOpen(20).count(s(u"時計")), 17);
+}

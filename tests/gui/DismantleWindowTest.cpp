@@ -16,6 +16,7 @@
 #include "support/ExpectedColours.h"
 #include "support/TempDir.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -258,4 +259,47 @@ TEST_F(DismantleWindowTest, TheComponentsLinkOpensTheirHelpPageAndLeavesTypingIn
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(QApplication::focusWidget(), answerBox());
+}
+
+TEST_F(DismantleWindowTest, EveryAnswerGoesToTheAnswerLogWithTheComponentsFoundAndThoseNot)
+{
+    open(QStringLiteral("10,10,\"秒数\",1\r\n"));
+    startPlay();
+    // Found and not found are listed in slot order, as the components were dealt.
+    ASSERT_EQ(window->question().parts(), QStringList({Shi, Ito, Kuchi}));
+    typeAnswer(Kuchi);
+    typeAnswer(QStringLiteral("x"));
+    typeAnswer(Ito);
+    escape();  // 口 and 糸 stay found in the log, though every slot turns red
+    ASSERT_EQ(window->question().parts(), QStringList({Shi, Kuchi, Ito}));
+    typeAnswer(Shi);
+    commit(Kuchi);
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    ASSERT_FALSE(window->play().playing());
+    EXPECT_EQ(
+        readBytes(answerfile::FileName),
+        cp932(QStringLiteral("\"2024/05/01\",\"21:00:00\",\"解体\",\"結\",\"口\",\"正解\",\"口\",\"士糸\"\r\n"
+                             "\"2024/05/01\",\"21:00:00\",\"解体\",\"結\",\"x\",\"不正解\",\"口\",\"士糸\"\r\n"
+                             "\"2024/05/01\",\"21:00:00\",\"解体\",\"結\",\"糸\",\"正解\",\"糸口\",\"士\"\r\n"
+                             "\"2024/05/01\",\"21:00:00\",\"解体\",\"結\",\"\",\"ギブアップ\",\"糸口\",\"士\"\r\n"
+                             "\"2024/05/01\",\"21:00:00\",\"解体\",\"結\",\"士\",\"正解\",\"士\",\"口糸\"\r\n"
+                             "\"2024/05/01\",\"21:00:10\",\"解体\",\"結\",\"口\",\"時間切れ\",\"士\",\"口糸\"\r\n")));
+}
+
+TEST_F(DismantleWindowTest, WithTheMissesTickAKanjiGivenUpComesBackAndOneFinishedTwiceRarely)
+{
+    dictionary.setTables({{Musubu, QStringLiteral("糸士口")}, {QStringLiteral("時"), QStringLiteral("日土寸")}}, {});
+    // 時 finished twice (box 5) though missed in 合体; 結 given up (box 1).
+    // Only the answer that finds the last component climbs a box.
+    writeText(answerfile::FileName,
+              QStringLiteral("\"2024/04/30\",\"20:00:00\",\"解体\",\"時\",\"日\",\"正解\",\"日\",\"土寸\"\r\n"
+                             "\"2024/04/30\",\"20:00:01\",\"解体\",\"時\",\"土\",\"正解\",\"日土\",\"寸\"\r\n"
+                             "\"2024/04/30\",\"20:00:02\",\"解体\",\"時\",\"寸\",\"正解\",\"日土寸\",\"\"\r\n"
+                             "\"2024/04/30\",\"20:00:03\",\"解体\",\"時\",\"日土寸\",\"正解\",\"日土寸\",\"\"\r\n"
+                             "\"2024/04/30\",\"20:00:04\",\"合体\",\"時\",\"x\",\"不正解\",\"\",\"\"\r\n"
+                             "\"2024/04/30\",\"20:00:05\",\"解体\",\"結\",\"\",\"ギブアップ\",\"糸\",\"士口\"\r\n"));
+    open(QStringLiteral("10,10,\"秒数\",0\r\n"));
+    window->findChild<QCheckBox*>(QStringLiteral("chkNigate"))->click();
+    EXPECT_GE(questionsLeftOpen(20).count(Musubu), 17);
 }

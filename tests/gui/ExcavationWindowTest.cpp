@@ -244,3 +244,20 @@ TEST_F(ExcavationWindowTest, TheWindowsOwnTimersRunAPlayFromStartToTheTimeOut)
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].seconds, s("10秒"));
 }
+
+TEST_F(ExcavationWindowTest, TheKanjiTypedAndEveryOneGivenUpGoToTheAnswerLogWhenThePlayEnds)
+{
+    open(QStringLiteral("12,60,0,\"秒数\",0\r\n"));
+    startPlay();
+    typeAnswer(s("困"));
+    typeAnswer(s("森"));
+    clock.advance(3000);
+    commit(s("明"));
+    escape();
+    ASSERT_FALSE(window->play().playing());
+    QString expected = s("\"2024/05/01\",\"21:00:00\",\"発掘\",\"困\",\"困\",\"正解\",\"\",\"\"\r\n"
+                         "\"2024/05/01\",\"21:00:00\",\"発掘\",\"森\",\"森\",\"不正解\",\"\",\"\"\r\n");
+    for (const QString& k : Answers.mid(1))
+        expected += s("\"2024/05/01\",\"21:00:03\",\"発掘\",\"%1\",\"明\",\"ギブアップ\",\"\",\"\"\r\n").arg(k);
+    EXPECT_EQ(readBytes(answerfile::FileName), cp932(expected));
+}

@@ -149,6 +149,23 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return !window->play().running(); }, 3000));
     }
 
+    // `plays` time-mode plays each left to its time-out at its first
+    // question: the questions asked, as the answer log has them. A question
+    // left open moves no Leitner box, so each play draws by the same weights.
+    QStringList questionsLeftOpen(int plays)
+    {
+        for (int i = 0; i < plays; ++i) {
+            startPlay();
+            clock.advance(int(window->play().timeLimit() * 1000));
+            window->tmrBp_Timer();
+        }
+        QStringList asked;
+        for (const Answer& a : answerfile::read().answers)
+            if (a.verdict == Verdict::TimedOut)
+                asked << a.question;
+        return asked;
+    }
+
     ManualClock clock{QDateTime(QDate(2024, 5, 1), QTime(21, 0, 0))};
     HelpTour tour;
     Dictionary dictionary;

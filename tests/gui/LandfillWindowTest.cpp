@@ -143,3 +143,18 @@ TEST_F(LandfillWindowTest, ATableThatCannotFillTheBoardRefusesThePlay)
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_FALSE(window->play().running());
 }
+
+TEST_F(LandfillWindowTest, TheKanjiTypedAndEveryOneLeftHiddenAtTheTimeOutGoToTheAnswerLog)
+{
+    open(QStringLiteral("12,10,1,\"秒数\",1\r\n"));
+    startPlay();
+    const std::vector<BoardSolution> h = hidden();
+    typeAnswer(h[2].kanji);
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    ASSERT_FALSE(window->play().playing());
+    QString expected = s("\"2024/05/01\",\"21:00:00\",\"埋立\",\"%1\",\"%1\",\"正解\",\"\",\"\"\r\n").arg(h[2].kanji);
+    for (size_t j : {0, 1, 3, 4, 5})
+        expected += s("\"2024/05/01\",\"21:00:10\",\"埋立\",\"%1\",\"\",\"時間切れ\",\"\",\"\"\r\n").arg(h[j].kanji);
+    EXPECT_EQ(readBytes(answerfile::FileName), cp932(expected));
+}

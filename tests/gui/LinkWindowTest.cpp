@@ -188,3 +188,30 @@ TEST_F(LinkWindowTest, AMissingKanjiFileIsToldOnceNotAgainAsAnEmptyTable)
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].text, GameWindow::EmptyKanjiTableText);
 }
+
+TEST_F(LinkWindowTest, TheKanjiTypedGoToTheAnswerLogAlsoWhenTheWindowIsLeftMidPlay)
+{
+    open(QStringLiteral("8,60,\"秒数\",1\r\n"));
+    startPlay();
+    const QString first = nextLink();
+    typeAnswer(first);
+    typeAnswer(QStringLiteral("理"));
+    escape();
+    ASSERT_FALSE(window->play().running());
+    const QByteArray firstPlay =
+        cp932(QStringLiteral("\"2024/05/01\",\"21:00:00\",\"連結\",\"%1\",\"%1\",\"正解\",\"\",\"\"\r\n"
+                             "\"2024/05/01\",\"21:00:00\",\"連結\",\"理\",\"理\",\"不正解\",\"\",\"\"\r\n"
+                             "\"2024/05/01\",\"21:00:00\",\"連結\",\"%1\",\"\",\"ギブアップ\",\"\",\"\"\r\n")
+                  .arg(first));
+    EXPECT_EQ(readBytes(answerfile::FileName), firstPlay);
+
+    // 戻り in the middle of a play: what was judged is practice all the same.
+    startPlay();
+    clock.advance(2000);
+    typeAnswer(QStringLiteral("理"));
+    click("cmdEnd");
+    EXPECT_EQ(returns, 1);
+    EXPECT_EQ(readBytes(answerfile::FileName),
+              firstPlay +
+                  cp932(QStringLiteral("\"2024/05/01\",\"21:00:02\",\"連結\",\"理\",\"理\",\"不正解\",\"\",\"\"\r\n")));
+}

@@ -141,3 +141,20 @@ TEST_F(ShiritoriWindowTest, GiveUpOrTimeOutAfterOnlyWrongWordsStoresNothingAndTi
     EXPECT_EQ(text("lblRitu"), QStringLiteral("100.0%"));
     EXPECT_EQ(history::read(HistoryFile).at(0).sixth, QStringLiteral("5"));
 }
+
+TEST_F(ShiritoriWindowTest, TheWordsTypedAndTheLastCharacterLeftOpenGoToTheAnswerLog)
+{
+    open(QStringLiteral("9,10,\"秒数\",0\r\n"));
+    startPlay();
+    typeAnswer(QStringLiteral("始業式"));
+    typeAnswer(QStringLiteral("業務"));
+    commit(QStringLiteral("式"));
+    clock.advance(10000);
+    window->tmrBp_Timer();
+    ASSERT_FALSE(window->play().running());
+    EXPECT_EQ(
+        readBytes(answerfile::FileName),
+        cp932(QStringLiteral("\"2024/05/01\",\"21:00:00\",\"しりとり\",\"始業式\",\"始業式\",\"正解\",\"\",\"\"\r\n"
+                             "\"2024/05/01\",\"21:00:00\",\"しりとり\",\"業務\",\"業務\",\"不正解\",\"\",\"\"\r\n"
+                             "\"2024/05/01\",\"21:00:10\",\"しりとり\",\"式\",\"式\",\"時間切れ\",\"\",\"\"\r\n")));
+}
