@@ -1,5 +1,6 @@
 #include "records/AnswerLog.h"
 
+#include "platform/FileStamp.h"
 #include "platform/RecordLine.h"
 #include "platform/Sjis.h"
 
@@ -220,28 +221,10 @@ std::shared_ptr<AnswerLog> AnswerLog::readTail(const QString& path, int fromDay)
 namespace answerlog {
 namespace {
 
-struct Stamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-    timespec changed{};
-    bool operator==(const Stamp& o) const
-    {
-        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
-               changed.tv_nsec == o.changed.tv_nsec;
-    }
-};
+using filestamp::Stamp;
 
 // The stamp of the file now; size -1 when it is missing.
-Stamp stampOf(const QString& absolutePath)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(absolutePath).constData(), &st) != 0)
-        return {};
-    return Stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-}
+Stamp stampOf(const QString& absolutePath) { return filestamp::of(absolutePath).value_or(Stamp{}); }
 
 struct Kept {
     QString path;

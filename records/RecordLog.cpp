@@ -1,5 +1,7 @@
 #include "records/RecordLog.h"
 
+#include "platform/FileStamp.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -8,33 +10,23 @@
 #include <future>
 #include <mutex>
 #include <optional>
-#include <sys/stat.h>
 #include <utility>
 #include <unistd.h>
 
 namespace recordlog {
 namespace {
 
-struct Stamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-    timespec changed{};
-    bool operator==(const Stamp& o) const
-    {
-        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
-               changed.tv_nsec == o.changed.tv_nsec;
-    }
-};
+using filestamp::Stamp;
 
-std::optional<Stamp> stampOf(const QString& absolute)
+std::optional<Stamp> stampOf(const QString& absolute) { return filestamp::of(absolute); }
+
+// The file's bytes and the stamp they were read at; empty bytes when it
+// cannot be read.
+filestamp::Stamped readStamped(const QString& absolute)
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(absolute).constData(), &st) != 0)
-        return std::nullopt;
-    return Stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+    if (std::optional<filestamp::Stamped> read = filestamp::read(absolute))
+        return std::move(*read);
+    return {};
 }
 
 QString absolutePath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
@@ -114,14 +106,15 @@ void post(std::function<void()> job)
 }
 
 // Parses `bytes`, the file as it was at `stamp`, and keeps the table.
-void keepParsed(const QString& absolute, const Stamp& stamp, QByteArray bytes)
+std::shared_ptr<const RecordTable> keepParsed(const QString& absolute, const Stamp& stamp, QByteArray bytes)
 {
     std::shared_ptr<RecordTable> table = RecordTable::parseBytes(std::move(bytes));
     State& s = state();
     const std::lock_guard lock(s.mutex);
-    s.kept = Kept{absolute, stamp, std::move(table)};
+    s.kept = Kept{absolute, stamp, table};
     if (s.read.valid && s.read.path == absolute && s.read.stamp == stamp)
         s.read = Read{};
+    return table;
 }
 
 }  // namespace
@@ -148,22 +141,20 @@ std::shared_ptr<const RecordTable> current(const QString& path)
         forget();
         return recordfile::read(path);  // missing: empty
     }
-    QByteArray bytes;
+    filestamp::Stamped read;
     {
         const std::lock_guard lock(s.mutex);
         if (s.kept.holds(absolute, *stamp))
             return s.kept.table;
         if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp)
-            bytes = s.read.bytes;
+            read = {*stamp, s.read.bytes};
         else
-            // Stamped before reading: a change during the read makes the
-            // next call read again.
-            bytes = textfile::readBytes(path).value_or(QByteArray());
+            read = readStamped(absolute);
         s.kept = Kept{};
     }
-    keepParsed(absolute, *stamp, std::move(bytes));
-    const std::lock_guard lock(s.mutex);
-    return s.kept.table;
+    // The table handed out is the one parsed here: by the time it is kept,
+    // the worker may already have taken it to grow.
+    return keepParsed(absolute, read.stamp, std::move(read.bytes));
 }
 
 QByteArray bytes(const QString& path)
@@ -180,10 +171,10 @@ QByteArray bytes(const QString& path)
         if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp)
             return s.read.bytes;
     }
-    QByteArray read = textfile::readBytes(path).value_or(QByteArray());
+    filestamp::Stamped read = readStamped(absolute);
     const std::lock_guard lock(s.mutex);
-    s.read = Read{absolute, *stamp, read, true};
-    return read;
+    s.read = Read{absolute, read.stamp, read.bytes, true};
+    return read.bytes;
 }
 
 void parseInBackground(const QString& path)
@@ -193,20 +184,17 @@ void parseInBackground(const QString& path)
         if (!stamp)
             return;
         State& s = state();
-        QByteArray bytes;
-        bool haveBytes = false;
+        std::optional<filestamp::Stamped> read;
         {
             const std::lock_guard lock(s.mutex);
             if (s.kept.holds(absolute, *stamp))
                 return;
-            if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp) {
-                bytes = s.read.bytes;
-                haveBytes = true;
-            }
+            if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp)
+                read = filestamp::Stamped{*stamp, s.read.bytes};
         }
-        if (!haveBytes)
-            bytes = textfile::readBytes(absolute).value_or(QByteArray());
-        keepParsed(absolute, *stamp, std::move(bytes));
+        if (!read)
+            read = readStamped(absolute);
+        keepParsed(absolute, read->stamp, std::move(read->bytes));
     });
 }
 
