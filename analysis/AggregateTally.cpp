@@ -3,6 +3,8 @@
 #include "analysis/DatedPlays.h"
 #include "platform/Duration.h"
 
+#include <algorithm>
+
 namespace aggregate {
 
 namespace {
@@ -125,29 +127,43 @@ QString Table::cell(int row, int col) const
 std::vector<QString> Table::longestTexts() const
 {
     std::vector<QString> longest(static_cast<size_t>(cols()));
-    const auto consider = [&](int row, const Sums& s) {
-        for (int c = 0; c < cols(); ++c) {
-            QString t = dataCell(row, c, s);
-            if (t.size() > longest[size_t(c)].size())
-                longest[size_t(c)] = std::move(t);
-        }
-    };
     if (periodRows_ == 0)
         return longest;
-    // A row without play is never wider than one with a play, and the last
-    // row (the widest row number) holds one: every row with a play and the
-    // total row are enough.
+    // A text grows with the number it shows: the largest sums of each column
+    // over the rows with a play (a row without one is never wider, and the
+    // last row, the widest row number, holds one) and the total row give a
+    // text at least as long as any the column shows, made once, not once a
+    // row.
+    Sums most;
+    most.items.resize(size_t(items()));
+    const auto consider = [&](const Sums& s) {
+        most.count = std::max(most.count, s.count);
+        most.tenths = std::max(most.tenths, s.tenths);
+        for (size_t j = 0; j < s.items.size(); ++j) {
+            most.items[j].count = std::max(most.items[j].count, s.items[j].count);
+            most.items[j].tenths = std::max(most.items[j].tenths, s.items[j].tenths);
+        }
+    };
     int lastRow = -1;
     for (size_t i = 0; i < days_->size(); ++i) {
         const QDate d = QDate::fromJulianDay(days_->day(i));
         const int row =
             unit_ == Unit::Day ? int(days_->day(i) - first_.toJulianDay()) : dates::monthsBetween(first_, d);
         if (row != lastRow)
-            consider(row, sums(rowSpan(row)));
+            consider(sums(rowSpan(row)));
         lastRow = row;
     }
-    if (rows() > periodRows_)
-        consider(periodRows_, grand_);
+    const bool totalRow = rows() > periodRows_;
+    if (totalRow)
+        consider(grand_);
+    longest[0] = QString::number(lastRow + 1);
+    longest[1] = dataCell(lastRow, 1, most);
+    longest[2] = subtotal(kind_, most.tenths, most.count);
+    for (int c = 3; c < cols(); ++c) {
+        const PlayedDays::ItemSum& item = most.items[size_t(c - 3)];
+        if (totalRow || itemShown(kind_, item.tenths, item.count))
+            longest[size_t(c)] = itemValue(kind_, item.tenths, item.count);
+    }
     return longest;
 }
 

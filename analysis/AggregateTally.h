@@ -34,8 +34,9 @@ public:
     // The first day of row `row` (invalid for the total row).
     QDate rowDate(int row) const;
     QString cell(int row, int col) const;
-    // Per column, the longest text any row shows, for sizing the columns
-    // without asking every row.
+    // Per column, a text at least as long as any row shows (made of the
+    // column's largest numbers), for sizing the columns without asking
+    // every row.
     std::vector<QString> longestTexts() const;
 
 private:

@@ -1,7 +1,7 @@
 #include "analysis/DatedPlays.h"
 
 #include "analysis/RecordDates.h"
-#include "records/RecordLog.h"
+#include "records/RecordFile.h"
 
 #include <algorithm>
 
@@ -66,17 +66,3 @@ DatedPlays DatedPlays::from(const RecordTable& table, const QStringList& itemNam
     return out;
 }
 
-DatedPlays DatedPlays::read(const QStringList& itemNames)
-{
-    // Switching between the calendar and the tables, or between the tables'
-    // options, reduces the log again only when it was read again.
-    static struct {
-        std::shared_ptr<const RecordTable> table;
-        QStringList names;
-        DatedPlays plays;
-    } last;
-    std::shared_ptr<const RecordTable> table = recordlog::current();
-    if (table != last.table || itemNames != last.names)
-        last = {table, itemNames, from(*table, itemNames)};
-    return last.plays;
-}

@@ -24,8 +24,6 @@ class DatedPlays {
 public:
     // Items are matched exactly against `itemNames` (in their order).
     static DatedPlays from(const RecordTable& table, const QStringList& itemNames);
-    // The plays of データ.TXT in the working directory.
-    static DatedPlays read(const QStringList& itemNames);
 
     bool empty() const { return plays_.empty(); }
     const std::vector<DatedPlay>& plays() const { return plays_; }

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/GamePanel.h"
+#include "analysis/PlayedDays.h"
 #include "app/SettingsFile.h"
 #include "dictionary/Dictionary.h"
 #include "platform/Clock.h"
@@ -8,6 +9,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
+#include "records/GameItems.h"
 #include "records/Nickname.h"
 #include "records/RecordLog.h"
 #include "review/AggregateScreen.h"
@@ -182,7 +184,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
     painted_ = true;
     // The screens share one parse of the log; it runs beside the user's
     // first look at the window, never before the window stands.
-    QTimer::singleShot(0, this, [] { recordlog::parseInBackground(); });
+    QTimer::singleShot(0, this, [] {
+        recordlog::parseInBackground();
+        playeddays::prepareInBackground(items::names());
+    });
 }
 
 void MainWindow::readSettings() { state_.tour.flag = settingsfile::readHelpTourFlag(); }

@@ -198,6 +198,21 @@ void parseInBackground(const QString& path)
     });
 }
 
+void whenParsed(std::function<void(const std::shared_ptr<const RecordTable>&)> job, const QString& path)
+{
+    post([absolute = absolutePath(path), job = std::move(job)] {
+        std::shared_ptr<const RecordTable> table;
+        if (const std::optional<Stamp> stamp = stampOf(absolute)) {
+            State& s = state();
+            const std::lock_guard lock(s.mutex);
+            if (s.kept.holds(absolute, *stamp))
+                table = s.kept.table;
+        }
+        if (table)
+            job(table);
+    });
+}
+
 bool holdsCurrent(const QString& path)
 {
     waitForWorker();

@@ -17,6 +17,7 @@
 // the bytes it wrote; both on the worker thread.
 #include "records/RecordFile.h"
 
+#include <functional>
 #include <memory>
 
 namespace recordlog {
@@ -31,6 +32,11 @@ QByteArray bytes(const QString& path = recordfile::FileName);
 void parseInBackground(const QString& path = recordfile::FileName);
 // Returns once the worker has done what it was given.
 void waitForWorker();
+// Runs `job` on the worker after what it was given before, with the kept
+// table when it holds the file as it is then (not at all otherwise): for
+// work every screen over the whole log would do first.
+void whenParsed(std::function<void(const std::shared_ptr<const RecordTable>&)> job,
+                const QString& path = recordfile::FileName);
 
 // Whether the kept table holds the file as it is now: before an append,
 // whether the table may simply grow by the appended lines.

@@ -1,7 +1,7 @@
 #include "review/CalendarScreen.h"
 
 #include "analysis/CalendarTally.h"
-#include "analysis/DatedPlays.h"
+#include "analysis/PlayedDays.h"
 #include "platform/Chart.h"
 #include "platform/Duration.h"
 #include "platform/Grid.h"
@@ -131,7 +131,7 @@ QString CalendarScreen::helpTourText() const
 
 void CalendarScreen::prepare()
 {
-    played_ = std::make_shared<const PlayedDays>(PlayedDays::from(DatedPlays::read(items::names()), 0));
+    played_ = playeddays::current(items::names());
     fillMonthCalendar();
     fillWeekCalendar();
 }

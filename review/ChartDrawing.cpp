@@ -3,6 +3,8 @@
 #include "analysis/PlayHours.h"
 #include "platform/Chart.h"
 
+#include <algorithm>
+
 namespace chartdraw {
 
 void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values, bool cut)
@@ -17,17 +19,62 @@ void points(Chart& chart, const std::vector<QString>& labels, const std::vector<
     chart.redraw();
 }
 
-void plays(Chart& chart, const std::vector<const RecordView*>& plays, bool labelled)
-{
-    std::vector<QString> labels;
-    std::vector<double> values;
-    values.reserve(plays.size());
-    for (const RecordView* r : plays) {
+namespace {
+
+// The plays as points the chart asks for as it draws them: a long log costs
+// one pass over its seconds, not a label and a value set for every play.
+// The labels are asked for only when the points are few enough to show.
+class PlayPoints : public ChartPoints {
+public:
+    PlayPoints(std::shared_ptr<const RecordTable> table, const std::vector<const RecordView*>& plays, bool labelled)
+        : table_(std::move(table)), labelled_(labelled)
+    {
+        values_.reserve(plays.size());
         if (labelled)
-            labels.push_back(RecordTable::raw(r->item));
-        values.push_back(r->seconds);
+            plays_ = plays;
+        for (const RecordView* r : plays) {
+            values_.push_back(r->seconds);
+            largest_ = std::max(largest_, double(r->seconds));
+        }
     }
-    points(chart, labels, values);
+    std::int64_t count() const override { return std::int64_t(values_.size()); }
+    double value(std::int64_t point) const override { return values_[size_t(point)]; }
+    QString label(std::int64_t point) const override
+    {
+        if (!labelled_)
+            return {};
+        // As points() cuts them: two characters, one from 17 points on.
+        return plays_[size_t(point)]->item.left(count() < 17 ? 2 : 1).toString();
+    }
+    double largest() const override { return largest_; }
+    Run run(std::int64_t first, std::int64_t end) const override
+    {
+        Run r;
+        r.peak = r.low = values_[size_t(first)];
+        for (std::int64_t i = first; i < end; ++i) {
+            const double v = values_[size_t(i)];
+            r.peak = std::max(r.peak, v);
+            r.low = std::min(r.low, v);
+            r.sum += v;
+        }
+        return r;
+    }
+
+private:
+    std::shared_ptr<const RecordTable> table_;  // what plays_ points into
+    std::vector<const RecordView*> plays_;
+    std::vector<double> values_;
+    double largest_ = 0;
+    bool labelled_;
+};
+
+}  // namespace
+
+void plays(Chart& chart, std::shared_ptr<const RecordTable> table, const std::vector<const RecordView*>& plays,
+           bool labelled)
+{
+    chart.setPoints(std::make_shared<PlayPoints>(std::move(table), plays, labelled));
+    chart.redraw();
 }
 
 void hours(Chart& chart, const std::vector<const RecordView*>& plays)

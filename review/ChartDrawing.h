@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class Chart;
@@ -14,8 +15,10 @@ namespace chartdraw {
 // first two characters of it, the first one from 17 points on.
 void points(Chart& chart, const std::vector<QString>& labels, const std::vector<double>& values, bool cut = true);
 
-// One point per play, its seconds, labelled by its item when `labelled`.
-void plays(Chart& chart, const std::vector<const RecordView*>& plays, bool labelled);
+// One point per play, its seconds, labelled by its item when `labelled`
+// (cut as points() cuts). `plays` point into `table`.
+void plays(Chart& chart, std::shared_ptr<const RecordTable> table, const std::vector<const RecordView*>& plays,
+           bool labelled);
 
 // 24 points, the seconds of each hour of the day, labelled " 0" to " 23".
 void hours(Chart& chart, const std::vector<const RecordView*>& plays);

@@ -239,7 +239,7 @@ void DayView::highlightOnly(QPushButton* pressed)
 void DayView::cmdDay_Click()
 {
     highlightOnly(cmdDay);
-    chartdraw::plays(*mcrMain, tally_.plays, true);
+    chartdraw::plays(*mcrMain, records_.table, tally_.plays, true);
 }
 
 void DayView::cmdTotal_Click()

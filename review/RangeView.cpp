@@ -14,6 +14,7 @@
 #include "review/PlayRows.h"
 
 #include <QComboBox>
+#include <QStringListModel>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -97,10 +98,15 @@ RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_
     cboStdate->setObjectName(QStringLiteral("cboStdate"));
     cboEddate = new QComboBox(this);
     cboEddate->setObjectName(QStringLiteral("cboEddate"));
+    // Both lists show the play dates of one model, set in one go; their
+    // width is that of a date, not measured over thousands of them.
+    playDates_ = new QStringListModel(this);
     for (QComboBox* c : {cboStdate, cboEddate}) {
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setMinimumContentsLength(10);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setModel(playDates_);
     }
     auto* periodBox = new QGroupBox(QStringLiteral("期間"), this);
     auto* periodLayout = new QGridLayout(periodBox);
@@ -259,14 +265,9 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
 
     if (collectDates) {
         // Both lists hold every play date; they are filled again only when
-        // the dates changed (a thousand dates each are most of an entry).
-        if (listing.dates != comboDates_) {
-            for (QComboBox* box : {cboStdate, cboEddate}) {
-                box->clear();
-                box->addItems(listing.dates);
-            }
-            comboDates_ = listing.dates;
-        }
+        // the dates changed.
+        if (listing.dates != playDates_->stringList())
+            playDates_->setStringList(listing.dates);
         period_ = {listing.earliest, listing.latest};
         cboStdate->setEditText(period_.start);
         cboEddate->setEditText(period_.end);
@@ -407,7 +408,7 @@ void RangeView::cmdDay3_Click()
     mcrBunseki2->hide();
     mcrBunseki->show();
     highlightChart(cmdDay3);
-    chartdraw::plays(*mcrBunseki, listing_.rows, false);
+    chartdraw::plays(*mcrBunseki, table_, listing_.rows, false);
 }
 
 void RangeView::cmdTotal3_Click()

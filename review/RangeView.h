@@ -13,6 +13,7 @@
 class Chart;
 class Grid;
 class QComboBox;
+class QStringListModel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -71,7 +72,7 @@ private:
 
     MainState& state_;
     int weekdayFilter_ = range::AllWeekdays;
-    QStringList comboDates_;  // what the two date lists hold
+    QStringListModel* playDates_;  // what the two date lists hold
     range::Period period_;    // the earliest and the latest date of the log
     // What the list shows: the records of the shared log that passed, and
     // the item names they were counted by; the charts are drawn from them.

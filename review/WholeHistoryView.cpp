@@ -209,7 +209,7 @@ void WholeHistoryView::cmdDay2_Click()
     highlight(cmdDay2);
     mcrMain3->setForm(Chart::Form::Bars);
     mcrMain3->setScale(Chart::Scale::Values);
-    chartdraw::plays(*mcrMain3, plays_, true);
+    chartdraw::plays(*mcrMain3, table_, plays_, true);
 }
 
 void WholeHistoryView::cmdTotal2_Click()

@@ -1,6 +1,8 @@
 #include "analysis/CalendarTally.h"
 
 #include "analysis/AnalysisTestSupport.h"
+#include "records/RecordLog.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -109,4 +111,28 @@ TEST(CalendarTallyTest, APeriodFromYear1To9999AnswersItsDaysFromThePlays)
     EXPECT_EQ(w.at(w.weeks - 1, 6), 1);
     EXPECT_EQ(w.at(w.weeks - 1, 7), 0);  // 10000/01/01 is past the period
     EXPECT_EQ(w.plays, (std::array<std::int64_t, 7>{0, 1, 0, 0, 3, 1, 0}));
+}
+
+// The calendar and the aggregate tables share the days played, worked out
+// on the log's worker after its parse: they follow every play the program
+// appends, also when the worker grows the parsed log in place.
+using SharedPlayedDays = DataDirTest;
+TEST_F(SharedPlayedDays, FollowEveryAppendAndWaitForTheWorkersWork)
+{
+    writeText(recordfile::FileName, playLines(3, QStringLiteral("2024/05/01")));
+    recordlog::parseInBackground();
+    playeddays::prepareInBackground(items::names());
+    const std::shared_ptr<const PlayedDays> ready = playeddays::current(items::names());
+    EXPECT_EQ(ready->totals(0).count, 3);
+    EXPECT_EQ(playeddays::current(items::names()), ready);
+
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(recordfile::append(playLine(QStringLiteral("2024/05/02"), QStringLiteral("解体"))).ok);
+        const auto now = playeddays::current(items::names());
+        ASSERT_EQ(now->size(), 2u);
+        EXPECT_EQ(now->totals(1).count, i + 1);
+        EXPECT_EQ(now->item(1, 2).count, i + 1);
+    }
+    // Other names are other columns.
+    EXPECT_EQ(playeddays::current({QStringLiteral("解体")})->item(1, 1).count, 2);
 }
