@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <ranges>
 
 namespace {
 
@@ -52,7 +53,12 @@ NigateTally tallyNigate(const AnswerLog& log, int today, const NigateFilter& fil
     QHash<QString, Count> components;
     std::vector<WeekRate> weeks;
 
-    for (const AnswerLog::Entry& e : log.entries()) {
+    auto first = log.entries().begin();
+    const auto end = log.entries().end();
+    // A period of a log in day order is its end: found, not walked to.
+    if (filter.days > 0 && log.inDayOrder())
+        first = std::lower_bound(first, end, from, [](const AnswerLog::Entry& e, int day) { return e.day < day; });
+    for (const AnswerLog::Entry& e : std::ranges::subrange(first, end)) {
         if (e.day < from || (filter.game != 0 && e.game != filter.game))
             continue;
         const Verdict v = e.verdict();

@@ -9,6 +9,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
+#include "records/AnswerLog.h"
 #include "records/GameItems.h"
 #include "records/Nickname.h"
 #include "records/RecordLog.h"
@@ -182,11 +183,13 @@ void MainWindow::paintEvent(QPaintEvent* event)
     if (painted_)
         return;
     painted_ = true;
-    // The screens share one parse of the log; it runs beside the user's
-    // first look at the window, never before the window stands.
+    // The screens share one parse of the play log and one read of the
+    // answer log; they run beside the user's first look at the window,
+    // never before the window stands.
     QTimer::singleShot(0, this, [] {
         recordlog::parseInBackground();
         playeddays::prepareInBackground(items::names());
+        answerlog::readInBackground();
     });
 }
 

@@ -1,36 +1,56 @@
-// What a learner waits for on the 苦手 screen, in a fresh process: the first
-// visit (the answer log read, tallied, the table and chart painted), a later
-// visit, and a press of the period 全部, beside the floor (reading the
-// file's bytes). The log is written by a process of its own first, so that
-// no page of it was touched by the process that visits:
-//   nigate_probe make N FOLDER      writes an answer log of N lines ending today
-//   nigate_probe visit FOLDER [cold] times the visits; "cold" first drops the
-//                                    file from the page cache, as after a restart
-#include "platform/Clock.h"
+// What a learner waits for on the 苦手 screen: a fresh process starts the
+// main window as the program does, paints it, lets the work that follows the
+// first paint finish (the idle read of the answer log among it), then
+// presses 苦手 and times until the screen is painted; then a later visit and
+// a press of the period 全部. Nothing in the timed process touches the
+// answer log before the program does: a separate run writes it.
+//   nigate_probe make N DIR        the shipped data set, a play log and an
+//                                  answer log of N lines ending today in DIR
+//   nigate_probe visit DIR [how]   prints on one line, in ms:
+//       first later 全部 floor idle-read, then the answers and the rows
+//     how: "early" presses 苦手 as soon as the window stands, before the idle
+//     read ends; "cold" first drops the file from the page cache, as after
+//     a restart
+#include "app/MainWindow.h"
+#include "app/Shell.h"
+#include "platform/MessageBox.h"
+#include "platform/Sjis.h"
 #include "platform/TextFile.h"
 #include "records/AnswerLog.h"
+#include "records/RecordLog.h"
 #include "review/NigateScreen.h"
 #include "support/AnswerGenerator.h"
+#include "support/RecordGenerator.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 
 #include <cstdio>
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
 
-template <typename F> double timed(F&& f)
+int make(int answers, const QString& dir)
 {
-    QElapsedTimer t;
-    t.start();
-    f();
-    QApplication::processEvents();
-    return double(t.nsecsElapsed()) / 1e6;
+    QDir().mkpath(dir);
+    const QDir data(QStringLiteral(FERNOA2_DATA_DIR));
+    for (const QString& f : data.entryList(QDir::Files))
+        QFile::copy(data.filePath(f), QDir(dir).filePath(f));
+    QFile plays(QDir(dir).filePath(QStringLiteral("データ.TXT")));
+    QFile log(QDir(dir).filePath(answerfile::FileName));
+    if (!plays.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        !log.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 1;
+    plays.write(sjis::encode(recordgen::text(std::max(answers / 30, 1))).bytes);  // a play is about 30 answers
+    log.write(answergen::bytes(answers, QDate::currentDate()));
+    return 0;
 }
 
 void dropFromPageCache(const QString& path)
@@ -43,77 +63,84 @@ void dropFromPageCache(const QString& path)
     }
 }
 
+// Paints everything that is due, as the event loop would before the user's
+// next click.
+void settle(QWidget* w)
+{
+    w->repaint();
+    QApplication::processEvents();
+}
+
+template <typename F> double timed(QWidget* w, F&& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    settle(w);
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+void click(QWidget* w, const char* name)
+{
+    auto* button = w->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    if (!button) {
+        std::fprintf(stderr, "no button %s\n", name);
+        std::exit(2);
+    }
+    button->click();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc >= 4 && QByteArrayView(argv[1]) == "make") {
-        QFile out(QDir(QString::fromLocal8Bit(argv[3])).filePath(answerfile::FileName));
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 1;
-        out.write(answergen::bytes(std::atoi(argv[2]), QDate::currentDate()));
-        return 0;
-    }
-    if (argc < 3 || QByteArrayView(argv[1]) != "visit") {
-        std::fprintf(stderr, "nigate_probe make N FOLDER | visit FOLDER [cold]\n");
+    const QByteArrayView mode = argc > 1 ? QByteArrayView(argv[1]) : QByteArrayView();
+    if (mode == "make" && argc == 4)
+        return make(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (mode != "visit" || argc < 3 || !QDir::setCurrent(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "nigate_probe make N DIR | visit DIR [early|cold]\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArrayView how = argc > 3 ? QByteArrayView(argv[3]) : QByteArrayView();
+    if (how == "cold")
+        dropFromPageCache(answerfile::FileName);
+
+    // As the program starts (app/main.cpp), without the data folder checks.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
     QApplication app(argc, argv);
-    QDir::setCurrent(QString::fromLocal8Bit(argv[2]));
-    const bool cold = argc > 3 && QByteArrayView(argv[3]) == "cold";
-
-    // The screen's window, painted, as the main window stands before the click.
-    QWidget window;
-    window.resize(1000, 650);
-    auto* screen = new NigateScreen(&window);
-    screen->resize(1000, 650);
-    screen->hide();
-    window.show();
-    QApplication::processEvents();
-
-    if (cold)
-        dropFromPageCache(answerfile::FileName);
-    if (argc > 3 && QByteArrayView(argv[3]) == "parts") {
-        // The first visit's steps one by one.
-        std::shared_ptr<AnswerLog> log;
-        const double read = timed([&] { log = AnswerLog::readFile(answerfile::FileName); });
-        NigateTally t;
-        const double tally = timed([&] {
-            t = tallyNigate(*log, answerfile::dayNumber(dateText(QDate::currentDate())), {30, 0});
-        });
-        const double shown = timed([&] {
-            screen->prepare();
-            screen->show();
-            screen->repaint();
-        });
-        std::printf("read %.1f ms (%d answers), tally %.1f ms, screen with the log kept %.1f ms\n", read, log->size(),
-                    tally, shown);
-        return 0;
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    msgbox::setResponder([](msgbox::Kind, const QString&, const QString&) { return true; });
+    Shell shell;
+    shell.tour().introShown = true;
+    MainWindow* w = shell.showMain();
+    QElapsedTimer idle;
+    idle.start();
+    settle(w);
+    double idleRead = -1;
+    if (how != "early") {
+        // What the program does once the window stands, before the user can
+        // reach a button: both logs' reads on their worker threads.
+        QApplication::processEvents();
+        answerlog::waitForWorker();
+        idleRead = double(idle.nsecsElapsed()) / 1e6;
+        recordlog::waitForWorker();
     }
-    const auto enter = [&] {
-        screen->hide();
-        screen->prepare();
-        screen->show();
-        screen->repaint();
-    };
-    const double first = timed(enter);
-    const double later = timed(enter);
-    const double whole = timed([&] { screen->findChild<QRadioButton*>(QStringLiteral("optKikan_2"))->click(); });
-    if (cold)
+
+    const double first = timed(w, [&] { click(w, "cmdNigate"); });
+    click(w, "cmdMain");
+    settle(w);
+    const double later = timed(w, [&] { click(w, "cmdNigate"); });
+    const double whole = timed(w, [&] { click(w, "optKikan_2"); });
+    const auto* screen = w->findChild<NigateScreen*>();
+    if (how == "cold")
         dropFromPageCache(answerfile::FileName);
-    const double floor = timed([] { textfile::readBytes(answerfile::FileName); });
-    std::printf(
-        "%s%d answers, %d rows: floor %.1f ms, first visit %.1f ms, later visit %.1f ms, 全部 %.1f ms\n",
-        cold ? "cold file, " : "",
-        int(screen->tally().weeks.empty() ? 0 : 1) * 0 +
-            [&] {
-                int n = 0;
-                for (const WeekRate& w : screen->tally().weeks)
-                    n += w.tries;
-                return n;
-            }(),
-        int(screen->tally().rows.size()), floor, first, later, whole);
+    QElapsedTimer t;
+    t.start();
+    textfile::readBytes(answerfile::FileName);
+    const double floor = double(t.nsecsElapsed()) / 1e6;
+    std::printf("%.1f %.1f %.1f %.1f %.1f %d %d\n", first, later, whole, floor, idleRead, answerlog::current()->size(),
+                screen ? int(screen->tally().rows.size()) : -1);
     return 0;
 }

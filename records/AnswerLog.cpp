@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <future>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,11 +29,11 @@ struct Fd {
     }
 };
 
-ssize_t readSome(int fd, char* to, size_t n)
+ssize_t readSome(int fd, char* to, size_t n, qint64 offset)
 {
     ssize_t got;
     do
-        got = ::read(fd, to, n);
+        got = ::pread(fd, to, n, off_t(offset));
     while (got < 0 && errno == EINTR);
     return got;
 }
@@ -130,6 +132,8 @@ void AnswerLog::addLine(QByteArrayView line)
     e.day = quint16(items.day);
     e.game = quint8(items.game);
     e.flags = quint8(int(items.verdict) | (right && (!dismantle || items.missed.isEmpty()) ? 4 : 0));
+    if (!entries_.empty() && e.day < entries_.back().day)
+        inDayOrder_ = false;
     entries_.push_back(e);
 }
 
@@ -138,27 +142,27 @@ void AnswerLog::addBytes(QByteArrayView bytes)
     recordline::forEachLine(bytes, [&](QByteArrayView line) { addLine(line); });
 }
 
-std::shared_ptr<AnswerLog> AnswerLog::readFile(const QString& path)
+namespace {
+
+filestamp::Stamp stampOf(const struct stat& st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
+
+// Reads `fd` from its start to its end into `log`; the count of bytes read.
+qint64 readInto(int fd, AnswerLog& log)
 {
-    auto log = std::make_shared<AnswerLog>();
-    Fd file(path);
-    if (file.fd < 0)
-        return log;
-    struct stat st {};
-    if (::fstat(file.fd, &st) == 0)
-        log->entries_.reserve(size_t(st.st_size / 48));
     // Whole lines go to the parser as the buffer fills; a line cut by the
     // buffer's end moves to its start and waits for the rest. The buffer is
     // reused, so a long log costs no more memory than its entries.
     std::vector<char> buffer(256 * 1024);
     size_t have = 0;
+    qint64 offset = 0;
     bool atStart = true;
     for (;;) {
         if (have == buffer.size())
             buffer.resize(buffer.size() * 2);  // one line longer than the buffer
-        const ssize_t got = readSome(file.fd, buffer.data() + have, buffer.size() - have);
+        const ssize_t got = readSome(fd, buffer.data() + have, buffer.size() - have, offset);
         const bool end = got <= 0;
         have += size_t(std::max<ssize_t>(got, 0));
+        offset += std::max<ssize_t>(got, 0);
         QByteArrayView view(buffer.data(), qsizetype(have));
         if (atStart) {
             if (have < 3 && !end)
@@ -171,12 +175,49 @@ std::shared_ptr<AnswerLog> AnswerLog::readFile(const QString& path)
             while (cut > 0 && view[cut - 1] != '\n' && view[cut - 1] != '\r')
                 --cut;
         }
-        log->addBytes(view.first(cut));
+        log.addBytes(view.first(cut));
         const size_t rest = size_t(view.size() - cut);
         std::memmove(buffer.data(), view.data() + cut, rest);
         have = rest;
         if (end)
+            return offset;
+    }
+}
+
+}  // namespace
+
+std::shared_ptr<AnswerLog> AnswerLog::readFile(const QString& path, filestamp::Stamp* stamp)
+{
+    Fd file(path);
+    if (file.fd < 0) {
+        if (stamp)  // a file that cannot be opened holds no answer while it stays so
+            *stamp = filestamp::of(path).value_or(filestamp::Stamp{});
+        return std::make_shared<AnswerLog>();
+    }
+    // Stamped before and after through the descriptor: a write that landed
+    // in between means the bytes may be no state the file was ever in.
+    std::shared_ptr<AnswerLog> log;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        struct stat before {};
+        struct stat after {};
+        if (::fstat(file.fd, &before) != 0)
             break;
+        log = std::make_shared<AnswerLog>();
+        log->entries_.reserve(size_t(before.st_size / 48));
+        const qint64 read = readInto(file.fd, *log);
+        const bool still = ::fstat(file.fd, &after) == 0 && stampOf(before) == stampOf(after) && read == before.st_size;
+        if (stamp) {
+            *stamp = stampOf(before);
+            if (!still)
+                stamp->size = -1;
+        }
+        if (still)
+            break;
+    }
+    if (!log) {
+        if (stamp)
+            *stamp = filestamp::Stamp{};
+        log = std::make_shared<AnswerLog>();
     }
     return log;
 }
@@ -224,46 +265,123 @@ namespace {
 using filestamp::Stamp;
 
 // The stamp of the file now; size -1 when it is missing.
-Stamp stampOf(const QString& absolutePath) { return filestamp::of(absolutePath).value_or(Stamp{}); }
+Stamp stampNow(const QString& absolutePath) { return filestamp::of(absolutePath).value_or(Stamp{}); }
 
 struct Kept {
     QString path;
     Stamp stamp;
     std::shared_ptr<AnswerLog> log;
+    // How many of the log's hand-outs are still held. Counted under the
+    // mutex, so that an append that finds none may grow the log where it is:
+    // a screen's last look at it happened before.
+    int handedOut = 0;
 };
 
-Kept& kept()
+struct State {
+    std::mutex mutex;  // guards kept; never held while the whole file is read
+    Kept kept;
+    std::mutex workerMutex;  // guards worker
+    // The last read given to the worker. Declared last: at exit it is
+    // destroyed first, waiting for the read, while the rest still stands.
+    std::shared_future<void> worker;
+};
+
+State& state()
 {
-    static Kept k;
-    return k;
+    static State s;
+    return s;
 }
 
-// The kept log when it is the one of `absolutePath` as the file is now.
-std::shared_ptr<AnswerLog> keptFor(const QString& absolutePath, const Stamp& now)
+// Whether the kept log is the one of `absolutePath` as the file is now;
+// the caller holds the mutex.
+bool keptFor(const QString& absolutePath, const Stamp& now)
 {
-    const Kept& k = kept();
-    return k.log && k.path == absolutePath && k.stamp == now ? k.log : nullptr;
+    const Kept& k = state().kept;
+    return k.log && k.path == absolutePath && k.stamp == now;
+}
+
+// The kept log for a screen; the caller holds the mutex.
+std::shared_ptr<const AnswerLog> handOut()
+{
+    Kept& k = state().kept;
+    ++k.handedOut;
+    return std::shared_ptr<const AnswerLog>(k.log.get(), [log = k.log](const AnswerLog*) mutable {
+        {
+            State& s = state();
+            const std::lock_guard lock(s.mutex);
+            if (s.kept.log == log)
+                --s.kept.handedOut;
+        }
+        log.reset();
+    });
+}
+
+// Reads the file and keeps the log with the stamp of the bytes it was read from.
+std::shared_ptr<AnswerLog> readAndKeep(const QString& absolute)
+{
+    Stamp stamp;
+    auto log = AnswerLog::readFile(absolute, &stamp);
+    State& s = state();
+    const std::lock_guard lock(s.mutex);
+    s.kept = Kept{absolute, stamp, log};
+    return log;
 }
 
 }  // namespace
 
+void waitForWorker()
+{
+    State& s = state();
+    std::shared_future<void> w;
+    {
+        const std::lock_guard lock(s.workerMutex);
+        w = s.worker;
+    }
+    if (w.valid())
+        w.wait();
+}
+
 std::shared_ptr<const AnswerLog> current(const QString& path)
 {
+    waitForWorker();
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    // Stamped before reading: a change during the read makes the next call
-    // read again.
-    const Stamp now = stampOf(absolute);
-    if (auto log = keptFor(absolute, now))
-        return log;
-    kept() = Kept{absolute, now, AnswerLog::readFile(absolute)};
-    return kept().log;
+    {
+        const std::lock_guard lock(state().mutex);
+        if (keptFor(absolute, stampNow(absolute)))
+            return handOut();
+    }
+    const std::shared_ptr<AnswerLog> log = readAndKeep(absolute);
+    const std::lock_guard lock(state().mutex);
+    // Kept no more (another thread's append failed meanwhile): nobody grows it.
+    return state().kept.log == log ? handOut() : log;
+}
+
+void readInBackground(const QString& path)
+{
+    State& s = state();
+    const std::lock_guard lock(s.workerMutex);
+    std::shared_future<void> before = s.worker;
+    s.worker = std::async(std::launch::async, [before, absolute = QFileInfo(path).absoluteFilePath()]() mutable {
+                   if (before.valid())
+                       before.wait();
+                   before = {};
+                   {
+                       const std::lock_guard keptLock(state().mutex);
+                       if (keptFor(absolute, stampNow(absolute)))
+                           return;
+                   }
+                   readAndKeep(absolute);
+               }).share();
 }
 
 std::shared_ptr<const AnswerLog> since(int fromDay, const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (auto log = keptFor(absolute, stampOf(absolute)))
-        return log;
+    {
+        const std::lock_guard lock(state().mutex);
+        if (keptFor(absolute, stampNow(absolute)))
+            return handOut();
+    }
     return AnswerLog::readTail(absolute, fromDay);
 }
 
@@ -273,21 +391,34 @@ textfile::WriteResult append(const std::vector<Answer>& answers, const QString& 
         return textfile::WriteResult{true, {}, {}};
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QByteArray bytes = answerfile::encode(answers);
-    const bool keep = keptFor(absolute, stampOf(absolute)) != nullptr;
+    // The worker's read ends first: a log read before the write would be
+    // kept with a stamp the file no longer has, and read again.
+    waitForWorker();
+    State& s = state();
+    const std::lock_guard lock(s.mutex);
+    const bool keep = keptFor(absolute, stampNow(absolute));
     const textfile::WriteResult result = textfile::appendBytes(absolute, bytes);
+    Kept& k = s.kept;
     if (!keep || !result.ok) {
-        forget();
+        k = Kept{};
         return result;
     }
-    Kept& k = kept();
     // A screen may still hold the log as it was: it keeps its snapshot.
-    if (k.log.use_count() > 1)
+    if (k.handedOut > 0) {
         k.log = std::make_shared<AnswerLog>(*k.log);
+        k.handedOut = 0;
+    }
     k.log->addBytes(bytes);
-    k.stamp = stampOf(absolute);
+    k.stamp = stampNow(absolute);
     return result;
 }
 
-void forget() { kept() = Kept{}; }
+void forget()
+{
+    waitForWorker();
+    State& s = state();
+    const std::lock_guard lock(s.mutex);
+    s.kept = Kept{};
+}
 
 }  // namespace answerlog

@@ -6,6 +6,9 @@
 //
 // Reading is a function of the file alone (AnswerLog::readFile), so it can
 // run on any thread; the kept copy is handed out as an immutable snapshot.
+// Once the main window stands, readInBackground() reads the file on a worker
+// thread, so the first screen that needs the log finds it read.
+#include "platform/FileStamp.h"
 #include "records/AnswerFile.h"
 
 #include <QString>
@@ -32,8 +35,10 @@ public:
     AnswerLog();
 
     // The whole file, read in pieces through a small buffer; a missing file
-    // holds no answer.
-    static std::shared_ptr<AnswerLog> readFile(const QString& path);
+    // holds no answer. `stamp`, when given, receives the stamp of the very
+    // bytes read: the file is read again when a write landed during the
+    // read, and one that kept changing gets a stamp of size -1.
+    static std::shared_ptr<AnswerLog> readFile(const QString& path, filestamp::Stamp* stamp = nullptr);
     // Only the end of the file, from the last line before day `fromDay` on
     // (the whole file when the log is in date order and that day is in it):
     // enough for one day's figures without reading a long log.
@@ -45,6 +50,9 @@ public:
     const std::vector<Entry>& entries() const { return entries_; }
     int size() const { return int(entries_.size()); }
     int damagedLines() const { return damaged_; }
+    // Whether no entry is dated before the one ahead of it (a clock set
+    // back breaks the order): then a period's answers are the log's end.
+    bool inDayOrder() const { return inDayOrder_; }
 
     // The text of id `id`; id 0 is the empty text.
     const QString& text(quint32 id) const { return texts_[id]; }
@@ -65,20 +73,26 @@ private:
     size_t shortCount_ = 0;
     std::unordered_map<std::string_view, quint32> longIds_;
     int damaged_ = 0;
+    bool inDayOrder_ = true;
 };
 
 namespace answerlog {
 
 // The log of the file at `path`: the kept one while the file is as the
-// program left it, otherwise read anew and kept.
+// program left it, otherwise read anew and kept. Waits for a read the worker
+// is doing rather than reading a second time.
 std::shared_ptr<const AnswerLog> current(const QString& path = answerfile::FileName);
+// Reads the log on a worker thread and keeps it, unless the kept one is current.
+void readInBackground(const QString& path = answerfile::FileName);
+// Returns once the worker has done what it was given.
+void waitForWorker();
 // The kept log when there is one for `path` and the file is unchanged;
 // otherwise only the file's end from day `fromDay` on (AnswerLog::readTail).
 std::shared_ptr<const AnswerLog> since(int fromDay, const QString& path = answerfile::FileName);
 
 // Appends the answers of a play in one write, with the safety of every
-// append (TextFile), and adds them to the kept log. Nothing is written for
-// no answers.
+// append (TextFile), and adds them to the kept log, after a read the worker
+// is doing. Nothing is written for no answers.
 textfile::WriteResult append(const std::vector<Answer>& answers, const QString& path = answerfile::FileName);
 
 // Drops the kept log.

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
@@ -28,11 +29,11 @@ QString percent(double rate) { return QString::number(rate * 100, 'f', 1) + u'%'
 // The tally's rows as the grid shows them, each cell worked out when shown.
 class NigateRows : public GridSource {
 public:
-    explicit NigateRows(std::vector<NigateRow> rows) : rows_(std::move(rows)) {}
-    int rows() const override { return int(rows_.size()); }
+    explicit NigateRows(std::shared_ptr<const NigateTally> tally) : tally_(std::move(tally)) {}
+    int rows() const override { return int(tally_->rows.size()); }
     QString cell(int row, int col) const override
     {
-        const NigateRow& r = rows_[size_t(row)];
+        const NigateRow& r = tally_->rows[size_t(row)];
         switch (col) {
         case Kind:
             return r.kind == NigateRow::Kind::Kanji      ? QStringLiteral("漢字")
@@ -52,7 +53,7 @@ public:
     }
     std::optional<double> number(int row, int col) const override
     {
-        const NigateRow& r = rows_[size_t(row)];
+        const NigateRow& r = tally_->rows[size_t(row)];
         switch (col) {
         case Misses:
             return r.misses;
@@ -68,7 +69,34 @@ public:
     }
 
 private:
-    std::vector<NigateRow> rows_;
+    std::shared_ptr<const NigateTally> tally_;
+};
+
+// The weeks' miss rates in percent, labelled by their Monday when drawn.
+class WeekPoints : public ChartPoints {
+public:
+    explicit WeekPoints(std::shared_ptr<const NigateTally> tally) : tally_(std::move(tally)) {}
+    std::int64_t count() const override { return std::int64_t(tally_->weeks.size()); }
+    double value(std::int64_t point) const override { return tally_->weeks[size_t(point)].missRate() * 100; }
+    QString label(std::int64_t point) const override
+    {
+        return answerfile::dateOfDay(tally_->weeks[size_t(point)].monday).mid(5);
+    }
+    double largest() const override { return 100; }
+    Run run(std::int64_t first, std::int64_t end) const override
+    {
+        Run r{value(first), value(first), 0};
+        for (std::int64_t i = first; i < end; ++i) {
+            const double v = value(i);
+            r.peak = std::max(r.peak, v);
+            r.low = std::min(r.low, v);
+            r.sum += v;
+        }
+        return r;
+    }
+
+private:
+    std::shared_ptr<const NigateTally> tally_;
 };
 
 int today() { return answerfile::dayNumber(dateText(Clock::instance().now().date())); }
@@ -149,6 +177,14 @@ void NigateScreen::prepare()
     rebuild();
 }
 
+void NigateScreen::hideEvent(QHideEvent* event)
+{
+    Screen::hideEvent(event);
+    // Not when the whole window is minimised: the screen is still the one on show.
+    if (!event->spontaneous())
+        log_.reset();
+}
+
 void NigateScreen::optKikan_Click(int index)
 {
     period_ = std::clamp(index, 0, 2);
@@ -165,13 +201,13 @@ void NigateScreen::rebuild()
 {
     if (!log_)
         return;
-    tally_ = tallyNigate(*log_, today(), NigateFilter{PeriodDays[period_], game_});
-    msgNigate->model().setSource(std::make_shared<NigateRows>(tally_.rows));
+    tally_ = std::make_shared<NigateTally>(tallyNigate(*log_, today(), NigateFilter{PeriodDays[period_], game_}));
+    msgNigate->model().setSource(std::make_shared<NigateRows>(tally_));
     sortedBy_ = -1;
     msgNigate->setTopRow(1);
 
     int tries = 0, misses = 0;
-    for (const WeekRate& w : tally_.weeks) {
+    for (const WeekRate& w : tally_->weeks) {
         tries += w.tries;
         misses += w.misses;
     }
@@ -181,12 +217,7 @@ void NigateScreen::rebuild()
                               : QStringLiteral("解答 %1 回　ミス %2 回（%3）")
                                     .arg(c.toString(tries), c.toString(misses), percent(double(misses) / tries)));
 
-    mcrNigate->setPointCount(int(tally_.weeks.size()));
-    for (int i = 0; i < int(tally_.weeks.size()); ++i) {
-        const WeekRate& w = tally_.weeks[size_t(i)];
-        mcrNigate->setPointLabel(i + 1, answerfile::dateOfDay(w.monday).mid(5));
-        mcrNigate->setPointValue(1, i + 1, w.missRate() * 100);
-    }
+    mcrNigate->setPoints(std::make_shared<WeekPoints>(tally_));
     mcrNigate->redraw();
 }
 

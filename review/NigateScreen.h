@@ -22,8 +22,9 @@ class NigateScreen : public Screen {
 public:
     explicit NigateScreen(QWidget* parent = nullptr);
 
-    // Takes the answer log as it is now (read on the first visit of a run)
-    // and shows it.
+    // Takes the answer log as it is now (read by the worker once the main
+    // window stood, or on the first visit) and shows it; a screen left lets
+    // go of it, so that a play's answers join the log where it is.
     void prepare() override;
     QString helpTourText() const override;
 
@@ -38,17 +39,21 @@ public:
 
     Grid& grid() { return *msgNigate; }
     Chart& chart() { return *mcrNigate; }
-    const NigateTally& tally() const { return tally_; }
+    const NigateTally& tally() const { return *tally_; }
 
 signals:
     // A kanji, word or component to show in the dictionary window.
     void dictionaryRequested(const QString& text);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void rebuild();
 
     std::shared_ptr<const AnswerLog> log_;
-    NigateTally tally_;
+    // Shared with the grid and the chart, which answer from it when drawn.
+    std::shared_ptr<const NigateTally> tally_ = std::make_shared<NigateTally>();
     int period_ = 0;
     int game_ = 0;
     int sortedBy_ = -1;

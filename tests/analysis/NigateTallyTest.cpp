@@ -89,6 +89,13 @@ TEST(NigateTally, CountsMissesTriesAndLastDaysAsWorkedOutByHand)
     EXPECT_EQ(rows(tallyNigate(smallLog(), today, {0, 2})),
               QStringList({u"漢字 結 2/3 2024/05/21"_s, u"部品 口 1/1 2024/05/21"_s, u"部品 士 1/1 2024/05/21"_s}));
     EXPECT_TRUE(tallyNigate(smallLog(), today, {1, 0}).rows.empty());  // today: nothing missed
+
+    // A clock set back dates a line before the one ahead of it: the period
+    // still finds every answer in it, wherever it stands.
+    const AnswerLog setBack = logOf({{"2024/05/20", 1, u"時"_s, u"土"_s, Verdict::Wrong},
+                                     {"2024/01/10", 1, u"時"_s, u"日"_s, Verdict::Wrong},
+                                     {"2024/05/21", 1, u"時"_s, u"日"_s, Verdict::Wrong}});
+    EXPECT_EQ(rows(tallyNigate(setBack, today, {30, 0})), QStringList({u"漢字 時 2/2 2024/05/21"_s}));
 }
 
 TEST(NigateTally, WeeksRunFromMondayAndCountEveryTriedAnswer)

@@ -4,8 +4,10 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <csignal>
 #include <sys/resource.h>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using AnswerLogFile = DataDirTest;
@@ -168,4 +170,47 @@ TEST_F(AnswerLogFile, TheEndOfALongLogHoldsTheLastDay)
     EXPECT_EQ(days(*tail), 3000);
     EXPECT_LT(tail->size(), 6000);
     EXPECT_EQ(AnswerLog::readTail(path(u"none"_s), day)->size(), 0);
+}
+
+// A screen on one thread, the worker and the plays' appends on others: every
+// log a screen gets is whole and in the file's order, and the kept log ends
+// as the file is (run under ThreadSanitizer by scripts/tsan-records). A read
+// stamped apart from the bytes it read would keep a log older than its
+// stamp, which the next append then grows past the file.
+TEST_F(AnswerLogFile, LogsHandedOutWhileTheWorkerReadsAndPlaysAppendAreWhole)
+{
+    const QString kanji = u"一二三四五六七八九十日月火水木金土山川田"_s;
+    const auto answer = [&](int i) {
+        return judged("2024/05/01", 1 + i % 7, kanji.at(i % 20), u"x"_s, Verdict(i % 4));
+    };
+    QByteArray bytes;
+    for (int i = 0; i < 5000; ++i)
+        bytes += cp932(answerfile::line(answer(i)));
+    writeBytes(answerfile::FileName, bytes);
+    answerlog::readInBackground();
+    std::atomic<bool> done{false};
+    std::atomic<int> broken{0};
+    std::thread screen([&] {
+        while (!done) {
+            const auto log = answerlog::current();
+            broken += log->size() < 5000;
+            for (int i = 0; i < log->size(); ++i) {
+                const AnswerLog::Entry& e = log->entries()[size_t(i)];
+                broken += e.game != 1 + i % 7 || log->text(e.question) != kanji.at(i % 20);
+            }
+        }
+    });
+    int failed = 0;
+    for (int i = 5000; i < 5300; ++i) {
+        failed += !answerlog::append({answer(i)}).ok;
+        if (i % 100 == 0)
+            answerlog::readInBackground();  // asked again while plays go on
+    }
+    done = true;
+    screen.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(broken, 0);
+    const auto log = answerlog::current();
+    EXPECT_EQ(log->size(), 5300);
+    EXPECT_EQ(entries(*log), entries(*AnswerLog::readFile(path(answerfile::FileName))));
 }
