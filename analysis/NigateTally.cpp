@@ -11,6 +11,7 @@ namespace {
 
 constexpr int Dismantle = 2;
 constexpr int Compound = 3;
+constexpr int Games = 7;
 
 struct Count {
     int misses = 0;
@@ -23,6 +24,25 @@ void add(Count& c, bool miss, int day)
     ++c.tries;
     c.misses += miss;
     c.lastDay = std::max(c.lastDay, day);
+}
+
+void add(Count& c, const AnswerLog::Totals& t)
+{
+    c.tries += t.tries;
+    c.misses += t.misses;
+    c.lastDay = std::max(c.lastDay, t.lastDay);
+}
+
+// The components of a 解体 answer's text, one a character.
+QStringList partsOf(const QString& t)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const qsizetype n = t[i].isHighSurrogate() && i + 1 < t.size() ? 2 : 1;
+        parts.append(t.mid(i, n));
+        i += n - 1;
+    }
+    return parts;
 }
 
 // Monday of the week of `day` (1970/01/01 was a Thursday).
@@ -49,15 +69,52 @@ NigateTally tallyNigate(const AnswerLog& log, int today, const NigateFilter& fil
     const size_t texts = size_t(log.textCount());
     std::vector<Count> kanji(texts), words(texts);
     std::vector<TextKind> kinds(texts, TextKind::Unknown);
-    std::vector<QStringList> partsOf(texts);
+    std::vector<QStringList> parted(texts);
     QHash<QString, Count> components;
     std::vector<WeekRate> weeks;
 
+    const auto kanjiText = [&](size_t id) {
+        TextKind& kind = kinds[id];
+        if (kind == TextKind::Unknown)
+            kind = isKanji(log.text(quint32(id))) ? TextKind::Kanji : TextKind::Other;
+        return kind == TextKind::Kanji;
+    };
     auto first = log.entries().begin();
     const auto end = log.entries().end();
-    // A period of a log in day order is its end: found, not walked to.
-    if (filter.days > 0 && log.inDayOrder())
+    if (filter.days <= 0) {
+        // The whole log from the totals it keeps: a step a text, not one an answer.
+        first = end;
+        const auto wanted = [&](int game) { return filter.game == 0 || filter.game == game; };
+        for (size_t id = 1; id < texts; ++id) {
+            for (int game = 1; game <= Games; ++game) {
+                const AnswerLog::Totals& t = log.totals(quint32(id), game);
+                if (t.lastDay < 0 || !wanted(game))
+                    continue;
+                if (game == Compound)
+                    add(words[id], t);
+                else if (kanjiText(id))
+                    add(kanji[id], t);
+            }
+            const AnswerLog::Totals& c = log.componentTotals(quint32(id));
+            if (c.tries > 0 && wanted(Dismantle))
+                for (const QString& p : partsOf(log.text(quint32(id))))
+                    add(components[p], c);
+        }
+        for (const AnswerLog::WeekTotals& w : log.weeks()) {
+            WeekRate r{w.monday, 0, 0};
+            for (int game = 1; game <= Games; ++game) {
+                if (wanted(game)) {
+                    r.tries += w.tries[size_t(game)];
+                    r.misses += w.misses[size_t(game)];
+                }
+            }
+            if (r.tries > 0)
+                weeks.push_back(r);
+        }
+    } else if (log.inDayOrder()) {
+        // A period of a log in day order is its end: found, not walked to.
         first = std::lower_bound(first, end, from, [](const AnswerLog::Entry& e, int day) { return e.day < day; });
+    }
     for (const AnswerLog::Entry& e : std::ranges::subrange(first, end)) {
         if (e.day < from || (filter.game != 0 && e.game != filter.game))
             continue;
@@ -71,10 +128,7 @@ NigateTally tallyNigate(const AnswerLog& log, int today, const NigateFilter& fil
             else
                 c.lastDay = std::max(c.lastDay, int(e.day));
         } else {
-            TextKind& kind = kinds[e.question];
-            if (kind == TextKind::Unknown)
-                kind = isKanji(log.text(e.question)) ? TextKind::Kanji : TextKind::Other;
-            if (kind == TextKind::Kanji) {
+            if (kanjiText(e.question)) {
                 Count& c = kanji[e.question];
                 if (counted)
                     add(c, miss, e.day);
@@ -83,15 +137,9 @@ NigateTally tallyNigate(const AnswerLog& log, int today, const NigateFilter& fil
             }
         }
         if (e.game == Dismantle && e.components != 0) {
-            QStringList& parts = partsOf[e.components];
-            if (parts.isEmpty()) {
-                const QString& t = log.text(e.components);
-                for (qsizetype i = 0; i < t.size(); ++i) {
-                    const qsizetype n = t[i].isHighSurrogate() && i + 1 < t.size() ? 2 : 1;
-                    parts.append(t.mid(i, n));
-                    i += n - 1;
-                }
-            }
+            QStringList& parts = parted[e.components];
+            if (parts.isEmpty())
+                parts = partsOf(log.text(e.components));
             for (const QString& p : parts)
                 add(components[p], v == Verdict::GivenUp, e.day);
         }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -135,6 +136,38 @@ void AnswerLog::addLine(QByteArrayView line)
     if (!entries_.empty() && e.day < entries_.back().day)
         inDayOrder_ = false;
     entries_.push_back(e);
+    count(e);
+}
+
+void AnswerLog::count(const Entry& e)
+{
+    if (totals_.size() < texts_.size() * Slots)
+        totals_.resize(texts_.size() * Slots);
+    const Verdict v = e.verdict();
+    const bool judged = v != Verdict::TimedOut;
+    const bool miss = v == Verdict::Wrong || v == Verdict::GivenUp;
+    Totals& t = totals_[e.question * Slots + e.game];
+    t.tries += judged;
+    t.misses += miss;
+    t.lastDay = std::max(t.lastDay, int(e.day));
+    if (e.components != 0) {
+        Totals& c = totals_[e.components * Slots];
+        ++c.tries;
+        c.misses += v == Verdict::GivenUp;
+        c.lastDay = std::max(c.lastDay, int(e.day));
+    }
+    const int monday = e.day - (e.day + 3) % 7;  // 1970/01/01 was a Thursday
+    auto w = weeks_.end();
+    if (weeks_.empty() || weeks_.back().monday != monday) {
+        w = std::lower_bound(weeks_.begin(), weeks_.end(), monday,
+                             [](const WeekTotals& x, int m) { return x.monday < m; });
+        if (w == weeks_.end() || w->monday != monday)
+            w = weeks_.insert(w, WeekTotals{monday, {}, {}});
+    } else {
+        w = std::prev(weeks_.end());
+    }
+    w->tries[e.game] += judged;
+    w->misses[e.game] += miss;
 }
 
 void AnswerLog::addBytes(QByteArrayView bytes)

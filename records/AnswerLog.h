@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -54,6 +55,25 @@ public:
     // back breaks the order): then a period's answers are the log's end.
     bool inDayOrder() const { return inDayOrder_; }
 
+    // The whole log's figures, kept up as lines are added, so that they
+    // never need a walk over every answer.
+    struct Totals {
+        int tries = 0;     // answers judged (a question still open at the end is none)
+        int misses = 0;    // wrong answers and give-ups
+        int lastDay = -1;  // the last day it was asked, open or judged
+    };
+    // Of text `id` asked in game `game` (1 合体 ... 7 しりとり).
+    const Totals& totals(quint32 id, int game) const { return totals_[size_t(id) * Slots + size_t(game)]; }
+    // Of the 解体 answers naming components text `id` (the one found, or
+    // those left at a give-up): each one a try, a give-up a miss.
+    const Totals& componentTotals(quint32 id) const { return totals_[size_t(id) * Slots]; }
+    struct WeekTotals {
+        int monday = 0;                        // days since 1970/01/01
+        std::array<int, 8> tries{}, misses{};  // by game, as in Totals; [0] unused
+    };
+    // The weeks with an answer, oldest first.
+    const std::vector<WeekTotals>& weeks() const { return weeks_; }
+
     // The text of id `id`; id 0 is the empty text.
     const QString& text(quint32 id) const { return texts_[id]; }
     int textCount() const { return int(texts_.size()); }
@@ -61,7 +81,10 @@ public:
     quint32 idOf(QStringView text) const;
 
 private:
+    static constexpr size_t Slots = 8;  // a text's totals: [0] as components, [1..7] by game
+
     void addLine(QByteArrayView line);
+    void count(const Entry& e);
     quint32 intern(QByteArrayView bytes);
 
     std::vector<Entry> entries_;
@@ -72,6 +95,8 @@ private:
     std::vector<std::pair<std::uint64_t, quint32>> shortIds_;
     size_t shortCount_ = 0;
     std::unordered_map<std::string_view, quint32> longIds_;
+    std::vector<Totals> totals_;  // Slots a text
+    std::vector<WeekTotals> weeks_;
     int damaged_ = 0;
     bool inDayOrder_ = true;
 };

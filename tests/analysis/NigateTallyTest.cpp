@@ -4,6 +4,7 @@
 #include "platform/Random.h"
 #include "records/AnswerLog.h"
 #include "records/GameItems.h"
+#include "support/AnswerGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,46 @@ TEST(NigateTally, CountsMissesTriesAndLastDaysAsWorkedOutByHand)
                                      {"2024/01/10", 1, u"時"_s, u"日"_s, Verdict::Wrong},
                                      {"2024/05/21", 1, u"時"_s, u"日"_s, Verdict::Wrong}});
     EXPECT_EQ(rows(tallyNigate(setBack, today, {30, 0})), QStringList({u"漢字 時 2/2 2024/05/21"_s}));
+}
+
+// The whole log is tallied from the totals the log keeps as its lines come
+// in, a period by walking its answers: both tell the same, for every game,
+// whatever the order of the days.
+TEST(NigateTally, TheWholeLogFromItsTotalsIsTheWalkOverEveryAnswer)
+{
+    const QByteArray bytes = answergen::bytes(6000, QDate(2024, 5, 31), 100);
+    const qsizetype half = bytes.indexOf('\n', bytes.size() / 2) + 1;
+    AnswerLog log;
+    log.addBytes(bytes.first(half));
+    log.addBytes(bytes.sliced(half));
+    const AnswerLog& hand = smallLog();  // 木木 and the like, lines of every verdict
+    std::vector<Answer> more;
+    for (const AnswerLog::Entry& e : hand.entries()) {
+        const QString parts = hand.text(e.components);  // the one found, or those left at a give-up
+        more.push_back(Answer{answerfile::dateOfDay(e.day),
+                              u"12:00:00"_s,
+                              e.game,
+                              hand.text(e.question),
+                              e.verdict() == Verdict::Right ? parts : QString(),
+                              e.verdict(),
+                              {},
+                              e.verdict() == Verdict::GivenUp ? parts : QString()});
+    }
+    log.addBytes(answerfile::encode(more));
+    ASSERT_FALSE(log.inDayOrder());
+    const int today = day(u"2024/05/31");
+    for (int game = 0; game <= items::Count; ++game) {
+        const NigateTally whole = tallyNigate(log, today, {0, game});
+        const NigateTally walked = tallyNigate(log, today, {100000, game});
+        EXPECT_EQ(rows(whole), rows(walked)) << game;
+        ASSERT_EQ(whole.weeks.size(), walked.weeks.size()) << game;
+        for (size_t w = 0; w < whole.weeks.size(); ++w)
+            EXPECT_TRUE(whole.weeks[w].monday == walked.weeks[w].monday &&
+                        whole.weeks[w].tries == walked.weeks[w].tries &&
+                        whole.weeks[w].misses == walked.weeks[w].misses)
+                << game << " " << w;
+    }
+    EXPECT_GT(tallyNigate(log, today, {}).rows.size(), 1000u);
 }
 
 TEST(NigateTally, WeeksRunFromMondayAndCountEveryTriedAnswer)
