@@ -104,3 +104,25 @@ TEST_F(NigateScreenTest, AHeadingSortsMostFirstThenTheOtherWayAndADoubleClickAsk
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0][0].toString(), u"林"_s);
 }
+
+// A play ended once the screen was left adds its answers to the kept log
+// where it is; one ended while the screen shows leaves the screen's log as
+// it was, at the cost of a copy.
+TEST_F(NigateScreenTest, ALeftScreenLetsAPlaysAnswersJoinTheLogWithoutACopy)
+{
+    const auto play = [](const QString& kanji) {
+        return std::vector<Answer>{Answer{u"2024/05/31"_s, u"21:00:00"_s, 1, kanji, u"x"_s, Verdict::Wrong, {}, {}}};
+    };
+    ASSERT_TRUE(answerlog::append(play(u"時"_s)).ok);
+    screen.show();
+    screen.prepare();
+    const AnswerLog* shown = answerlog::current().get();
+    ASSERT_TRUE(answerlog::append(play(u"林"_s)).ok);
+    const AnswerLog* copied = answerlog::current().get();
+    EXPECT_NE(copied, shown);
+    screen.prepare();
+    screen.hide();
+    ASSERT_TRUE(answerlog::append(play(u"森"_s)).ok);
+    EXPECT_EQ(answerlog::current().get(), copied);
+    EXPECT_EQ(answerlog::current()->size(), 3);
+}
