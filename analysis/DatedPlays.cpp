@@ -28,25 +28,27 @@ DatedPlays DatedPlays::from(const RecordTable& table, const QStringList& itemNam
     std::int64_t lo = 0, hi = 0;
     // The log holds a few days' plays in a row: the previous line's date
     // answers most lookups without parsing.
-    QStringView lastText;
+    const RecordView* last = nullptr;
     std::int64_t lastDay = 0;
+    QString scratch;
     for (const RecordView& r : table.records()) {
         if (!countsInTotals(r))
             continue;
         std::int64_t day;
-        if (!lastText.isEmpty() && r.date == lastText) {
+        if (last && table.sameDate(r, *last)) {
             day = lastDay;
         } else {
-            const std::optional<QDate> date = dates::parse(r.date);
+            const std::optional<QDate> date = dates::parse(table.view(r, RecordTable::Field::Date, scratch));
             if (!date)
                 continue;
             day = date->toJulianDay();
-            lastText = r.date;
+            last = &r;
             lastDay = day;
         }
         int item = 0;
+        const QStringView itemText = table.view(r, RecordTable::Field::Item, scratch);
         for (qsizetype i = 0; i < itemNames.size(); ++i) {
-            if (itemNames[i] == r.item) {
+            if (itemNames[i] == itemText) {
                 item = int(i) + 1;
                 break;
             }
@@ -65,4 +67,3 @@ DatedPlays DatedPlays::from(const RecordTable& table, const QStringList& itemNam
     }
     return out;
 }
-

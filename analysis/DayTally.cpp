@@ -8,16 +8,18 @@ DayTally DayTally::compute(const RecordTable& table, QStringView day, const QStr
     DayTally t;
     t.counts.assign(size_t(itemNames.size()), 0);
     t.tenths.assign(size_t(itemNames.size()), 0);
+    QString scratch;
     for (const RecordView& r : table.records()) {
-        if (r.date != day)
+        if (table.view(r, RecordTable::Field::Date, scratch) != day)
             continue;
         t.plays.push_back(&r);
         if (!countsInTotals(r))
             continue;
         if (r.seconds > t.longest)
             t.longest = r.seconds;
+        const QStringView item = table.view(r, RecordTable::Field::Item, scratch);
         for (qsizetype i = 0; i < itemNames.size(); ++i) {
-            if (itemNames[i] == r.item) {
+            if (itemNames[i] == item) {
                 ++t.counts[size_t(i)];
                 t.tenths[size_t(i)] += duration::tenths(r.seconds);
                 break;

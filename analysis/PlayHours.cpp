@@ -10,9 +10,8 @@ std::array<std::int64_t, 24> seconds(const std::vector<const RecordView*>& plays
     for (const RecordView* r : plays) {
         if (!countsInTotals(*r))
             continue;
-        bool ok = false;
-        int h = r->time.left(2).toInt(&ok);
-        if (!ok || h < 0 || h > 24)
+        int h = r->hour;
+        if (h < 0 || h > 24)
             h = 0;
         if (h < 24)
             hours[size_t(h)] += duration::tenths(r->seconds);

@@ -7,15 +7,19 @@ namespace range {
 
 Filters chosen(const Query& q) { return {true, !q.item.isEmpty(), q.weekday != AllWeekdays}; }
 
-bool passes(const RecordView& r, const Query& q, Filters f)
+bool passes(const RecordTable& table, const RecordView& r, const Query& q, Filters f)
 {
-    // Dates compare as text, code unit by code unit: a typed "2008/1/5"
-    // sorts after "2008/10/01", as the user typed it.
-    if (f.period && (r.date.compare(QStringView(q.start)) < 0 || r.date.compare(QStringView(q.end)) > 0))
-        return false;
-    if (f.item && !r.item.contains(QStringView(q.item)))
-        return false;
-    if (f.weekday && recorddate::weekday(r.date) != q.weekday)
+    thread_local QString scratch, itemScratch;  // their room is kept from record to record
+    if (f.period || f.weekday) {
+        const QStringView date = table.view(r, RecordTable::Field::Date, scratch);
+        // Dates compare as text, code unit by code unit: a typed "2008/1/5"
+        // sorts after "2008/10/01", as the user typed it.
+        if (f.period && (date.compare(QStringView(q.start)) < 0 || date.compare(QStringView(q.end)) > 0))
+            return false;
+        if (f.weekday && recorddate::weekday(date) != q.weekday)
+            return false;
+    }
+    if (f.item && !table.view(r, RecordTable::Field::Item, itemScratch).contains(QStringView(q.item)))
         return false;
     return true;
 }
@@ -32,25 +36,28 @@ Listing list(const RecordTable& table, const QStringList& itemNames, const Query
     out.itemTenths.assign(size_t(itemNames.size()), 0);
     const bool none = f.period && (!startsWithDigit(q.start) || !startsWithDigit(q.end));
     out.rows.reserve(none ? 0 : size_t(table.size()));
-    QStringView previousDate;
-    bool first = true;
+    const RecordView* previous = nullptr;
+    QString scratch;
     for (const RecordView& r : table.records()) {
-        if (collectDates && (first || r.date != previousDate)) {
-            out.dates << r.date.toString();
-            if (recorddate::parse(r.date).isValid()) {
-                if (out.earliest.isEmpty() || r.date < QStringView(out.earliest))
-                    out.earliest = out.dates.back();
-                if (out.latest.isEmpty() || r.date > QStringView(out.latest))
-                    out.latest = out.dates.back();
+        if (collectDates && (!previous || !table.sameDate(r, *previous))) {
+            const QString date = table.date(r);
+            out.dates << date;
+            if (recorddate::parse(date).isValid()) {
+                if (out.earliest.isEmpty() || date < out.earliest)
+                    out.earliest = date;
+                if (out.latest.isEmpty() || date > out.latest)
+                    out.latest = date;
             }
         }
-        previousDate = r.date;
-        first = false;
-        if (none || !passes(r, q, f))
+        previous = &r;
+        if (none || !passes(table, r, q, f))
             continue;
         out.rows.push_back(&r);
-        for (qsizetype j = 0; j < itemNames.size() && countsInTotals(r); ++j)
-            if (r.item == itemNames[j])
+        if (!countsInTotals(r))
+            continue;
+        const QStringView item = table.view(r, RecordTable::Field::Item, scratch);
+        for (qsizetype j = 0; j < itemNames.size(); ++j)
+            if (item == itemNames[j])
                 out.itemTenths[size_t(j)] += duration::tenths(r.seconds);
     }
     return out;

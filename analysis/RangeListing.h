@@ -31,7 +31,7 @@ struct Filters {
 // with a digit) lists nothing; one typed otherwise compares as text.
 Filters chosen(const Query& q);
 
-bool passes(const RecordView& r, const Query& q, Filters f);
+bool passes(const RecordTable& table, const RecordView& r, const Query& q, Filters f);
 
 struct Listing {
     std::vector<const RecordView*> rows;  // in file order

@@ -11,20 +11,20 @@ WholeHistory WholeHistory::compute(const RecordTable& table, const QStringList& 
     dated.reserve(size_t(table.size()));
     // The log is in date order but for a rare clock change, so most records
     // repeat the date before them: that date is read once.
-    QStringView previousText;
+    const RecordView* previousRecord = nullptr;
     QDate previous;
-    bool first = true;
+    QString scratch, itemScratch;
     for (const RecordView& r : table.records()) {
-        if (first || r.date != previousText) {
-            previousText = r.date;
-            previous = recorddate::parse(r.date);
-            first = false;
+        if (!previousRecord || !table.sameDate(r, *previousRecord)) {
+            previousRecord = &r;
+            previous = recorddate::parse(table.view(r, RecordTable::Field::Date, scratch));
         }
         if (!countsInTotals(r))
             continue;
         const std::int64_t tenths = duration::tenths(r.seconds);
+        const QStringView item = table.view(r, RecordTable::Field::Item, itemScratch);
         for (qsizetype j = 0; j < itemNames.size(); ++j)
-            if (r.item == itemNames[j])
+            if (item == itemNames[j])
                 h.items[size_t(j)].addTenths(tenths);
         if (previous.isValid())
             dated.push_back({previous.toJulianDay(), 0, tenths});

@@ -13,6 +13,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainTextLabels.h"
+#include "records/RecordLog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -149,5 +150,9 @@ int main(int argc, char* argv[])
                                     {}});
     });
     shell.showMain();
-    return app.exec();
+    const int status = app.exec();
+    // What the log's worker still has in hand ends before anything the
+    // program built is taken down.
+    recordlog::waitForWorker();
+    return status;
 }

@@ -23,7 +23,7 @@ void quietBoxes()
 QDate lastRecordDate()
 {
     auto t = recordfile::read();
-    return QDate::fromString(t->records().back().date.toString(), QStringLiteral("yyyy/MM/dd"));
+    return QDate::fromString(t->date(t->records().back()), QStringLiteral("yyyy/MM/dd"));
 }
 
 void BM_ReadRecordFile(benchmark::State& state)

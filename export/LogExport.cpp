@@ -274,11 +274,18 @@ Play fromLog(const RecordTable& log, int i)
 {
     // A game's note always begins with its seconds; any other text in its
     // place is the learner's one-line diary.
+    // The texts of the play asked for last: each play is written before the
+    // next is asked for.
+    thread_local QString date, time, item, text;
     const RecordView& r = log.records()[size_t(i)];
-    const bool gameNote = r.note.startsWith(u"秒数 : ");
-    const QStringView note = gameNote ? r.note : QStringView();
-    const QStringView diary = gameNote ? QStringView() : r.note;
-    return {r.date, r.time, r.item, r.seconds, note, diary, log.damaged(i)};
+    date = log.date(r);
+    time = log.time(r);
+    item = log.item(r);
+    text = log.note(r);
+    const bool gameNote = text.startsWith(u"秒数 : ");
+    const QStringView note = gameNote ? QStringView(text) : QStringView();
+    const QStringView diary = gameNote ? QStringView() : QStringView(text);
+    return {date, time, item, r.seconds, note, diary, log.damaged(i)};
 }
 
 }  // namespace

@@ -35,15 +35,17 @@ private:
     iconv_t cd_;
 };
 
+// One converter a thread: a conversion keeps its state in it, and the log's
+// worker converts beside the window.
 Converter& decoder()
 {
-    static Converter c("UTF-16LE", "CP932");
+    thread_local Converter c("UTF-16LE", "CP932");
     return c;
 }
 
 Converter& encoder()
 {
-    static Converter c("CP932", "UTF-16LE");
+    thread_local Converter c("CP932", "UTF-16LE");
     return c;
 }
 
@@ -100,13 +102,40 @@ struct DecodeTables {
 
 const DecodeTables& tables()
 {
-    static const DecodeTables t;
-    return t;
+    // Never destroyed: the log's worker may still be decoding while the
+    // program exits.
+    static const auto* t = new DecodeTables;
+    return *t;
 }
 
 }  // namespace
 
 QString decode(QByteArrayView bytes) { return decode(bytes, nullptr); }
+
+bool isClean(QByteArrayView bytes)
+{
+    const DecodeTables& t = tables();
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    while (in < end) {
+        const unsigned char b = *in;
+        if (b < 0x80) {
+            ++in;
+            continue;
+        }
+        const char16_t one = t.single[b];
+        if (one == u'\uFFFD')
+            return false;
+        if (one != 0) {
+            ++in;
+            continue;
+        }
+        if (in + 1 >= end || t.pairs[size_t(b << 8 | in[1])] == u'\uFFFD')
+            return false;
+        in += 2;
+    }
+    return true;
+}
 
 QString decode(QByteArrayView bytes, bool* clean)
 {

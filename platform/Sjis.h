@@ -13,6 +13,10 @@ QString decode(QByteArrayView bytes);
 // The same; `clean` tells whether every byte was CP932.
 QString decode(QByteArrayView bytes, bool* clean);
 
+// Whether every byte is CP932 (decode would give no U+FFFD of its own),
+// found without decoding.
+bool isClean(QByteArrayView bytes);
+
 struct Encoded {
     QByteArray bytes;
     QString unrepresentable;  // each character CP932 cannot hold, once, in order

@@ -4,10 +4,12 @@ namespace items {
 
 const QStringList& names()
 {
-    static const QStringList list = {QStringLiteral("合体"),    QStringLiteral("解体"), QStringLiteral("熟語合体"),
-                                     QStringLiteral("発掘"),    QStringLiteral("埋立"), QStringLiteral("連結"),
-                                     QStringLiteral("しりとり")};
-    return list;
+    // Never destroyed: the log's worker may still be parsing while the
+    // program exits.
+    static const auto* list = new QStringList{
+        QStringLiteral("合体"), QStringLiteral("解体"), QStringLiteral("熟語合体"), QStringLiteral("発掘"),
+        QStringLiteral("埋立"), QStringLiteral("連結"), QStringLiteral("しりとり")};
+    return *list;
 }
 
 int indexOf(QStringView name)

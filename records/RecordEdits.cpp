@@ -175,13 +175,13 @@ QString damagedRecordError(const PlayRecord& r, const RecordTable& table, int p)
         !(badSeconds && r.seconds == v.seconds))
         return {};
     const QString record = QStringLiteral("%1 件目の記録（%2 %3 %4）")
-                               .arg(QString::number(p + 1), v.date.toString(), v.time.toString(), v.item.toString());
+                               .arg(QString::number(p + 1), table.date(v), table.time(v), table.item(v));
     if (v.counted || sjis::decode(table.lineBytes(p)).contains(bad))
         return record + QStringLiteral("には Shift-JIS として読めないバイトがあるため、"
                                        "この記録は変更できません。ファイルはそのままです。");
     return record +
            QStringLiteral("の秒数「%1」は記録として読めないため、この記録は変更できません。ファイルはそのままです。")
-               .arg(v.secondsText.toString());
+               .arg(table.text(v, RecordTable::Field::Seconds));
 }
 
 }  // namespace
@@ -212,14 +212,14 @@ PlayRecord RecordEdits::record(int p) const
     if (p < 0 || p >= table_->size())
         return {};
     const RecordView& v = table_->records()[size_t(p)];
-    return {v.date.toString(), v.time.toString(), v.item.toString(), v.seconds, v.note.toString()};
+    return {table_->date(v), table_->time(v), table_->item(v), v.seconds, table_->note(v)};
 }
 
 QString RecordEdits::note(int p) const
 {
     if (const auto c = changes_.find(p); c != changes_.end())
         return c->second.note;
-    return p >= 0 && p < table_->size() ? RecordTable::raw(table_->records()[size_t(p)].note) : QString();
+    return p >= 0 && p < table_->size() ? table_->note(table_->records()[size_t(p)]) : QString();
 }
 
 std::optional<PlayRecord> RecordEdits::change(int p) const
@@ -247,17 +247,15 @@ textfile::WriteResult RecordEdits::save(const QString& path) const
 {
     const RecordTable& table = *table_;
     QByteArray out;
-    if (table.hasBytes()) {
-        // Lines grow by at most the quotes and the spare a rewrite adds.
-        out.reserve(table.byteSize() + qsizetype(order_.size()) * 8);
-        out += table.prefix();
-    }
+    // Lines grow by at most the quotes and the spare a rewrite adds.
+    out.reserve(table.byteSize() + qsizetype(order_.size()) * 8);
+    out += table.prefix();
     std::vector<QByteArrayView> items;
     items.reserve(8);
     Run run(out);
     for (int p : order_) {
         const auto c = changes_.find(p);
-        if (c == changes_.end() && table.hasBytes()) {
+        if (c == changes_.end()) {
             appendUnchanged(out, run, table, p, items);
             continue;
         }

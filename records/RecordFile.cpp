@@ -2,12 +2,14 @@
 
 #include "platform/RecordLine.h"
 #include "platform/Sjis.h"
+#include "records/GameItems.h"
 #include "records/RecordLog.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -34,116 +36,212 @@ bool absurdSeconds(QStringView item)
     return ec == std::errc::result_out_of_range || !std::isfinite(v) || v < 0 || v > 1e7;
 }
 
-void addRecord(std::vector<RecordView>& records, QStringView line, std::vector<QStringView>& items)
+// The seconds item's value, or nothing when it is no number a play can
+// take. An item that is no number at all reads as 0, as it always has.
+std::optional<float> secondsOf(QByteArrayView item)
+{
+    bool ascii = true;
+    for (char c : item)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    const QString text = ascii ? QString::fromLatin1(item) : sjis::decode(item);
+    if (absurdSeconds(text))
+        return std::nullopt;
+    return recordline::toFloat(text);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// yyyymmdd of a date written "yyyy/mm/dd" in ASCII digits, else 0.
+quint32 packedDate(QByteArrayView d)
+{
+    if (d.size() != 10 || d[4] != '/' || d[7] != '/')
+        return 0;
+    quint32 v = 0;
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (!isDigit(d[i]))
+            return 0;
+        v = v * 10 + quint32(d[i] - '0');
+    }
+    return v;
+}
+
+// The number the time item starts with, as its first two characters read.
+qint8 hourOf(QByteArrayView t)
+{
+    const QByteArrayView two = t.first(std::min<qsizetype>(2, t.size()));
+    for (char c : two)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return -1;
+    bool ok = false;
+    const int h = QString::fromLatin1(two).toInt(&ok);
+    return ok && h >= 0 && h <= 99 ? qint8(h) : qint8(-1);
+}
+
+// The 1-based game whose name the item's bytes are, or 0.
+quint8 gameOf(QByteArrayView item)
+{
+    // Never destroyed: the log's worker may still be parsing while the
+    // program exits.
+    static const auto* names = [] {
+        auto* out = new std::vector<QByteArray>;
+        for (const QString& n : items::names())
+            out->push_back(sjis::encode(n).bytes);
+        return out;
+    }();
+    for (size_t i = 0; i < names->size(); ++i)
+        if (item == (*names)[i])
+            return quint8(i + 1);
+    return 0;
+}
+
+RecordView parseLine(QByteArrayView line, std::vector<QByteArrayView>& items)
 {
     recordline::split(line, items);
     RecordView r;
     r.cut = items.size() < 6;
     items.resize(std::max<size_t>(items.size(), 6));
-    r.date = items[0];
-    r.time = items[1];
-    r.item = items[2];
-    r.secondsText = items[3];
-    r.counted = !absurdSeconds(items[3]);
-    r.seconds = r.counted ? recordline::toFloat(items[3]) : 0.0f;
-    r.note = items[4];
-    r.spare = items[5];
-    records.push_back(r);
+    r.date = packedDate(items[0]);
+    r.hour = hourOf(items[1]);
+    r.item = gameOf(items[2]);
+    const std::optional<float> seconds = secondsOf(items[3]);
+    r.counted = seconds.has_value();
+    r.seconds = seconds.value_or(0.0f);
+    r.damaged = !r.counted || !sjis::isClean(line);
+    return r;
 }
 
 // The position of the first CR or LF from `p` on, or `end`.
-template <typename C> const C* lineEnd(const C* p, const C* end)
+const char* lineEnd(const char* p, const char* end)
 {
-    while (p < end && *p != C('\r') && *p != C('\n'))
+    while (p < end && *p != '\r' && *p != '\n')
         ++p;
     return p;
 }
 
-template <typename C> const C* nextLine(const C* p, const C* end)
+const char* nextLine(const char* p, const char* end)
 {
-    if (p < end && *p == C('\r'))
+    if (p < end && *p == '\r')
         ++p;
-    if (p < end && *p == C('\n'))
+    if (p < end && *p == '\n')
         ++p;
     return p;
 }
 
 }  // namespace
 
-std::shared_ptr<const RecordTable> RecordTable::parse(QString text)
+static_assert(sizeof(RecordView) <= 24);
+
+std::shared_ptr<const RecordTable> RecordTable::parse(QStringView text)
 {
-    auto table = std::make_shared<RecordTable>();
-    table->buffer_ = std::move(text);
-    const QString& buffer = table->buffer_;
-    std::vector<QStringView> items;
-    items.reserve(8);
-    table->records_.reserve(size_t(std::count(buffer.cbegin(), buffer.cend(), u'\n')) + 1);
-    recordline::forEachLine(QStringView(buffer), [&](QStringView line) { addRecord(table->records_, line, items); });
-    return table;
+    sjis::Encoded encoded = sjis::encode(text);
+    if (encoded.ok())
+        return parseLines(std::move(encoded.bytes));
+    // A character the code page lacks stands as a byte no code page 932
+    // text holds, which reads back as U+FFFD.
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const sjis::Encoded one = sjis::encode(text.mid(i, len));
+        bytes += one.ok() ? one.bytes : QByteArray("\xFF");
+        i += len - 1;
+    }
+    return parseLines(std::move(bytes));
 }
 
 std::shared_ptr<RecordTable> RecordTable::parseBytes(QByteArray bytes)
 {
+    const qsizetype prefix = bytes.size() - textfile::withoutBom(bytes).size();
+    return parse(std::move(bytes), prefix);
+}
+
+std::shared_ptr<RecordTable> RecordTable::parseLines(QByteArray bytes) { return parse(std::move(bytes), 0); }
+
+std::shared_ptr<RecordTable> RecordTable::parse(QByteArray bytes, qsizetype prefix)
+{
     auto table = std::make_shared<RecordTable>();
-    table->fromBytes_ = true;
     table->bytes_ = std::move(bytes);
     const QByteArrayView all(table->bytes_);
-    table->prefix_ = all.size() - textfile::withoutBom(all).size();
+    table->prefix_ = prefix;
     const QByteArrayView body = all.sliced(table->prefix_);
-    bool clean = true;
-    table->buffer_ = sjis::decode(body, &clean);
     // A few plays appended later find room.
-    const size_t lines = size_t(std::count(body.begin(), body.end(), '\n')) + 16;
-    table->records_.reserve(lines);
-    table->lines_.reserve(lines);
-    table->addLines(table->prefix_, table->buffer_, clean);
+    table->records_.reserve(size_t(std::count(body.begin(), body.end(), '\n')) + 16);
+    table->addLines(table->prefix_);
     return table;
 }
 
 bool RecordTable::appendLines(QByteArrayView tail)
 {
-    if (!fromBytes_ || !bytes_.endsWith('\n'))
+    if (!bytes_.endsWith('\n'))
         return false;
     const qsizetype from = bytes_.size();
     bytes_.append(tail);
-    bool clean = true;
-    appended_.push_back(sjis::decode(tail, &clean));
-    addLines(from, appended_.back(), clean);
+    addLines(from);
     return true;
 }
 
-void RecordTable::addLines(qsizetype from, const QString& text, bool clean)
+void RecordTable::addLines(qsizetype from)
 {
-    std::vector<QStringView> items;
+    std::vector<QByteArrayView> items;
     items.reserve(8);
-    // Line ends are ASCII bytes that never sit inside a two-byte character,
-    // so the lines of the bytes and of the decoded text correspond one to one.
     const char* const all = bytes_.constData();
     const char* b = all + from;
-    const char* const bEnd = all + bytes_.size();
-    const QChar* t = text.constData();
-    const QChar* const tEnd = t + text.size();
-    while (b < bEnd && t < tEnd) {
-        const char* bStop = lineEnd(b, bEnd);
-        const QChar* tStop = lineEnd(t, tEnd);
-        const QStringView line(t, tStop - t);
+    const char* const end = all + bytes_.size();
+    while (b < end) {
+        const char* stop = lineEnd(b, end);
+        const QByteArrayView line(b, stop - b);
         if (!line.trimmed().isEmpty()) {
-            addRecord(records_, line, items);
-            lines_.push_back({qsizetype(b - all), qsizetype(bStop - b),
-                              (!clean && line.contains(QChar(0xFFFD))) || !records_.back().counted,
-                              bEnd - bStop >= 2 && bStop[0] == '\r' && bStop[1] == '\n'});
+            RecordView r = parseLine(line, items);
+            r.start = qint64(b - all);
+            r.length = quint32(line.size());
+            r.crlf = end - stop >= 2 && stop[0] == '\r' && stop[1] == '\n';
+            records_.push_back(r);
         }
-        b = nextLine(bStop, bEnd);
-        t = nextLine(tStop, tEnd);
+        b = nextLine(stop, end);
     }
 }
 
 QByteArrayView RecordTable::lineBytes(int i) const
 {
-    if (!fromBytes_ || i < 0 || i >= size())
+    if (i < 0 || i >= size())
         return {};
-    const Line& l = lines_[size_t(i)];
-    return QByteArrayView(bytes_).sliced(l.start, l.length);
+    return lineBytes(records_[size_t(i)]);
+}
+
+QString RecordTable::text(const RecordView& r, Field f) const
+{
+    QString scratch;
+    const QStringView v = view(r, f, scratch);
+    return v.data() == scratch.constData() ? scratch : v.toString();
+}
+
+QStringView RecordTable::view(const RecordView& r, Field f, QString& scratch) const
+{
+    if (f == Field::Date && r.date != 0) {
+        scratch.resize(10);
+        QChar* out = scratch.data();
+        quint32 v = r.date;
+        for (int i : {9, 8, 6, 5, 3, 2, 1, 0}) {
+            out[i] = QChar(u'0' + v % 10);
+            v /= 10;
+        }
+        out[4] = out[7] = u'/';
+        return scratch;
+    }
+    if (f == Field::Item && r.item != 0)
+        return items::names()[r.item - 1];
+    thread_local std::vector<QByteArrayView> items;
+    recordline::split(lineBytes(r), items);
+    const size_t i = size_t(f);
+    scratch = i < items.size() ? sjis::decode(items[i]) : QString();
+    return scratch;
+}
+
+bool RecordTable::sameDate(const RecordView& a, const RecordView& b) const
+{
+    if (a.date != 0 || b.date != 0)
+        return a.date == b.date;
+    QString x, y;
+    return view(a, Field::Date, x) == view(b, Field::Date, y);
 }
 
 namespace recordfile {
@@ -201,10 +299,10 @@ DayRecords dayRecords(QByteArrayView file, const QString& date)
     bool first = true;
     forEachByteLine(bytes, [&](QByteArrayView line) {
         if (first) {
-            auto t = RecordTable::parse(sjis::decode(line));
+            auto t = RecordTable::parseLines(line.toByteArray());
             if (!t->empty()) {
                 first = false;
-                day.firstDate = t->records().front().date.toString();
+                day.firstDate = t->date(t->records().front());
             }
         }
         if (sameText(recordline::firstItem(line), key)) {
@@ -212,7 +310,7 @@ DayRecords dayRecords(QByteArrayView file, const QString& date)
             lines.append("\r\n");
         }
     });
-    day.table = RecordTable::parse(sjis::decode(lines));
+    day.table = RecordTable::parseLines(std::move(lines));
     return day;
 }
 
@@ -259,6 +357,9 @@ textfile::WriteResult truncate(const QString& path)
 
 QString secondsText(float seconds) { return recordline::number(seconds); }
 
-QString shownSeconds(const RecordView& r) { return r.counted ? secondsText(r.seconds) : r.secondsText.toString(); }
+QString shownSeconds(const RecordTable& table, const RecordView& r)
+{
+    return r.counted ? secondsText(r.seconds) : table.text(r, RecordTable::Field::Seconds);
+}
 
 }  // namespace recordfile

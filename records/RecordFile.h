@@ -10,85 +10,93 @@
 #include <memory>
 #include <vector>
 
-// One play record as read: the text items are views into the table's buffer.
+// One play record as parsed, in 24 bytes: where its line lies in the
+// table's bytes, and the numbers every tally reads. Its texts stay bytes
+// until they are shown (RecordTable::text, RecordTable::view).
 struct RecordView {
-    QStringView date;  // "yyyy/mm/dd"
-    QStringView time;  // "hh:mm:ss"
-    QStringView item;  // one of the seven item names
+    qint64 start = 0;    // the line's first byte in the table's bytes
+    quint32 length = 0;  // the line's bytes, without its line end
+    // yyyymmdd when the date item is written "yyyy/mm/dd" in ASCII digits
+    // (the text is these digits again); 0 for any other text.
+    quint32 date = 0;
     float seconds = 0;
-    QStringView secondsText;  // item 4 as it stands in the file
-    QStringView note;
-    QStringView spare;
+    qint8 hour = -1;  // the number the time item starts with, -1 for none
+    quint8 item = 0;  // 1-based game of items::names() when the item is one exactly, else 0
     // False when the seconds are no number a play can take (negative, above
     // ten million, not finite): such a record is damaged, listed as written
     // and counted in no total; `seconds` is 0.
-    bool counted = true;
+    bool counted : 1 = true;
     // The line ends before its sixth item, as every write of the program
     // gives it: a write cut short (a kill, a crash). Listed as written,
     // counted in no total.
-    bool cut = false;
+    bool cut : 1 = false;
+    // The line holds bytes that are not code page 932, or seconds no play
+    // can take: a rewrite keeps it as read.
+    bool damaged : 1 = false;
+    bool crlf : 1 = false;  // the line ends in CR LF in the file
 };
 
 // Whether a record counts in the totals of the review screens.
 inline bool countsInTotals(const RecordView& r) { return r.counted && !r.cut; }
 
-// The whole file, decoded once and parsed without copying items.
+// The whole file, kept as its bytes with a compact record for each line.
 class RecordTable {
 public:
-    static std::shared_ptr<const RecordTable> parse(QString text);
+    enum class Field { Date, Time, Item, Seconds, Note, Spare };
+
+    // A table of `text`, as the file holding it in code page 932 would give
+    // (a character the code page lacks reads as a damaged byte).
+    static std::shared_ptr<const RecordTable> parse(QStringView text);
     // Parses the file's bytes and keeps them, so that a rewrite can take each
     // line as it stands. A leading UTF-8 byte order mark is not part of the
     // first record.
     static std::shared_ptr<RecordTable> parseBytes(QByteArray bytes);
+    // The same for lines taken out of a file: bytes that look like a byte
+    // order mark at their start are part of the first line.
+    static std::shared_ptr<RecordTable> parseLines(QByteArray bytes);
 
     // Adds the records of `tail`, bytes appended to the file after those
     // parsed, as a parse of the whole file would give them. Only a table
-    // parsed from bytes that end in LF grows so; for any other this returns
-    // false and the whole file must be parsed again. Changes the table: only
-    // its sole owner may call it.
+    // whose bytes end in LF grows so; for any other this returns false and
+    // the whole file must be parsed again. Changes the table: only its sole
+    // owner may call it.
     bool appendLines(QByteArrayView tail);
 
     const std::vector<RecordView>& records() const { return records_; }
     int size() const { return int(records_.size()); }
     bool empty() const { return records_.empty(); }
-    // A QString over an item of this table; valid while the table lives.
-    static QString raw(QStringView item) { return QString::fromRawData(item.data(), item.size()); }
 
-    // Whether the table was parsed from bytes (parseBytes).
-    bool hasBytes() const { return fromBytes_; }
+    // An item of a record as the file holds it, decoded.
+    QString text(const RecordView& r, Field f) const;
+    QString date(const RecordView& r) const { return text(r, Field::Date); }
+    QString time(const RecordView& r) const { return text(r, Field::Time); }
+    QString item(const RecordView& r) const { return text(r, Field::Item); }
+    QString note(const RecordView& r) const { return text(r, Field::Note); }
+    // The same as a view, for comparing without a copy: into `scratch`, or
+    // into the item names; valid until `scratch` changes.
+    QStringView view(const RecordView& r, Field f, QString& scratch) const;
+    // Whether two records of this table carry the same date text.
+    bool sameDate(const RecordView& a, const RecordView& b) const;
+
     qsizetype byteSize() const { return bytes_.size(); }
-    // The file's bytes as parsed (for a table parsed from bytes).
+    // The file's bytes as parsed.
     const QByteArray& bytes() const { return bytes_; }
     // The bytes before the first line: a byte order mark, or nothing.
     QByteArrayView prefix() const { return QByteArrayView(bytes_).first(prefix_); }
     // Record i's line as the file holds it, without its line end.
     QByteArrayView lineBytes(int i) const;
-    // Whether record i's line holds bytes that are not code page 932 (they
-    // read as U+FFFD) or seconds no play can take; a rewrite keeps it as read.
-    bool damaged(int i) const { return fromBytes_ && lines_[size_t(i)].damaged; }
-    // Whether record i's line ends in CR LF in the file (not LF, CR or the
-    // end of the file).
-    bool endsInCrLf(int i) const { return fromBytes_ && lines_[size_t(i)].crlf; }
+    QByteArrayView lineBytes(const RecordView& r) const { return QByteArrayView(bytes_).sliced(r.start, r.length); }
+    bool damaged(int i) const { return records_[size_t(i)].damaged; }
+    bool endsInCrLf(int i) const { return records_[size_t(i)].crlf; }
 
 private:
-    struct Line {
-        qsizetype start;
-        qsizetype length;
-        bool damaged;
-        bool crlf;
-    };
-    // Parses the lines of bytes_ from `from` on, which decode to `text`.
-    void addLines(qsizetype from, const QString& text, bool clean);
+    static std::shared_ptr<RecordTable> parse(QByteArray bytes, qsizetype prefix);
+    // Parses the lines of bytes_ from `from` on.
+    void addLines(qsizetype from);
 
     QByteArray bytes_;
     qsizetype prefix_ = 0;
-    QString buffer_;
-    // The text of lines appended after the parse: each append's own buffer,
-    // so that the records before keep pointing into theirs.
-    std::vector<QString> appended_;
     std::vector<RecordView> records_;
-    std::vector<Line> lines_;
-    bool fromBytes_ = false;
 };
 
 namespace recordfile {
@@ -100,7 +108,7 @@ inline const QString FileName = QStringLiteral("データ.TXT");
 std::shared_ptr<const RecordTable> read(const QString& path = FileName);
 
 // The records of one day, and the date of the file's first record (empty
-// when the file holds none). Only the lines of that day are decoded, so the
+// when the file holds none). Only the lines of that day are parsed, so the
 // day view costs little however long the log grows; the records are exactly
 // those the full reader gives for that day.
 struct DayRecords {
@@ -127,8 +135,8 @@ textfile::WriteResult truncate(const QString& path = FileName);
 
 // Shortest text of the single-precision seconds (180.28, 60).
 QString secondsText(float seconds);
-// The seconds as a record lists them: their shortest text, or as written
-// when no play can take them.
-QString shownSeconds(const RecordView& r);
+// The seconds as a record of `table` lists them: their shortest text, or as
+// written when no play can take them.
+QString shownSeconds(const RecordTable& table, const RecordView& r);
 
 }  // namespace recordfile

@@ -44,7 +44,7 @@ public:
         if (!labelled_)
             return {};
         // As points() cuts them: two characters, one from 17 points on.
-        return plays_[size_t(point)]->item.left(count() < 17 ? 2 : 1).toString();
+        return table_->item(*plays_[size_t(point)]).left(count() < 17 ? 2 : 1);
     }
     double largest() const override { return largest_; }
     Run run(std::int64_t first, std::int64_t end) const override

@@ -193,9 +193,9 @@ void DayView::rebuildMainScreen()
     int counter = 1;
     for (const RecordView* r : tally.plays) {
         cells.push_back(QString::number(counter++));
-        cells.push_back(r->time.toString());
-        cells.push_back(r->item.toString());
-        cells.push_back(recordfile::shownSeconds(*r));
+        cells.push_back(records.table->time(*r));
+        cells.push_back(records.table->item(*r));
+        cells.push_back(recordfile::shownSeconds(*records.table, *r));
     }
     msgDayList->model().setCells(std::move(cells));
     if (msgDayList->rows() > 10)

@@ -17,15 +17,15 @@ QString PlayRows::cell(int row, int col) const
     case Column::Position:
         return QString::number(row + 1);
     case Column::Date:
-        return RecordTable::raw(r.date);
+        return table_->date(r);
     case Column::Time:
-        return RecordTable::raw(r.time);
+        return table_->time(r);
     case Column::Weekday:
-        return recorddate::weekdayName(recorddate::weekday(r.date));
+        return recorddate::weekdayName(recorddate::weekday(table_->date(r)));
     case Column::Item:
-        return RecordTable::raw(r.item);
+        return table_->item(r);
     case Column::Seconds:
-        return recordfile::shownSeconds(r);
+        return recordfile::shownSeconds(*table_, r);
     }
     return {};
 }

@@ -7,18 +7,19 @@ QString RecordGridSource::cell(int row, int col) const
 {
     if (row < 0 || row >= rows())
         return {};
-    const RecordView& r = edits_->table().records()[size_t(row)];
+    const RecordTable& table = edits_->table();
+    const RecordView& r = table.records()[size_t(row)];
     switch (col) {
     case Position:
         return QString::number(row + 1);
     case Date:
-        return RecordTable::raw(r.date);
+        return table.date(r);
     case Time:
-        return RecordTable::raw(r.time);
+        return table.time(r);
     case Item:
-        return RecordTable::raw(r.item);
+        return table.item(r);
     case Seconds:
-        return recordfile::shownSeconds(r);
+        return recordfile::shownSeconds(table, r);
     case Note:
         return edits_->note(row);
     default:

@@ -2,30 +2,24 @@
 // day, the same records in the same order, and the same first date.
 #include "FuzzDir.h"
 #include "records/RecordFile.h"
+#include "support/RecordGenerator.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-QString row(const RecordView& r)
-{
-    return QStringList{r.date.toString(),        r.time.toString(), r.item.toString(),
-                       r.secondsText.toString(), r.note.toString(), r.spare.toString()}
-        .join(u'\x1F');
-}
-
 void compare(const RecordTable& all, const QString& date)
 {
     const recordfile::DayRecords day = recordfile::readDay(date);
     QStringList expected, got;
     for (const RecordView& r : all.records())
-        if (r.date == date)
-            expected << row(r);
+        if (all.date(r) == date)
+            expected << recordgen::itemsOf(all, r);
     for (const RecordView& r : day.table->records())
-        got << row(r);
+        got << recordgen::itemsOf(*day.table, r);
     if (expected != got)
         std::abort();
-    if (day.firstDate != (all.empty() ? QString() : all.records().front().date.toString()))
+    if (day.firstDate != (all.empty() ? QString() : all.date(all.records().front())))
         std::abort();
 }
 }  // namespace
@@ -42,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const RecordView& r : all->records()) {
         if (++n > 8)
             break;
-        compare(*all, r.date.toString());
+        compare(*all, all->date(r));
     }
     return 0;
 }

@@ -106,12 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++counted;
         const std::int64_t t = duration::tenths(r.seconds);
         check(t >= 0 && t <= 100000000);  // a record beyond ten million seconds is damaged
-        const int item = int(names.indexOf(r.item.toString()));
+        const int item = int(names.indexOf(table->item(r)));
         if (item >= 0) {
             ++itemPlays[item];
             itemTenths[item] += t;
         }
-        const QDate d = recorddate::parse(r.date);
+        const QDate d = recorddate::parse(table->date(r));
         if (!d.isValid())
             continue;
         Naive& n = byDay[d.toJulianDay()];
@@ -251,7 +251,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const range::Listing l = range::list(*table, names, q, range::chosen(q));
         std::int64_t listed[7] = {};
         for (const RecordView* r : l.rows) {
-            const int j = int(names.indexOf(r->item.toString()));
+            const int j = int(names.indexOf(table->item(*r)));
             if (j >= 0 && countsInTotals(*r))
                 listed[j] += duration::tenths(r->seconds);
         }

@@ -30,7 +30,8 @@ using PlayStoreTest = DataDirTest;
 
 TEST_F(PlayStoreTest, APlayIsInBothFilesOrInNeither)
 {
-    writeText(recordfile::FileName, QStringLiteral("\"2006/01/14\",\"10:00:00\",\"合体\",60,\"秒数 : 60   答数 : 3\",\r\n"));
+    writeText(recordfile::FileName,
+              QStringLiteral("\"2006/01/14\",\"10:00:00\",\"合体\",60,\"秒数 : 60   答数 : 3\",\r\n"));
     const QByteArray recordsBefore = readBytes(recordfile::FileName);
     // The history file cannot be written: a folder stands in its place.
     ASSERT_TRUE(QDir().mkdir(History));
@@ -71,8 +72,8 @@ TEST_F(PlayStoreTest, APlayAfterACutLineStandsOnItsOwnLineInBothFiles)
     ASSERT_TRUE(playstore::store(play(), Evening, QStringLiteral("合体"), History, recordfile::FileName).ok);
     const auto records = recordfile::read();
     ASSERT_EQ(records->size(), 2);
-    EXPECT_EQ(records->records()[1].date, u"2006/01/15");
-    EXPECT_EQ(records->records()[1].note, u"秒数 : 60   答数 : 25");
+    EXPECT_EQ(records->date(records->records()[1]), u"2006/01/15");
+    EXPECT_EQ(records->note(records->records()[1]), u"秒数 : 60   答数 : 25");
     const auto rows = history::read(History);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].date, QStringLiteral("2006/01/15"));

@@ -93,12 +93,12 @@ TEST_F(NotesTest, SavingRewritesOnlyTheChosenNoteAndQuotesCannotBreakTheLine)
     for (int i = 0; i < 3; ++i) {
         const RecordView& a = before->records()[size_t(i)];
         const RecordView& b = after->records()[size_t(i)];
-        EXPECT_EQ(a.date, b.date);
-        EXPECT_EQ(a.time, b.time);
-        EXPECT_EQ(a.item, b.item);
+        EXPECT_EQ(before->date(a), after->date(b));
+        EXPECT_EQ(before->time(a), after->time(b));
+        EXPECT_EQ(before->item(a), after->item(b));
         EXPECT_EQ(a.seconds, b.seconds);
-        EXPECT_EQ(b.note, i == 1 ? QStringView(stored) : a.note);
-        EXPECT_TRUE(b.spare.isEmpty());
+        EXPECT_EQ(after->note(b), i == 1 ? stored : before->note(a));
+        EXPECT_TRUE(after->text(b, RecordTable::Field::Spare).isEmpty());
     }
     EXPECT_EQ(find<Grid>("msgMemoList")->text(2, 5), stored);
     // No message; the box keeps its text and the note can be saved again.
@@ -108,14 +108,15 @@ TEST_F(NotesTest, SavingRewritesOnlyTheChosenNoteAndQuotesCannotBreakTheLine)
 
     // A line break would start a new record: it becomes a space.
     type(QStringLiteral("一行目\n二行目"));
-    EXPECT_EQ(recordfile::read()->records()[1].note, u"一行目 二行目");
+    const auto typed = recordfile::read();
+    EXPECT_EQ(typed->note(typed->records()[1]), u"一行目 二行目");
 
     find<QLineEdit>("txtMemo")->setText(QString());
     click("cmdMemoHozon");
     const auto emptied = recordfile::read();
     ASSERT_EQ(emptied->size(), 3);
-    EXPECT_TRUE(emptied->records()[1].note.isEmpty());
-    EXPECT_EQ(emptied->records()[2].note, before->records()[2].note);
+    EXPECT_TRUE(emptied->note(emptied->records()[1]).isEmpty());
+    EXPECT_EQ(emptied->note(emptied->records()[2]), before->note(before->records()[2]));
 }
 
 TEST_F(NotesTest, UnrepresentableDiaryTextIsRefusedByNameAndNothingIsWritten)
@@ -165,7 +166,8 @@ TEST_F(NotesTest, ADamagedRecordIsNamedWhenChangedAndBlocksNoOtherSave)
     EXPECT_EQ(boxes.size(), 1u);  // saved without a word
     const QByteArray file = readBytes(recordfile::FileName);
     EXPECT_TRUE(file.contains("\"2024/05/01\",\"09:\x81\x7F\",\"x\",5,\"n2\",\r\n"));  // as it was read
-    EXPECT_EQ(recordfile::read()->records()[2].note, u"三日目");
+    const auto third = recordfile::read();
+    EXPECT_EQ(third->note(third->records()[2]), u"三日目");
 }
 
 TEST_F(NotesTest, EnterBeforeChoosingARecordChangesNothing)

@@ -1,7 +1,8 @@
 // The shared parsed log: parsed beside the user, kept current by the
 // program's own writes, and always what a fresh parse of the file gives.
-#include "records/RecordEdits.h"
 #include "records/RecordLog.h"
+
+#include "records/RecordEdits.h"
 #include "support/RecordGenerator.h"
 #include "support/TempDir.h"
 
@@ -24,10 +25,10 @@ QStringList contents(const RecordTable& t)
     QStringList out{QString::fromLatin1(t.prefix().toByteArray().toHex())};
     for (int i = 0; i < t.size(); ++i) {
         const RecordView& r = t.records()[size_t(i)];
-        out << QStringList{r.date.toString(),        r.time.toString(),         r.item.toString(),
-                           r.secondsText.toString(), r.note.toString(),         r.spare.toString(),
-                           QString::number(r.seconds), QString::number(r.counted), QString::number(r.cut),
-                           QString::fromLatin1(t.lineBytes(i).toByteArray().toHex()),
+        out << QStringList{recordgen::itemsOf(t, r),      QString::number(r.date),
+                           QString::number(r.hour),       QString::number(r.item),
+                           QString::number(r.seconds),    QString::number(r.counted),
+                           QString::number(r.cut),        QString::fromLatin1(t.lineBytes(i).toByteArray().toHex()),
                            QString::number(t.damaged(i)), QString::number(t.endsInCrLf(i))}
                    .join(u'|');
     }
@@ -56,8 +57,8 @@ TEST_F(RecordLog, TheProgramsWritesKeepTheParsedLogEqualToTheFile)
     const QByteArray starts[] = {
         cp932(line(1)),
         QByteArray(textfile::Bom) + cp932(line(1)),
-        cp932(line(1)).chopped(2),          // cut without its line end
-        cp932(line(1)).chopped(1),          // ends in CR
+        cp932(line(1)).chopped(2),              // cut without its line end
+        cp932(line(1)).chopped(1),              // ends in CR
         "\"2006/01/16\",\"\xFF\xFF\",\"x\r\n",  // damaged bytes
         QByteArray(),
     };

@@ -63,4 +63,13 @@ QString spread(int count, int days)
     return out;
 }
 
+QString itemsOf(const RecordTable& t, const RecordView& r)
+{
+    using F = RecordTable::Field;
+    QStringList out;
+    for (F f : {F::Date, F::Time, F::Item, F::Seconds, F::Note, F::Spare})
+        out << t.text(r, f);
+    return out.join(u'\x1F');
+}
+
 }  // namespace recordgen

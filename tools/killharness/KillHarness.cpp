@@ -88,14 +88,16 @@ int check(const QString& mode, long long last, const QString& seed)
         int countedPlays = 0;
         for (int i = 0; i < plays; ++i) {
             const RecordView& r = records->records()[size_t(SeedRecords + i)];
-            const bool whole = r.seconds == float(i + 1) && r.date == u"2030/01/01" && r.spare == u"" &&
-                               r.note == QStringLiteral("秒数 : %1   答数 : 1").arg(i + 1);
+            const RecordTable& t = *records;
+            const bool whole = r.seconds == float(i + 1) && t.date(r) == u"2030/01/01" &&
+                               t.text(r, RecordTable::Field::Spare).isEmpty() &&
+                               t.note(r) == QStringLiteral("秒数 : %1   答数 : 1").arg(i + 1);
             countedPlays += countsInTotals(r) ? 1 : 0;
             if (!whole && i == last && !countsInTotals(r))
                 torn = true;
             else if (!whole)
                 return std::printf("damaged: play %d reads %s (counted wrongly)\n", i + 1,
-                                   qPrintable(r.note.toString())),
+                                   qPrintable(records->note(r))),
                        0;
         }
         // A history row stands for a play the log holds: never ahead of it.
@@ -126,15 +128,17 @@ int check(const QString& mode, long long last, const QString& seed)
             for (int i = 0; i < SeedRecords; ++i) {
                 const RecordView& a = before->records()[size_t(i)];
                 const RecordView& b = records->records()[size_t(i)];
-                if (i != SeedRecords / 2 && (a.date != b.date || a.time != b.time || a.item != b.item ||
-                                             a.seconds != b.seconds || a.note != b.note))
+                if (i != SeedRecords / 2 &&
+                    (before->date(a) != records->date(b) || before->time(a) != records->time(b) ||
+                     before->item(a) != records->item(b) || a.seconds != b.seconds ||
+                     before->note(a) != records->note(b)))
                     return std::printf("damaged: record %d changed\n", i + 1), 0;
             }
             const QByteArray bytes = *textfile::readBytes(recordfile::FileName);
             if (!bytes.endsWith("\r\n") || bytes.count("\r\n") != SeedRecords)
                 return std::printf("damaged: a line without its CR LF\n"), 0;
         }
-        const QString note = records->records()[SeedRecords / 2].note.toString();
+        const QString note = records->note(records->records()[SeedRecords / 2]);
         const long long rev = note.startsWith(u"rev ") ? note.mid(4).toLongLong() : 0;
         if (rev != last && rev != last + 1)
             return std::printf("lost: note %s after rev %lld\n", qPrintable(note), last), 0;
