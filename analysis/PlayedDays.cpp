@@ -2,10 +2,8 @@
 
 #include "analysis/DatedPlays.h"
 #include "platform/Duration.h"
-#include "records/RecordLog.h"
 
 #include <algorithm>
-#include <mutex>
 
 PlayedDays PlayedDays::from(std::vector<Play> plays, int itemCount)
 {
@@ -69,57 +67,3 @@ PlayTotals PlayedDays::on(std::int64_t day) const
     const std::optional<size_t> i = find(day);
     return i ? totals_[*i] : PlayTotals();
 }
-
-namespace playeddays {
-namespace {
-
-struct Kept {
-    std::mutex mutex;
-    // The table the days were worked out from, and its size then: the log's
-    // worker grows a table no one else holds in place, so the same table
-    // with more records is a newer log. Not kept alive for this.
-    std::weak_ptr<const RecordTable> table;
-    int records = 0;
-    QStringList names;
-    std::shared_ptr<const PlayedDays> days;
-};
-
-Kept& kept()
-{
-    static Kept k;
-    return k;
-}
-
-std::shared_ptr<const PlayedDays> of(const std::shared_ptr<const RecordTable>& table, const QStringList& itemNames)
-{
-    Kept& k = kept();
-    {
-        const std::lock_guard lock(k.mutex);
-        const bool sameTable = !k.table.expired() && !k.table.owner_before(table) && !table.owner_before(k.table);
-        if (k.days && sameTable && k.records == table->size() && k.names == itemNames)
-            return k.days;
-    }
-    auto days = std::make_shared<const PlayedDays>(
-        PlayedDays::from(DatedPlays::from(*table, itemNames), int(itemNames.size())));
-    const std::lock_guard lock(k.mutex);
-    k.table = table;
-    k.records = table->size();
-    k.names = itemNames;
-    k.days = days;
-    return days;
-}
-
-}  // namespace
-
-std::shared_ptr<const PlayedDays> current(const QStringList& itemNames)
-{
-    return of(recordlog::current(), itemNames);
-}
-
-void prepareInBackground(const QStringList& itemNames)
-{
-    recordlog::whenParsed(
-        [itemNames](const std::shared_ptr<const RecordTable>& table) { of(table, itemNames); });
-}
-
-}  // namespace playeddays

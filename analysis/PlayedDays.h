@@ -8,8 +8,6 @@
 
 #include <QDate>
 
-#include <QStringList>
-
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -69,16 +67,3 @@ private:
     std::vector<PlayTotals> totals_;
     std::vector<ItemSum> itemSums_;  // per day and game, row-major
 };
-
-namespace playeddays {
-
-// The days played of データ.TXT as the log holds it now, games matched
-// against `itemNames`: worked out once and handed out again while the log
-// and the names stay as they are, so the calendar and the aggregate tables
-// share them.
-std::shared_ptr<const PlayedDays> current(const QStringList& itemNames);
-// Works them out on the log's worker once its parse is done, so that the
-// first screen that counts days finds them ready.
-void prepareInBackground(const QStringList& itemNames);
-
-}  // namespace playeddays

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "analysis/LogTallies.h"
 #include "app/GamePanel.h"
-#include "analysis/PlayedDays.h"
 #include "app/SettingsFile.h"
 #include "dictionary/Dictionary.h"
 #include "platform/Clock.h"
@@ -188,7 +188,7 @@ void MainWindow::paintEvent(QPaintEvent* event)
     // never before the window stands.
     QTimer::singleShot(0, this, [] {
         recordlog::parseInBackground();
-        playeddays::prepareInBackground(items::names());
+        logtallies::prepareInBackground(items::names());
         answerlog::readInBackground();
     });
 }

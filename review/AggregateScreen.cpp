@@ -1,6 +1,6 @@
 #include "review/AggregateScreen.h"
 
-#include "analysis/PlayedDays.h"
+#include "analysis/LogTallies.h"
 #include "platform/Colors.h"
 #include "platform/Grid.h"
 #include "review/ColumnFit.h"
@@ -86,7 +86,7 @@ void AggregateScreen::optList2_Click(int index)
     // One read of the log serves both tables; Qt paints both once the
     // handler returns.
     loadItemNames();
-    played_ = playeddays::current(ItemNames);
+    played_ = logtallies::playedDays(ItemNames);
     switch (index) {
     case 0:
         buildDailyTimeTable();

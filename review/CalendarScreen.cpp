@@ -1,7 +1,7 @@
 #include "review/CalendarScreen.h"
 
 #include "analysis/CalendarTally.h"
-#include "analysis/PlayedDays.h"
+#include "analysis/LogTallies.h"
 #include "platform/Chart.h"
 #include "platform/Duration.h"
 #include "platform/Grid.h"
@@ -131,7 +131,7 @@ QString CalendarScreen::helpTourText() const
 
 void CalendarScreen::prepare()
 {
-    played_ = playeddays::current(items::names());
+    played_ = logtallies::playedDays(items::names());
     fillMonthCalendar();
     fillWeekCalendar();
 }

@@ -1,5 +1,6 @@
 #include "review/RangeView.h"
 
+#include "analysis/LogTallies.h"
 #include "analysis/RecordDates.h"
 #include "platform/ButtonFace.h"
 #include "platform/Chart.h"
@@ -14,7 +15,6 @@
 #include "review/PlayRows.h"
 
 #include <QComboBox>
-#include <QStringListModel>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -247,7 +248,9 @@ void RangeView::listRecords(range::Filters filters, bool collectDates)
     table_ = recordlog::current();
     const std::shared_ptr<const RecordTable>& table = table_;
     const range::Query query{txtKey->text(), weekdayFilter_, cboStdate->currentText(), cboEddate->currentText()};
-    listing_ = range::list(*table, names, query, filters, collectDates);
+    const bool everything = !filters.period && !filters.item && !filters.weekday;
+    listing_ = everything && collectDates ? *logtallies::fullListing(table, names)
+                                          : range::list(*table, names, query, filters, collectDates);
     const range::Listing& listing = listing_;
     using C = PlayRows::Column;
     msgBunseki->model().setSource(std::make_shared<PlayRows>(

@@ -1,5 +1,6 @@
 #include "review/WholeHistoryView.h"
 
+#include "analysis/LogTallies.h"
 #include "analysis/RecordDates.h"
 #include "analysis/WholeHistory.h"
 #include "platform/ButtonFace.h"
@@ -135,7 +136,7 @@ void WholeHistoryView::loadWholeHistory()
     const QStringList& names = names_;
     table_ = recordlog::current();
     const std::shared_ptr<const RecordTable>& table = table_;
-    history_ = WholeHistory::compute(*table, names);
+    history_ = *logtallies::wholeHistory(table, names);
     const WholeHistory& history = history_;
 
     // Every play.

@@ -1,6 +1,7 @@
 #include "analysis/CalendarTally.h"
 
 #include "analysis/AnalysisTestSupport.h"
+#include "analysis/LogTallies.h"
 #include "records/RecordLog.h"
 #include "support/TempDir.h"
 
@@ -121,18 +122,18 @@ TEST_F(SharedPlayedDays, FollowEveryAppendAndWaitForTheWorkersWork)
 {
     writeText(recordfile::FileName, playLines(3, QStringLiteral("2024/05/01")));
     recordlog::parseInBackground();
-    playeddays::prepareInBackground(items::names());
-    const std::shared_ptr<const PlayedDays> ready = playeddays::current(items::names());
+    logtallies::prepareInBackground(items::names());
+    const std::shared_ptr<const PlayedDays> ready = logtallies::playedDays(items::names());
     EXPECT_EQ(ready->totals(0).count, 3);
-    EXPECT_EQ(playeddays::current(items::names()), ready);
+    EXPECT_EQ(logtallies::playedDays(items::names()), ready);
 
     for (int i = 0; i < 2; ++i) {
         ASSERT_TRUE(recordfile::append(playLine(QStringLiteral("2024/05/02"), QStringLiteral("解体"))).ok);
-        const auto now = playeddays::current(items::names());
+        const auto now = logtallies::playedDays(items::names());
         ASSERT_EQ(now->size(), 2u);
         EXPECT_EQ(now->totals(1).count, i + 1);
         EXPECT_EQ(now->item(1, 2).count, i + 1);
     }
     // Other names are other columns.
-    EXPECT_EQ(playeddays::current({QStringLiteral("解体")})->item(1, 1).count, 2);
+    EXPECT_EQ(logtallies::playedDays({QStringLiteral("解体")})->item(1, 1).count, 2);
 }

@@ -278,10 +278,12 @@ TEST_F(CompoundWindowTest, TheRightColumnWithTheHintBoxGivesEveryControlItsHeigh
         controls.push_back(w);
     for (QWidget* w : controls) {
         EXPECT_GE(w->height(), w->minimumSizeHint().height()) << w->objectName().toStdString();
-        for (QWidget* other : controls)
-            if (other != w && other->parentWidget() == w->parentWidget())
+        for (QWidget* other : controls) {
+            if (other != w && other->parentWidget() == w->parentWidget()) {
                 EXPECT_FALSE(w->geometry().intersects(other->geometry()))
                     << w->objectName().toStdString() << " " << other->objectName().toStdString();
+            }
+        }
     }
 }
 
