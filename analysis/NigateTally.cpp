@@ -5,7 +5,6 @@
 #include <QHash>
 
 #include <algorithm>
-#include <ranges>
 
 namespace {
 
@@ -115,7 +114,8 @@ NigateTally tallyNigate(const AnswerLog& log, int today, const NigateFilter& fil
         // A period of a log in day order is its end: found, not walked to.
         first = std::lower_bound(first, end, from, [](const AnswerLog::Entry& e, int day) { return e.day < day; });
     }
-    for (const AnswerLog::Entry& e : std::ranges::subrange(first, end)) {
+    for (auto at = first; at != end; ++at) {
+        const AnswerLog::Entry& e = *at;
         if (e.day < from || (filter.game != 0 && e.game != filter.game))
             continue;
         const Verdict v = e.verdict();
