@@ -4,6 +4,7 @@
 #include "platform/Sjis.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QString HistoryRow::line() const
 {
@@ -137,6 +138,11 @@ QString decoded(QByteArrayView item)
 std::shared_ptr<Listing> Listing::read(const QString& path, const Filter& filter)
 {
     auto listing = std::make_shared<Listing>();
+    // The rows listed are at most the file: room for them at once, not grown
+    // row by row.
+    const qint64 size = QFileInfo(path).size();
+    listing->bytes_.reserve(qsizetype(std::min<qint64>(size, qint64(MaxListed) * 256)));
+    listing->lines_.reserve(size_t(std::min<qint64>(size / 40 + 1, MaxListed)));
     const QByteArray limit = sjis::encode(filter.limitText + QStringLiteral("秒")).bytes;
     std::vector<QByteArrayView> items;
     forEachFileLine(path, [&](QByteArrayView line) {
