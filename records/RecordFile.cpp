@@ -209,6 +209,8 @@ QByteArrayView RecordTable::lineBytes(int i) const
 
 QString RecordTable::text(const RecordView& r, Field f) const
 {
+    if (f == Field::Item && r.item != 0)
+        return items::names()[r.item - 1];  // shared, not copied
     QString scratch;
     const QStringView v = view(r, f, scratch);
     return v.data() == scratch.constData() ? scratch : v.toString();
