@@ -2,6 +2,7 @@
 
 #include "platform/FileStamp.h"
 #include "platform/RecordLine.h"
+#include "platform/SerialWorker.h"
 #include "platform/Sjis.h"
 
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <future>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -313,10 +313,9 @@ struct Kept {
 struct State {
     std::mutex mutex;  // guards kept; never held while the whole file is read
     Kept kept;
-    std::mutex workerMutex;  // guards worker
-    // The last read given to the worker. Declared last: at exit it is
-    // destroyed first, waiting for the read, while the rest still stands.
-    std::shared_future<void> worker;
+    // The read beside the window. Declared last: at exit it is destroyed
+    // first, waiting for the read, while the rest still stands.
+    SerialWorker worker;
 };
 
 State& state()
@@ -362,17 +361,7 @@ std::shared_ptr<AnswerLog> readAndKeep(const QString& absolute)
 
 }  // namespace
 
-void waitForWorker()
-{
-    State& s = state();
-    std::shared_future<void> w;
-    {
-        const std::lock_guard lock(s.workerMutex);
-        w = s.worker;
-    }
-    if (w.valid())
-        w.wait();
-}
+void waitForWorker() { state().worker.wait(); }
 
 std::shared_ptr<const AnswerLog> current(const QString& path)
 {
@@ -391,20 +380,14 @@ std::shared_ptr<const AnswerLog> current(const QString& path)
 
 void readInBackground(const QString& path)
 {
-    State& s = state();
-    const std::lock_guard lock(s.workerMutex);
-    std::shared_future<void> before = s.worker;
-    s.worker = std::async(std::launch::async, [before, absolute = QFileInfo(path).absoluteFilePath()]() mutable {
-                   if (before.valid())
-                       before.wait();
-                   before = {};
-                   {
-                       const std::lock_guard keptLock(state().mutex);
-                       if (keptFor(absolute, stampNow(absolute)))
-                           return;
-                   }
-                   readAndKeep(absolute);
-               }).share();
+    state().worker.post([absolute = QFileInfo(path).absoluteFilePath()] {
+        {
+            const std::lock_guard keptLock(state().mutex);
+            if (keptFor(absolute, stampNow(absolute)))
+                return;
+        }
+        readAndKeep(absolute);
+    });
 }
 
 std::shared_ptr<const AnswerLog> since(int fromDay, const QString& path)

@@ -1,17 +1,17 @@
 #include "records/RecordLog.h"
 
 #include "platform/FileStamp.h"
+#include "platform/SerialWorker.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <fcntl.h>
 #include <functional>
-#include <future>
 #include <mutex>
 #include <optional>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 namespace recordlog {
 namespace {
@@ -57,10 +57,7 @@ struct Kept {
     QString path;
     Stamp stamp;
     std::shared_ptr<RecordTable> table;
-    bool holds(const QString& absolute, const Stamp& now) const
-    {
-        return table && path == absolute && stamp == now;
-    }
+    bool holds(const QString& absolute, const Stamp& now) const { return table && path == absolute && stamp == now; }
 };
 
 // The bytes bytes() read, until a parse takes them over.
@@ -75,11 +72,10 @@ struct State {
     std::mutex mutex;  // guards kept and read; never held while parsing
     Kept kept;
     Read read;
-    std::mutex workerMutex;  // guards worker
-    // The last job given to the worker; each job waits for the one before.
-    // Declared last: at exit it is destroyed first, waiting for the job,
-    // while the rest still stands.
-    std::shared_future<void> worker;
+    // The jobs that parse the log and keep it current. Declared last: at
+    // exit it is destroyed first, waiting for its jobs, while the rest still
+    // stands.
+    SerialWorker worker;
 };
 
 State& state()
@@ -88,22 +84,7 @@ State& state()
     return s;
 }
 
-void post(std::function<void()> job)
-{
-    State& s = state();
-    const std::lock_guard lock(s.workerMutex);
-    std::shared_future<void> before = s.worker;
-    // The finished job keeps its state (and so this function object) alive
-    // for as long as the next one refers to it: what a job holds, the bytes
-    // of a rewrite among it, goes as soon as it ran.
-    s.worker = std::async(std::launch::async, [before, job = std::move(job)]() mutable {
-                   if (before.valid())
-                       before.wait();
-                   before = {};
-                   const auto run = std::exchange(job, nullptr);
-                   run();
-               }).share();
-}
+void post(std::function<void()> job) { state().worker.post(std::move(job)); }
 
 // Parses `bytes`, the file as it was at `stamp`, and keeps the table.
 std::shared_ptr<const RecordTable> keepParsed(const QString& absolute, const Stamp& stamp, QByteArray bytes)
@@ -119,17 +100,7 @@ std::shared_ptr<const RecordTable> keepParsed(const QString& absolute, const Sta
 
 }  // namespace
 
-void waitForWorker()
-{
-    State& s = state();
-    std::shared_future<void> w;
-    {
-        const std::lock_guard lock(s.workerMutex);
-        w = s.worker;
-    }
-    if (w.valid())
-        w.wait();
-}
+void waitForWorker() { state().worker.wait(); }
 
 std::shared_ptr<const RecordTable> current(const QString& path)
 {
