@@ -380,7 +380,10 @@ std::shared_ptr<const AnswerLog> current(const QString& path)
 
 void readInBackground(const QString& path)
 {
-    state().worker.post([absolute = QFileInfo(path).absoluteFilePath()] {
+    // Made before the job is given, so that the job's copy is the last
+    // holder of the text when the job lets it go.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    state().worker.post([absolute] {
         {
             const std::lock_guard keptLock(state().mutex);
             if (keptFor(absolute, stampNow(absolute)))

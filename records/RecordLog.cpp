@@ -57,7 +57,17 @@ struct Kept {
     QString path;
     Stamp stamp;
     std::shared_ptr<RecordTable> table;
+    // Whether the table went to a screen or a job since it was kept. Set
+    // under the mutex, so that an append that finds it unset may grow the
+    // table where it is: nobody else ever looked at it. Once it is set, the
+    // append grows a copy.
+    bool handedOut = false;
     bool holds(const QString& absolute, const Stamp& now) const { return table && path == absolute && stamp == now; }
+    std::shared_ptr<const RecordTable> handOut()
+    {
+        handedOut = true;
+        return table;
+    }
 };
 
 // The bytes bytes() read, until a parse takes them over.
@@ -86,13 +96,15 @@ State& state()
 
 void post(std::function<void()> job) { state().worker.post(std::move(job)); }
 
-// Parses `bytes`, the file as it was at `stamp`, and keeps the table.
-std::shared_ptr<const RecordTable> keepParsed(const QString& absolute, const Stamp& stamp, QByteArray bytes)
+// Parses `bytes`, the file as it was at `stamp`, and keeps the table, as
+// handed out when `handedOut`.
+std::shared_ptr<const RecordTable> keepParsed(const QString& absolute, const Stamp& stamp, QByteArray bytes,
+                                              bool handedOut)
 {
     std::shared_ptr<RecordTable> table = RecordTable::parseBytes(std::move(bytes));
     State& s = state();
     const std::lock_guard lock(s.mutex);
-    s.kept = Kept{absolute, stamp, table};
+    s.kept = Kept{absolute, stamp, table, handedOut};
     if (s.read.valid && s.read.path == absolute && s.read.stamp == stamp)
         s.read = Read{};
     return table;
@@ -116,7 +128,7 @@ std::shared_ptr<const RecordTable> current(const QString& path)
     {
         const std::lock_guard lock(s.mutex);
         if (s.kept.holds(absolute, *stamp))
-            return s.kept.table;
+            return s.kept.handOut();
         if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp)
             read = {*stamp, s.read.bytes};
         else
@@ -125,7 +137,7 @@ std::shared_ptr<const RecordTable> current(const QString& path)
     }
     // The table handed out is the one parsed here: by the time it is kept,
     // the worker may already have taken it to grow.
-    return keepParsed(absolute, read.stamp, std::move(read.bytes));
+    return keepParsed(absolute, read.stamp, std::move(read.bytes), true);
 }
 
 QByteArray bytes(const QString& path)
@@ -138,7 +150,7 @@ QByteArray bytes(const QString& path)
     {
         const std::lock_guard lock(s.mutex);
         if (s.kept.holds(absolute, *stamp))
-            return s.kept.table->bytes();
+            return s.kept.handOut()->bytes();  // they share the table's storage
         if (s.read.valid && s.read.path == absolute && s.read.stamp == *stamp)
             return s.read.bytes;
     }
@@ -165,7 +177,7 @@ void parseInBackground(const QString& path)
         }
         if (!read)
             read = readStamped(absolute);
-        keepParsed(absolute, read->stamp, std::move(read->bytes));
+        keepParsed(absolute, read->stamp, std::move(read->bytes), false);
     });
 }
 
@@ -177,7 +189,7 @@ void whenParsed(std::function<void(const std::shared_ptr<const RecordTable>&)> j
             State& s = state();
             const std::lock_guard lock(s.mutex);
             if (s.kept.holds(absolute, *stamp))
-                table = s.kept.table;
+                table = s.kept.handOut();
         }
         if (table)
             job(table);
@@ -205,18 +217,21 @@ void appended(const QString& path, qint64 oldSize, bool heldBefore)
     post([absolute, oldSize, stamp = *stamp] {
         State& s = state();
         std::shared_ptr<RecordTable> table;
+        bool handedOut = false;
         {
             const std::lock_guard lock(s.mutex);
-            if (s.kept.path == absolute && s.kept.stamp.size == oldSize)
+            if (s.kept.path == absolute && s.kept.stamp.size == oldSize) {
                 table = std::move(s.kept.table);
+                handedOut = s.kept.handedOut;
+            }
             s.kept = Kept{};
             s.read = Read{};
         }
         if (!table)
             return;
-        // A table no screen holds grows where it is; one that a screen still
-        // shows stays as the screen saw it.
-        if (table.use_count() > 1)
+        // A table nobody was given grows where it is; one a screen may still
+        // show stays as the screen saw it.
+        if (handedOut)
             table = std::make_shared<RecordTable>(*table);
         const std::optional<QByteArray> tail = readRange(absolute, oldSize, stamp.size);
         if (!tail || !table->appendLines(*tail))
@@ -241,7 +256,7 @@ void replaced(const QString& path, QByteArray bytes)
             s.kept = Kept{};
             s.read = Read{};
         }
-        keepParsed(absolute, stamp, bytes);
+        keepParsed(absolute, stamp, bytes, false);
     });
 }
 
