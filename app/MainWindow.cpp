@@ -85,7 +85,7 @@ MainWindow::MainWindow(HelpTour& tour, Dictionary& dictionary, QWidget* parent)
     fraMain = new DayView(state_, this);
     fraSettei = new EditScreen(state_, this);
     fraMemo = new NotesScreen(this);
-    fraTaijyu = new RangeView(state_, this);
+    fraTaijyu = new RangeView(this);
     // hideAllFrames order.
     addScreen(cmdTaijyu, fraTaijyu, QStringLiteral("screens.html#range"));
     addScreen(cmdBunseki, new RecordListScreen(this), QStringLiteral("screens.html#list"));

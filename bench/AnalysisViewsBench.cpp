@@ -2,7 +2,6 @@
 // records: entering each view, a filter press, and each chart button, up to
 // the painted screen.
 #include "BenchDir.h"
-#include "platform/HelpTour.h"
 #include "review/RangeView.h"
 #include "review/WholeHistoryView.h"
 
@@ -15,9 +14,7 @@
 namespace {
 
 struct Views {
-    HelpTour tour;
-    MainState state{tour, {}, {}, false};
-    RangeView range{state};
+    RangeView range;
     WholeHistoryView whole{range.itemList()};
     Views()
     {

@@ -59,7 +59,7 @@ QPushButton* RangeView::button(const char* name, const QString& caption)
     return b;
 }
 
-RangeView::RangeView(MainState& state, QWidget* parent) : Screen(parent), state_(state)
+RangeView::RangeView(QWidget* parent) : Screen(parent)
 {
     setObjectName(QStringLiteral("fraTaijyu"));
 

@@ -4,7 +4,7 @@
 // item over them, and the three range charts. Every press lists afresh from
 // the record file.
 #include "analysis/RangeListing.h"
-#include "review/MainState.h"
+#include "review/Screen.h"
 
 #include <QColor>
 
@@ -24,7 +24,7 @@ public:
     static inline const QColor FilterHighlight = QColor(255, 255, 192);  // &HC0FFFF
     static inline const QColor ChartHighlight = QColor(192, 255, 255);   // &HFFFFC0
 
-    explicit RangeView(MainState& state, QWidget* parent = nullptr);
+    explicit RangeView(QWidget* parent = nullptr);
 
     // The item list is filled once at start-up; other views copy its names.
     QListWidget& itemList() { return *lstAct2; }
@@ -70,10 +70,9 @@ private:
     void highlightChart(QPushButton* pressed);
     QPushButton* button(const char* name, const QString& caption);
 
-    MainState& state_;
     int weekdayFilter_ = range::AllWeekdays;
     QStringListModel* playDates_;  // what the two date lists hold
-    range::Period period_;    // the earliest and the latest date of the log
+    range::Period period_;         // the earliest and the latest date of the log
     // What the list shows: the records of the shared log that passed, and
     // the item names they were counted by; the charts are drawn from them.
     std::shared_ptr<const RecordTable> table_;
